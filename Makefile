@@ -1,0 +1,48 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD_DIR    ?= build
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR     ?= build-fuzz
+JOBS         ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+ARGS         ?=
+
+.PHONY: all deps build run test sanitize bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@scripts/run $(BUILD_DIR)/tinsori $(ARGS)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DTINSORI_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	UBSAN_OPTIONS=print_stacktrace=1 \
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	@scripts/bench $(BUILD_DIR)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINSORI_FUZZ=ON -DTINSORI_GUI=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_favorite_line
+	$(FUZZ_DIR)/tests/fuzz_favorite_line -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
+	    $(FUZZ_DIR)/fuzz-corpus tests/fuzz/corpus
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

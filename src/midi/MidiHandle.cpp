@@ -1,0 +1,42 @@
+#include "midi/MidiHandle.h"
+
+#include <utility>
+
+namespace tinsori {
+
+void MidiHandle::open(std::unique_ptr<MidiPort> port) {
+    std::unique_ptr<MidiPort> old;
+    {
+        std::lock_guard lock(mutex_);
+        old = std::exchange(port_, std::move(port));
+    }
+}
+
+void MidiHandle::close() {
+    std::unique_ptr<MidiPort> old;
+    {
+        std::lock_guard lock(mutex_);
+        old = std::move(port_);
+    }
+    // The port is destroyed outside the lock: tearing down an audio driver can take a while.
+}
+
+bool MidiHandle::isOpen() const {
+    std::lock_guard lock(mutex_);
+    return port_ != nullptr;
+}
+
+void MidiHandle::setTap(MidiPort* tap) {
+    std::lock_guard lock(mutex_);
+    tap_ = tap;
+}
+
+bool MidiHandle::send(uint32_t message) {
+    std::lock_guard lock(mutex_);
+    if (!port_) return false;
+    port_->send(message);
+    if (tap_) tap_->send(message);
+    return true;
+}
+
+}  // namespace tinsori

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "midi/ports/MidiPort.h"
+
+namespace tinsori {
+
+// The open MIDI output (`midiOut`), shared by the UI and simulation threads. A send holds the
+// lock for the duration of the port call, so a close can never free a port mid-send.
+class MidiHandle {
+public:
+    MidiHandle() = default;
+    MidiHandle(const MidiHandle&) = delete;
+    MidiHandle& operator=(const MidiHandle&) = delete;
+
+    // Takes ownership of an opened port (replacing any open one); null leaves the handle closed.
+    void open(std::unique_ptr<MidiPort> port);
+    // Closes (deletes) the port; sends after this are dropped.
+    void close();
+    bool isOpen() const;
+
+    // Every message that reaches the open port is also handed to the tap (the message log).
+    // The tap is not owned and sees nothing while the handle is closed.
+    void setTap(MidiPort* tap);
+
+    // Sends when open; returns false (nothing sent) when closed.
+    bool send(uint32_t message);
+
+private:
+    mutable std::mutex mutex_;
+    std::unique_ptr<MidiPort> port_;
+    MidiPort* tap_ = nullptr;
+};
+
+}  // namespace tinsori

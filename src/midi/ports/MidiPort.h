@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tinsori {
+
+// One MIDI output: the embedded synthesizer, an ALSA sequencer port, a file writer, a recorder.
+// `send` takes a packed short message (status in bits 0-7, data 1 in 8-15, data 2 in 16-23).
+class MidiPort {
+public:
+    virtual ~MidiPort() = default;
+    virtual void send(uint32_t message) = 0;
+    virtual std::string describe() const = 0;
+};
+
+}  // namespace tinsori
