@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "music/ChimeNoteSet.h"
+#include "settings/FavoritesView.h"
+
+namespace tinsori {
+
+// The five scroll bars of the main window.
+enum class PlayerSlider { Wind, Pinkness, Closeness, Length, Volume };
+
+// The check boxes whose state the player sets.
+enum class PlayerCheckBox { Shuffle, ConstantWind, Fractal, Chords, HoldNotes, Prismora };
+
+// What the player shows: the main window's lists, selections, sliders and check boxes, on top of
+// what the favorites code shows. The Qt dialog implements it with widgets; the headless player
+// and the renderer show nothing.
+class PlayerView : public FavoritesView {
+  public:
+    // The Base Note list, rebuilt around the current base note, with its selection.
+    virtual void ShowBaseNotes(const BaseNoteList& list) = 0;
+    // The "Chimes in Use" box.
+    virtual void ShowNotesInUse(const std::string& text) = 0;
+    virtual void ShowInstruments(const std::vector<std::string>& names, int selected) = 0;
+    virtual void ShowScales(const std::vector<std::string>& names, int selected) = 0;
+    // Selects the Transpose entry of `transpose` (-12..12).
+    virtual void SelectTranspose(int transpose) = 0;
+    virtual void SelectChannel(int channel) = 0;
+    virtual void ShowChimeCount(int count) = 0;
+    // Checks the radio button of the configuration; the length bar is enabled only for the
+    // pendulum configuration.
+    virtual void ShowConfiguration(int configuration) = 0;
+    virtual void SetSlider(PlayerSlider slider, int position) = 0;
+    virtual void SetCheckBox(PlayerCheckBox box, bool checked) = 0;
+};
+
+}  // namespace tinsori

@@ -1,0 +1,132 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tinsori {
+namespace {
+
+std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* error = nullptr) {
+    std::string message;
+    auto line = CommandLine::Parse(args, message);
+    if (error) *error = message;
+    return line;
+}
+
+TEST(CommandLineTest, WordsWithoutDashesFormTheOriginalCommandLine) {
+    auto line = Parse({"Settings,Calm,", "14,", "--no-gui", "404"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->settingsLine, "Settings,Calm, 14, 404");
+    EXPECT_TRUE(line->noGui);
+    EXPECT_EQ(line->mode, RunMode::Play);
+}
+
+TEST(CommandLineTest, ValuesBothSeparateAndAfterEquals) {
+    auto line = Parse({"--render", "x.mid", "--duration=2.5", "--seed", "7", "--profile=p.db",
+                       "--midi-log", "m.log", "--output", "none"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->mode, RunMode::Render);
+    EXPECT_EQ(line->renderFile, "x.mid");
+    EXPECT_EQ(line->durationTicks(), 2500u);
+    EXPECT_EQ(line->seed, 7u);
+    EXPECT_EQ(line->profilePath, "p.db");
+    EXPECT_EQ(line->midiLog, "m.log");
+    EXPECT_EQ(line->output, "none");
+}
+
+TEST(CommandLineTest, DurationRoundsToTheNearestMillisecond) {
+    EXPECT_EQ(Parse({"--render", "a.log", "--duration", "0.0004"})->durationTicks(), 0u);
+    EXPECT_EQ(Parse({"--render", "a.log", "--duration", "0.0015"})->durationTicks(), 2u);
+    EXPECT_EQ(Parse({"--render", "a.log", "--duration", "3600"})->durationTicks(), 3600000u);
+}
+
+TEST(CommandLineTest, UserMistakesGiveOneLine) {
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"--bogus"},
+        {"--profile"},
+        {"--render", "x.mid"},
+        {"--render", "x.mid", "--duration", "abc"},
+        {"--render", "x.mid", "--duration", "-1"},
+        {"--render", "x.mid", "--duration", "nan"},
+        {"--render", "x.mid", "--duration", "1e12"},
+        {"--render", "x.mid", "--duration", "5", "--seed", "-3"},
+        {"--render", "x.mid", "--duration", "5", "--seed", "99999999999"},
+        {"--duration", "5"},
+        {"--no-gui=yes"},
+        {"--render", "x.mid", "--duration", "5", "--export-profile", "-"},
+    };
+    for (const auto& args : mistakes) {
+        std::string error;
+        EXPECT_FALSE(Parse(args, &error)) << args[0];
+        EXPECT_FALSE(error.empty()) << args[0];
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+}
+
+TEST(CommandLineTest, ActionsAreRecognised) {
+    EXPECT_EQ(Parse({"--version"})->mode, RunMode::Version);
+    EXPECT_EQ(Parse({"--help"})->mode, RunMode::Help);
+    EXPECT_EQ(Parse({"--list-outputs"})->mode, RunMode::ListOutputs);
+    auto exported = Parse({"--export-profile", "-"});
+    EXPECT_EQ(exported->mode, RunMode::ExportProfile);
+    EXPECT_EQ(exported->profileFile, "-");
+    EXPECT_EQ(Parse({"--import-profile", "f.reg"})->mode, RunMode::ImportProfile);
+}
+
+class CommandLineEnvironmentTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = std::filesystem::path(testing::TempDir()) / "cmdline-env";
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override {
+        chmod(folder_.c_str(), 0700);
+        std::filesystem::remove_all(folder_);
+    }
+    std::string Check(std::vector<std::string> args) {
+        std::string error;
+        auto line = Parse(args, &error);
+        if (!line) return "parse: " + error;
+        bool ok = line->CheckEnvironment(
+            [] {
+                return std::vector<std::string>{"fluidsynth", "none", "Midi Through 14:0"};
+            },
+            error);
+        return ok ? "" : error;
+    }
+    std::filesystem::path folder_;
+};
+
+TEST_F(CommandLineEnvironmentTest, SoundfontMustBeReadable) {
+    EXPECT_NE(Check({"--soundfont", (folder_ / "missing.sf2").string()}), "");
+    EXPECT_NE(Check({"--soundfont", folder_.string()}), "");
+    std::ofstream((folder_ / "ok.sf2").string()) << "x";
+    EXPECT_EQ(Check({"--soundfont", (folder_ / "ok.sf2").string()}), "");
+}
+
+TEST_F(CommandLineEnvironmentTest, RenderFileMustBeWritableWithoutBeingCreated) {
+    const auto target = folder_ / "out.mid";
+    EXPECT_EQ(Check({"--render", target.string(), "--duration", "1"}), "");
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_NE(Check({"--render", (folder_ / "no/such/out.mid").string(), "--duration", "1"}), "");
+    EXPECT_NE(Check({"--render", folder_.string(), "--duration", "1"}), "");
+    if (geteuid() != 0) {
+        chmod(folder_.c_str(), 0500);
+        EXPECT_NE(Check({"--render", target.string(), "--duration", "1"}), "");
+    }
+}
+
+TEST_F(CommandLineEnvironmentTest, OutputMustBeKnown) {
+    EXPECT_EQ(Check({"--output", "FluidSynth"}), "");
+    EXPECT_EQ(Check({"--output", "none"}), "");
+    EXPECT_EQ(Check({"--output", "14:0"}), "");
+    EXPECT_EQ(Check({"--output", "Midi Through"}), "");
+    EXPECT_NE(Check({"--output", "Nowhere"}), "");
+}
+
+}  // namespace
+}  // namespace tinsori
