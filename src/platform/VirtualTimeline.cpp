@@ -1,0 +1,167 @@
+#include "platform/VirtualTimeline.h"
+
+#include <algorithm>
+
+namespace tinsori {
+
+VirtualTimeline::~VirtualTimeline() {
+    {
+        std::lock_guard lock(mutex_);
+        shuttingDown_ = true;
+        if (state_ == ThreadState::Blocked) release(WaitResult::Signalled);
+    }
+    changed_.notify_all();
+    if (thread_.joinable()) thread_.join();
+}
+
+void VirtualTimeline::startThread(std::function<void()> body) {
+    std::lock_guard lock(mutex_);
+    if (state_ != ThreadState::NotStarted) return;
+    // Running from the start, so the driver waits for the body's first wait before moving time.
+    state_ = ThreadState::Running;
+    thread_ = std::thread([this, body = std::move(body)] {
+        {
+            std::lock_guard inner(mutex_);
+            threadId_ = std::this_thread::get_id();
+        }
+        body();
+        {
+            std::lock_guard inner(mutex_);
+            state_ = ThreadState::Ended;
+        }
+        changed_.notify_all();
+    });
+}
+
+uint32_t VirtualTimeline::now() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<uint32_t>(now_);
+}
+
+void VirtualTimeline::signal() {
+    {
+        std::lock_guard lock(mutex_);
+        if (state_ == ThreadState::Blocked) {
+            release(WaitResult::Signalled);
+        } else if (driverWaiting_ && !driverSignalled_) {
+            driverSignalled_ = true;
+        } else {
+            eventSet_ = true;
+        }
+    }
+    changed_.notify_all();
+}
+
+void VirtualTimeline::reset() {
+    std::lock_guard lock(mutex_);
+    eventSet_ = false;
+}
+
+WaitResult VirtualTimeline::wait(uint32_t milliseconds) {
+    Lock lock(mutex_);
+    if (eventSet_) {
+        eventSet_ = false;
+        return WaitResult::Signalled;
+    }
+    if (std::this_thread::get_id() == threadId_) return threadWait(lock, milliseconds);
+    return driverWait(lock, milliseconds);
+}
+
+WaitResult VirtualTimeline::threadWait(Lock& lock, uint32_t milliseconds) {
+    if (shuttingDown_) return WaitResult::Signalled;
+    deadline_ = now_ + milliseconds;
+    state_ = ThreadState::Blocked;
+    changed_.notify_all();
+    // Whoever releases the thread marks it running, so the driver never sees a stale block.
+    changed_.wait(lock, [this] { return state_ != ThreadState::Blocked; });
+    return releasedWith_;
+}
+
+WaitResult VirtualTimeline::driverWait(Lock& lock, uint32_t milliseconds) {
+    const uint64_t target = now_ + milliseconds;
+    driverWaiting_ = true;
+    driverSignalled_ = false;
+    WaitResult result = WaitResult::TimedOut;
+    for (;;) {
+        awaitQuiet(lock);
+        if (driverSignalled_) {
+            result = WaitResult::Signalled;
+            break;
+        }
+        if (threadDeadline() > target) break;
+        releaseTimedOut();
+    }
+    if (result == WaitResult::TimedOut) now_ = target;
+    driverWaiting_ = false;
+    driverSignalled_ = false;
+    return result;
+}
+
+bool VirtualTimeline::joinThread(uint32_t milliseconds) {
+    Lock lock(mutex_);
+    const uint64_t target = now_ + milliseconds;
+    for (;;) {
+        awaitQuiet(lock);
+        if (state_ == ThreadState::NotStarted) return true;
+        if (state_ == ThreadState::Ended) break;
+        if (threadDeadline() > target) {
+            now_ = target;
+            return false;
+        }
+        releaseTimedOut();
+    }
+    lock.unlock();
+    if (thread_.joinable()) thread_.join();
+    return true;
+}
+
+void VirtualTimeline::runUntil(uint32_t end, uint32_t timerPeriod,
+                               const std::function<void()>& onTimer) {
+    Lock lock(mutex_);
+    for (;;) {
+        awaitQuiet(lock);
+        const uint64_t deadline = threadDeadline();
+        const uint64_t tick = nextTimerTick(timerPeriod);
+        if (deadline <= end && deadline <= tick) {
+            releaseTimedOut();
+        } else if (tick < end) {
+            now_ = tick;
+            lastTimerTick_ = tick;
+            lock.unlock();
+            if (onTimer) onTimer();
+            lock.lock();
+        } else {
+            break;
+        }
+    }
+    now_ = std::max<uint64_t>(now_, end);
+}
+
+void VirtualTimeline::awaitQuiet(Lock& lock) {
+    changed_.wait(lock, [this] { return state_ != ThreadState::Running; });
+}
+
+uint64_t VirtualTimeline::threadDeadline() const {
+    return state_ == ThreadState::Blocked ? deadline_ : kNever;
+}
+
+void VirtualTimeline::releaseTimedOut() {
+    now_ = std::max(now_, deadline_);
+    release(WaitResult::TimedOut);
+    changed_.notify_all();
+}
+
+void VirtualTimeline::release(WaitResult result) {
+    releasedWith_ = result;
+    state_ = ThreadState::Running;
+}
+
+uint64_t VirtualTimeline::nextTimerTick(uint32_t period) const {
+    if (period == 0) return kNever;
+    // The first multiple of the period after the last tick handled and not before now: ticks
+    // passed over by the driver's own waits are dropped, as a stopped timer would drop them.
+    const uint64_t from = std::max(lastTimerTick_ + 1, now_);
+    return (from + period - 1) / period * period;
+}
+
+}  // namespace tinsori
