@@ -1,0 +1,66 @@
+#include "platform/AutoResetEvent.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+namespace tinsori {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+TEST(AutoResetEvent, WaitTimesOutNoEarlierThanItsDeadline) {
+    AutoResetEvent event;
+    auto start = Clock::now();
+    EXPECT_EQ(event.wait(30), WaitResult::TimedOut);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(30));
+    EXPECT_EQ(event.wait(0), WaitResult::TimedOut);
+}
+
+TEST(AutoResetEvent, SignalEndsAWaitInProgress) {
+    AutoResetEvent event;
+    auto waiter = std::async(std::launch::async, [&] { return event.wait(60000); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    event.signal();
+    ASSERT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_EQ(waiter.get(), WaitResult::Signalled);
+    // The waiter consumed the signal.
+    EXPECT_EQ(event.wait(0), WaitResult::TimedOut);
+}
+
+TEST(AutoResetEvent, SignalWithNobodyWaitingIsConsumedByExactlyOneWait) {
+    AutoResetEvent event;
+    event.signal();
+    event.signal();  // a second signal does not count up
+    EXPECT_EQ(event.wait(5000), WaitResult::Signalled);
+    EXPECT_EQ(event.wait(0), WaitResult::TimedOut);
+
+    event.signal();
+    event.reset();
+    EXPECT_EQ(event.wait(0), WaitResult::TimedOut);
+}
+
+TEST(AutoResetEvent, PingPongLosesNoWakeUp) {
+    AutoResetEvent ping, pong;
+    constexpr int kRounds = 2000;
+    auto echo = std::async(std::launch::async, [&] {
+        int seen = 0;
+        for (int i = 0; i < kRounds; ++i) {
+            if (ping.wait(10000) == WaitResult::Signalled) ++seen;
+            pong.signal();
+        }
+        return seen;
+    });
+    int answered = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        ping.signal();
+        if (pong.wait(10000) == WaitResult::Signalled) ++answered;
+    }
+    EXPECT_EQ(echo.get(), kRounds);
+    EXPECT_EQ(answered, kRounds);
+}
+
+}  // namespace
+}  // namespace tinsori
