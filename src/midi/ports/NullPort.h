@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "midi/ports/MidiPort.h"
+
+namespace tinsori {
+
+// `--output none`: an open device that drops every message, so the rest of the program runs
+// exactly as with sound.
+class NullPort : public MidiPort {
+  public:
+    void send(uint32_t) override {}
+    std::string describe() const override { return "none"; }
+};
+
+}  // namespace tinsori

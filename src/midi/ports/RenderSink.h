@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "midi/ports/MidiPort.h"
+
+namespace tinsori {
+
+// A port that turns the messages of a render into a file. Messages carry the tick of the clock
+// the sink was made with; `finish` completes the file at the given end tick.
+class RenderSink : public MidiPort {
+  public:
+    // Writes out and closes the file; false with a reason when that fails. Sends after it are
+    // dropped.
+    virtual bool finish(uint32_t endTick, std::string* error) = 0;
+};
+
+}  // namespace tinsori

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "midi/ports/RenderSink.h"
+#include "platform/TickClock.h"
+
+namespace tinsori {
+
+// Collects the messages of a render and writes them as a type 0 Standard MIDI File in which one
+// tick is one millisecond. The same messages at the same ticks give the same bytes.
+class SmfWriter : public RenderSink {
+  public:
+    // Creates (truncates) the file at once, so that an unwritable path fails before the render.
+    static std::unique_ptr<SmfWriter> create(const TickClock& clock, const std::string& path,
+                                             std::string* error);
+    // Kept in memory only: `finish` writes nothing, `bytes` gives the file.
+    explicit SmfWriter(const TickClock& clock);
+
+    void send(uint32_t message) override;
+    std::string describe() const override { return "Standard MIDI File"; }
+    bool finish(uint32_t endTick, std::string* error) override;
+
+    // The whole file, ending its track at `endTick` (or at the last message if that is later).
+    std::vector<uint8_t> bytes(uint32_t endTick) const;
+
+    // Ticks per quarter note and microseconds per quarter note that make a tick a millisecond.
+    static constexpr uint16_t kDivision = 1000;
+    static constexpr uint32_t kTempo = 1000000;
+
+  private:
+    struct Event {
+        uint32_t tick;
+        uint32_t message;
+    };
+
+    const TickClock& clock_;
+    std::string path_;
+    std::ofstream file_;
+    mutable std::mutex mutex_;
+    std::vector<Event> events_;
+    bool finished_ = false;
+};
+
+}  // namespace tinsori
