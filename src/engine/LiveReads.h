@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cmath>
+#include <limits>
+
+#include "engine/ChimeSettings.h"
+
+namespace tinsori {
+
+// Reads of the live settings as the model uses them. A store or favorite may hold values outside
+// the controls' ranges; the model brings them into range here so that no formula divides by zero,
+// takes the power of a negative number or indexes past a table. In-range values pass unchanged.
+
+// Truncates toward zero; values beyond the int range saturate and NaN gives 0 instead of
+// undefined behaviour.
+inline int Trunc(double x) {
+    if (std::isnan(x)) return 0;
+    if (x >= 2147483647.0) return std::numeric_limits<int>::max();
+    if (x <= -2147483648.0) return std::numeric_limits<int>::min();
+    return static_cast<int>(x);
+}
+
+inline double ClampReal(double x, double low, double high) {
+    if (!(x >= low)) return low;
+    return x > high ? high : x;
+}
+
+inline int ClampInt(int x, int low, int high) {
+    return x < low ? low : (x > high ? high : x);
+}
+
+// One of the four configurations; any other stored value plays as the default, 1.
+inline int ConfigurationNow(const ChimeSettings& s) {
+    int cfg = s.configuration.load(std::memory_order_relaxed);
+    bool known =
+        cfg == kCenterPendulum || cfg == kAllIndependent || cfg == kChimesOnly || cfg == kQuantized;
+    return known ? cfg : kCenterPendulum;
+}
+
+inline int WindNow(const ChimeSettings& s) {
+    return ClampInt(s.windNow.load(std::memory_order_relaxed), 2, 940);
+}
+
+inline double ClosenessNow(const ChimeSettings& s) {
+    return ClampReal(s.closeness.load(std::memory_order_relaxed), 0.1, 3.2);
+}
+
+inline double PinknessNow(const ChimeSettings& s) {
+    return ClampReal(s.pinkness.load(std::memory_order_relaxed), 0.0, 1.0);
+}
+
+inline double LengthNow(const ChimeSettings& s) {
+    return ClampReal(s.length.load(std::memory_order_relaxed), 650.0, 2700.0);
+}
+
+inline bool FlagSet(const std::atomic<int>& flag) {
+    return flag.load(std::memory_order_relaxed) != 0;
+}
+
+// Chime energy is shared with the UI, which may clear it between any two of these.
+inline double EnergyOf(const ChimeSettings& s, int k) {
+    return s.chimeEnergy[k].load(std::memory_order_relaxed);
+}
+
+inline void ScaleEnergy(ChimeSettings& s, int k, double factor) {
+    s.chimeEnergy[k].store(EnergyOf(s, k) * factor, std::memory_order_relaxed);
+}
+
+}  // namespace tinsori
