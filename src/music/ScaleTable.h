@@ -29,7 +29,7 @@ extern const std::array<ScaleDef, 59> BuiltInScales;
 // The process-wide scale table. The UI thread appends; the simulation thread may read the note
 // count of any entry below `count()` at any moment, so an entry is complete before it is counted.
 class ScaleTable {
-public:
+  public:
     int count() const { return count_.load(std::memory_order_acquire); }
     const ScaleDef& at(int index) const { return entries_[index]; }
 
@@ -48,7 +48,7 @@ public:
     // Stores the scale at index `count()` and publishes it; returns its index, or none when full.
     std::optional<int> AppendScale(const ScaleDef& scale);
 
-private:
+  private:
     std::array<ScaleDef, kScaleSlots> entries_{};
     std::atomic<int> count_{0};
 };
