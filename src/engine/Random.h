@@ -6,7 +6,7 @@ namespace tinsori {
 
 // The C library's rand contract, one object per thread so that every thread owns its stream.
 class Random {
-public:
+  public:
     static constexpr int kMax = 32767;
 
     Random() = default;
@@ -21,13 +21,17 @@ public:
         return static_cast<int>((state_ >> 16) & 0x7fffu);
     }
 
-    // A fresh draw reduced modulo n (n > 0), as `rand() % n`.
-    int mod(int n) { return next() % n; }
+    // A fresh draw reduced modulo n, as `rand() % n`. A bound below 1 (from a value out of its
+    // range) still consumes the draw, so the stream stays aligned, and yields 0.
+    int mod(int n) {
+        int r = next();
+        return n > 0 ? r % n : 0;
+    }
 
     // u = (rand % 10000) / 5000 - 1, so -1 <= u < 1.
     double unit() { return static_cast<double>(mod(10000)) / 5000.0 - 1.0; }
 
-private:
+  private:
     uint32_t state_ = 1;
 };
 
