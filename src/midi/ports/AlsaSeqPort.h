@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/ports/MidiPort.h"
+
+class RtMidiOut;
+
+namespace tinsori {
+
+// An ALSA sequencer output port (a hardware synthesizer, a software synth's input), through
+// RtMidi's ALSA back end only: its JACK back end crashes without a JACK server.
+class AlsaSeqPort : public MidiPort {
+  public:
+    // The names of the sequencer's output ports as RtMidi reports them, e.g.
+    // "FLUID Synth (128):Synth input port (128:0)"; empty when there is no sequencer.
+    static std::vector<std::string> listPorts(std::string* error = nullptr);
+
+    // Opens the first port whose name contains `name`, or whose address is `name` as
+    // "client:port". Null with a reason when there is no sequencer or no such port.
+    static std::unique_ptr<AlsaSeqPort> open(const std::string& name, std::string* error);
+    ~AlsaSeqPort() override;
+
+    void send(uint32_t message) override;
+    std::string describe() const override { return name_; }
+
+    // Index of the port that `name` selects among `ports`, or -1.
+    static int matchPort(const std::vector<std::string>& ports, const std::string& name);
+
+  private:
+    AlsaSeqPort(std::unique_ptr<RtMidiOut> out, std::string name);
+
+    std::unique_ptr<RtMidiOut> out_;
+    std::string name_;
+};
+
+}  // namespace tinsori

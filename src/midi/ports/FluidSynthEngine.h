@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <fluidsynth.h>
+
+namespace tinsori {
+
+// The embedded synthesizer without any audio output: settings, synth and the loaded General MIDI
+// soundfont. The live port adds an audio driver; the renderer pulls samples itself.
+class FluidSynthEngine {
+  public:
+    static constexpr int kSampleRate = 44100;
+    // Chimes overlap a lot; FluidSynth's default gain of 0.2 leaves them faint, higher clips.
+    static constexpr double kGain = 0.4;
+
+    // The soundfonts tried, in order, when the user names none.
+    static const std::vector<std::string>& defaultSoundfonts();
+    // The user's file if given and readable, else the first default present; empty with a reason
+    // when there is none.
+    static std::string findSoundfont(const std::string& userPath, std::string* error);
+
+    // Creates the synth and loads the soundfont found for `userPath`; null with a reason.
+    static std::unique_ptr<FluidSynthEngine> create(const std::string& userPath,
+                                                    std::string* error);
+    ~FluidSynthEngine();
+    FluidSynthEngine(const FluidSynthEngine&) = delete;
+    FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
+
+    // Plays one packed short message; kinds the synth has no use for are ignored.
+    void apply(uint32_t message);
+
+    fluid_settings_t* settings() const { return settings_; }
+    fluid_synth_t* synth() const { return synth_; }
+    const std::string& soundfont() const { return soundfont_; }
+
+  private:
+    FluidSynthEngine() = default;
+
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    std::string soundfont_;
+};
+
+}  // namespace tinsori

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "midi/ports/AlsaSeqPort.h"
+#include "midi/ports/FluidSynthEngine.h"
+#include "midi/ports/FluidSynthPort.h"
+#include "midi/ports/OutputFactory.h"
+#include "midi/ports/RecordingPort.h"
+
+namespace tinsori {
+namespace {
+
+bool haveSoundCard() {
+    return ::access("/dev/snd", F_OK) == 0;
+}
+
+TEST(FluidSynthPortTest, WithoutAudioTheOpenFailsWithAReason) {
+    if (haveSoundCard()) GTEST_SKIP() << "this machine has a sound card";
+    std::string error;
+    EXPECT_FALSE(FluidSynthPort::open("", "", &error));
+    EXPECT_EQ(error, "no audio output could be started (tried pipewire, pulseaudio, alsa, jack)");
+    EXPECT_FALSE(FluidSynthPort::open("", "alsa", &error));
+    EXPECT_EQ(error, "no audio output could be started (tried alsa)");
+}
+
+TEST(FluidSynthPortTest, SoundfontProblemsAreReportedBeforeAudio) {
+    std::string error;
+    EXPECT_FALSE(FluidSynthPort::open("/no/such/font.sf2", "", &error));
+    EXPECT_EQ(error, "cannot read the soundfont /no/such/font.sf2");
+    // A readable file that is no soundfont.
+    EXPECT_FALSE(FluidSynthEngine::create("/etc/hostname", &error));
+    EXPECT_EQ(error, "cannot load the soundfont /etc/hostname");
+}
+
+TEST(FluidSynthEngineTest, FindsTheFirstDefaultSoundfontPresent) {
+    std::string error;
+    const std::string found = FluidSynthEngine::findSoundfont("", &error);
+    for (const auto& path : FluidSynthEngine::defaultSoundfonts()) {
+        if (::access(path.c_str(), R_OK) == 0) {
+            EXPECT_EQ(found, path);
+            return;
+        }
+    }
+    EXPECT_EQ(found, "");
+    EXPECT_NE(error, "");
+}
+
+TEST(AlsaSeqPortTest, WithoutSequencerOpenAndListFailCleanly) {
+    if (::access("/dev/snd/seq", F_OK) == 0) GTEST_SKIP() << "this machine has a sequencer";
+    std::string error;
+    EXPECT_FALSE(AlsaSeqPort::open("128:0", &error));
+    EXPECT_EQ(error, "no ALSA sequencer (/dev/snd/seq is missing)");
+    EXPECT_TRUE(AlsaSeqPort::listPorts().empty());
+}
+
+TEST(AlsaSeqPortTest, MatchesAddressBeforeNameFragment) {
+    const std::vector<std::string> ports = {
+        "Midi Through:Midi Through Port-0 (14:0)",
+        "FLUID Synth (128):Synth input port (128:0)",
+        "USB Keys (20):USB Keys MIDI 1 (20:0)",
+    };
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "128:0"), 1);
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "20:0"), 2);
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "0"), 0);  // a fragment of the first name
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "USB"), 2);
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "28:0"), 1);  // no address matches: a fragment
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "Piano"), -1);
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, ""), -1);
+}
+
+OutputChoice choose(const std::string& output, MidiPort* lent = nullptr) {
+    OutputChoice choice;
+    choice.output = output;
+    choice.lent = lent;
+    return choice;
+}
+
+TEST(OutputFactoryTest, OpensTheNamedOutput) {
+    std::string error;
+    auto none = OpenOutput(choose("None"), &error);
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->describe(), "none");
+
+    RecordingPort recorder;
+    auto lent = OpenOutput(choose("fluidsynth", &recorder), &error);
+    ASSERT_TRUE(lent);
+    lent->send(0x00403C90);
+    lent.reset();
+    EXPECT_EQ(recorder.size(), 1u);
+
+    if (::access("/dev/snd/seq", F_OK) != 0) {
+        EXPECT_FALSE(OpenOutput(choose("Piano"), &error));
+        EXPECT_EQ(error,
+                  "cannot open the output \"Piano\": no ALSA sequencer (/dev/snd/seq is missing)");
+    }
+    const auto names = ListOutputs();
+    ASSERT_GE(names.size(), 2u);
+    EXPECT_EQ(names[0], "fluidsynth");
+    EXPECT_EQ(names[1], "none");
+}
+
+}  // namespace
+}  // namespace tinsori

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "MidiTestSupport.h"
+#include "midi/MidiOut.h"
+#include "midi/ports/FluidSynthEngine.h"
+#include "midi/ports/FluidSynthRenderer.h"
+#include "midi/ports/OutputFactory.h"
+
+namespace tinsori {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RendererTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (FluidSynthEngine::findSoundfont("", nullptr).empty()) GTEST_SKIP() << "no soundfont";
+        dir_ = fs::temp_directory_path() / ("tinsori-render-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        if (!dir_.empty()) fs::remove_all(dir_);
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    test::ManualClock clock;
+
+  private:
+    fs::path dir_;
+};
+
+struct Audio {
+    SF_INFO info{};
+    std::vector<float> samples;
+};
+
+Audio readAudio(const std::string& path) {
+    Audio audio;
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &audio.info);
+    if (!file) return audio;
+    audio.samples.resize(static_cast<size_t>(audio.info.frames * audio.info.channels));
+    sf_readf_float(file, audio.samples.data(), audio.info.frames);
+    sf_close(file);
+    return audio;
+}
+
+TEST_F(RendererTest, NoteSoundsAtTheFrameOfItsTick) {
+    std::string error;
+    auto renderer = FluidSynthRenderer::create(clock, path("note.wav"), "", &error);
+    ASSERT_TRUE(renderer) << error;
+    renderer->send(PackShortMessage(0xC0, 0, 0));  // piano: a sharp attack
+    clock.set(500);
+    renderer->send(PackShortMessage(0x90, 60, 110));
+    clock.set(1500);
+    renderer->send(PackShortMessage(0x80, 60, 110));
+    ASSERT_TRUE(renderer->finish(1500, &error)) << error;
+
+    const Audio audio = readAudio(path("note.wav"));
+    EXPECT_EQ(audio.info.samplerate, 44100);
+    EXPECT_EQ(audio.info.channels, 2);
+    EXPECT_EQ(audio.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    EXPECT_EQ(audio.info.frames, (1500 + FluidSynthRenderer::kTailMilliseconds) * 441 / 10);
+    size_t first = 0;
+    float peak = 0;
+    for (size_t i = 0; i < audio.samples.size(); ++i) {
+        const float level = std::fabs(audio.samples[i]);
+        if (level > 1e-4f && first == 0) first = i / 2;
+        peak = std::max(peak, level);
+    }
+    EXPECT_GT(peak, 0.05f);
+    EXPECT_GE(first, 22050u);
+    EXPECT_LT(first, 22050u + 441u);  // within 10 ms
+}
+
+TEST_F(RendererTest, SinkFollowsTheFileEnding) {
+    std::string error;
+    for (const char* name : {"a.flac", "a.OGG"}) {
+        auto sink = OpenRenderSink(path(name), "", clock, &error);
+        ASSERT_TRUE(sink) << error;
+        clock.set(100);
+        sink->send(PackShortMessage(0x90, 72, 90));
+        ASSERT_TRUE(sink->finish(200, &error)) << error;
+        const Audio audio = readAudio(path(name));
+        EXPECT_EQ(audio.info.samplerate, 44100) << name;
+        EXPECT_GT(audio.info.frames, 44100 * 3) << name;
+    }
+
+    auto smf = OpenRenderSink(path("a.mid"), "", clock, &error);
+    ASSERT_TRUE(smf) << error;
+    smf->finish(0, &error);
+    char magic[4] = {};
+    std::ifstream(path("a.mid")).read(magic, 4);
+    EXPECT_EQ(std::string(magic, 4), "MThd");
+
+    std::ofstream(path("a.log")) << "old contents\n";
+    auto log = OpenRenderSink(path("a.log"), "", clock, &error);
+    ASSERT_TRUE(log) << error;
+    log->send(PackShortMessage(0x90, 72, 90));
+    log->finish(0, &error);
+    std::string line;
+    std::getline(std::ifstream(path("a.log")) >> std::ws, line);
+    EXPECT_EQ(line, "100 90 72 90");  // the old contents are gone
+}
+
+TEST_F(RendererTest, UnwritableOrUnknownFilesFailAtOnce) {
+    std::string error;
+    EXPECT_FALSE(OpenRenderSink("/no/such/dir/out.wav", "", clock, &error));
+    EXPECT_NE(error.find("cannot write /no/such/dir/out.wav"), std::string::npos) << error;
+    EXPECT_FALSE(FluidSynthRenderer::create(clock, path("out.mp3"), "", &error));
+    EXPECT_NE(error.find(".wav, .flac or .ogg"), std::string::npos) << error;
+    EXPECT_FALSE(OpenRenderSink(path("out.wav"), "/no/such/font.sf2", clock, &error));
+    EXPECT_EQ(error, "cannot read the soundfont /no/such/font.sf2");
+}
+
+}  // namespace
+}  // namespace tinsori
