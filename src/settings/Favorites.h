@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/FavoritesContext.h"
+
+namespace tinsori {
+
+class ProfileStore;
+
+// Favorite slots are "Favorite1".."Favorite128"; scans never go past the last one, whatever a
+// damaged "Last" says.
+inline constexpr int kFavoriteSlots = 128;
+
+// Applies a values part to the settings and brings MIDI, the note set and the view up to date.
+// `name` only names a scale the line asks to create ("Scale for %s").
+void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std::string& values);
+
+// Records the name in the recent list, then applies the stored favorite of that name, if any.
+void ApplyFavorite(FavoritesContext& ctx, const std::string& displayName);
+
+// Index of the stored favorite whose values part equals the current settings (the highest
+// when several do), or -1; `displayName` receives its name when given.
+int FindCurrentFavorite(FavoritesContext& ctx, std::string* displayName = nullptr);
+
+// Index of the stored favorite named by the list's selected entry, or -1.
+int FindSelectedFavorite(FavoritesContext& ctx);
+
+// Repairs a "Last" counter that reads 0 from the values "<format>0".."<format>127" (format
+// "Favorite" or "Pattern").
+void RecoverLastIndex(ProfileStore& store, std::string_view section, std::string_view valuePrefix);
+
+// Fills the Favorites list at start-up and selects the favorite matching the settings.
+void LoadFavoritesList(FavoritesContext& ctx);
+
+// Handlers of the Favorites list, its two buttons and the recent entries of the tray menu.
+void OnSaveSettings(FavoritesContext& ctx);
+void OnRemoveFavorite(FavoritesContext& ctx);
+void OnFavoritesEditChange(FavoritesContext& ctx);
+void OnFavoritesSelEndOk(FavoritesContext& ctx);
+void OnFavoritesSelChange(FavoritesContext& ctx);
+void OnRecentFavoriteCommand(FavoritesContext& ctx, int commandId);
+
+}  // namespace tinsori
