@@ -4,10 +4,29 @@
 
 namespace tinsori {
 
+// Lets the simulation thread run for the span of one driver call, so that it never runs beside
+// driver code outside these calls: what the driver does between them happens at one instant.
+class VirtualTimeline::DriverCall {
+  public:
+    explicit DriverCall(VirtualTimeline& timeline)
+        : timeline_(timeline), wasInside_(timeline.driverInside_) {
+        timeline_.driverInside_ = true;
+        timeline_.changed_.notify_all();
+    }
+    ~DriverCall() { timeline_.driverInside_ = wasInside_; }
+    DriverCall(const DriverCall&) = delete;
+    DriverCall& operator=(const DriverCall&) = delete;
+
+  private:
+    VirtualTimeline& timeline_;
+    bool wasInside_;
+};
+
 VirtualTimeline::~VirtualTimeline() {
     {
         std::lock_guard lock(mutex_);
         shuttingDown_ = true;
+        driverInside_ = true;
         if (state_ == ThreadState::Blocked) release(WaitResult::Signalled);
     }
     changed_.notify_all();
@@ -21,8 +40,9 @@ void VirtualTimeline::startThread(std::function<void()> body) {
     state_ = ThreadState::Running;
     thread_ = std::thread([this, body = std::move(body)] {
         {
-            std::lock_guard inner(mutex_);
+            Lock inner(mutex_);
             threadId_ = std::this_thread::get_id();
+            changed_.wait(inner, [this] { return driverInside_; });
         }
         body();
         {
@@ -73,11 +93,12 @@ WaitResult VirtualTimeline::threadWait(Lock& lock, uint32_t milliseconds) {
     state_ = ThreadState::Blocked;
     changed_.notify_all();
     // Whoever releases the thread marks it running, so the driver never sees a stale block.
-    changed_.wait(lock, [this] { return state_ != ThreadState::Blocked; });
+    changed_.wait(lock, [this] { return state_ != ThreadState::Blocked && driverInside_; });
     return releasedWith_;
 }
 
 WaitResult VirtualTimeline::driverWait(Lock& lock, uint32_t milliseconds) {
+    DriverCall call(*this);
     const uint64_t target = now_ + milliseconds;
     driverWaiting_ = true;
     driverSignalled_ = false;
@@ -98,26 +119,30 @@ WaitResult VirtualTimeline::driverWait(Lock& lock, uint32_t milliseconds) {
 }
 
 bool VirtualTimeline::joinThread(uint32_t milliseconds) {
+    if (!advanceUntilEnded(milliseconds)) return false;
+    if (thread_.joinable()) thread_.join();
+    return true;
+}
+
+bool VirtualTimeline::advanceUntilEnded(uint32_t milliseconds) {
     Lock lock(mutex_);
+    DriverCall call(*this);
     const uint64_t target = now_ + milliseconds;
     for (;;) {
         awaitQuiet(lock);
-        if (state_ == ThreadState::NotStarted) return true;
-        if (state_ == ThreadState::Ended) break;
+        if (state_ == ThreadState::NotStarted || state_ == ThreadState::Ended) return true;
         if (threadDeadline() > target) {
             now_ = target;
             return false;
         }
         releaseTimedOut();
     }
-    lock.unlock();
-    if (thread_.joinable()) thread_.join();
-    return true;
 }
 
 void VirtualTimeline::runUntil(uint32_t end, uint32_t timerPeriod,
                                const std::function<void()>& onTimer) {
     Lock lock(mutex_);
+    DriverCall call(*this);
     for (;;) {
         awaitQuiet(lock);
         const uint64_t deadline = threadDeadline();
@@ -127,9 +152,12 @@ void VirtualTimeline::runUntil(uint32_t end, uint32_t timerPeriod,
         } else if (tick < end) {
             now_ = tick;
             lastTimerTick_ = tick;
+            driverInside_ = false;
             lock.unlock();
             if (onTimer) onTimer();
             lock.lock();
+            driverInside_ = true;
+            changed_.notify_all();
         } else {
             break;
         }

@@ -18,9 +18,12 @@ namespace tinsori {
 // has been released and has blocked again. So the same calls give the same ticks on every run.
 //
 // Waits from the simulation thread block until a signal or until the driver brings time to their
-// deadline. Waits from the driver advance time themselves. The owner must stop the simulation
-// thread before destroying the timeline; the destructor then makes every further wait of that
-// thread return Signalled at once, so a body that honours its stop request ends.
+// deadline. Waits from the driver advance time themselves. The thread runs only while the driver
+// is inside one of the calls below (a signal from driver code elsewhere releases the thread when
+// the driver next calls in), so the two never run side by side and need no further locking. The
+// owner must stop the simulation thread before destroying the timeline; the destructor then makes
+// every further wait of that thread return Signalled at once, so a body that honours its stop
+// request ends.
 class VirtualTimeline : public Timebase, public TickClock, public WakeEvent {
   public:
     VirtualTimeline() = default;
@@ -53,9 +56,11 @@ class VirtualTimeline : public Timebase, public TickClock, public WakeEvent {
     static constexpr uint64_t kNever = UINT64_MAX;
 
     using Lock = std::unique_lock<std::mutex>;
+    class DriverCall;
 
     WaitResult threadWait(Lock& lock, uint32_t milliseconds);
     WaitResult driverWait(Lock& lock, uint32_t milliseconds);
+    bool advanceUntilEnded(uint32_t milliseconds);
     // Blocks the driver while the simulation thread computes.
     void awaitQuiet(Lock& lock);
     uint64_t threadDeadline() const;
@@ -72,6 +77,7 @@ class VirtualTimeline : public Timebase, public TickClock, public WakeEvent {
     bool driverWaiting_ = false;
     bool driverSignalled_ = false;
     bool shuttingDown_ = false;
+    bool driverInside_ = false;
     ThreadState state_ = ThreadState::NotStarted;
     uint64_t deadline_ = 0;
     WaitResult releasedWith_ = WaitResult::TimedOut;

@@ -152,6 +152,26 @@ TEST(VirtualTimeline, JoinThread) {
     }
 }
 
+TEST(VirtualTimeline, DriverCodeBetweenCallsRunsBeforeTheThreadMoves) {
+    Log log;
+    int setting = 0;  // plain data: the timeline alone keeps the two threads apart
+    VirtualTimeline tl;
+    tl.startThread([&] {
+        log.add("start" + std::to_string(setting), tl.now());
+        tl.wakeEvent().wait(5000);
+        log.add("woke" + std::to_string(setting), tl.now());
+        tl.wakeEvent().wait(5000);
+    });
+    setting = 1;
+    tl.runUntil(100, 0, {});
+    tl.signal();
+    setting = 2;
+    tl.runUntil(200, 50, [&] { setting = 3; });
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"start1@0", "woke2@100"}));
+    tl.signal();
+    EXPECT_TRUE(tl.joinThread(0));
+}
+
 // A thread that plans pseudo-random waits and a timer that signals now and then, the way the
 // player and the simulation interact.
 std::vector<std::string> busyRun() {
