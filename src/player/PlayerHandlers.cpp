@@ -1,0 +1,118 @@
+#include <algorithm>
+
+#include "engine/WindDrive.h"
+#include "midi/MidiDevice.h"
+#include "music/ChimeNoteSet.h"
+#include "music/HoldNotes.h"
+#include "player/Player.h"
+
+// The effects of the window's controls on the settings, the notes, MIDI and the store. Positions
+// and selections arrive from widgets; each is brought into its control's range before use.
+
+namespace tinsori {
+
+void Player::Recompute() {
+    ComputeChimeNotes(settings_, scales_);
+    view_.ShowNotesInUse(UpdateNotesInUse(settings_, midi_));
+}
+
+void Player::OnBaseNoteSelected(int note) {
+    settings_.baseNote = std::clamp(note, 0, 127);
+    Recompute();
+}
+
+void Player::OnScaleSelected(int index) {
+    if (index < 0 || index >= scales_.count()) return;
+    settings_.scaleIndex = index;
+    view_.ShowBaseNotes(FillBaseNoteList(settings_, scales_, 0));
+    Recompute();
+}
+
+void Player::OnTransposeSelected(int transpose) {
+    ChangeTranspose(settings_, transpose);
+    view_.ShowBaseNotes(FillBaseNoteList(settings_, scales_, 0));
+    Recompute();
+}
+
+void Player::OnChimeCountText(const std::string& text) {
+    const int count = ParseChimeCountText(text);
+    if (count == settings_.numChimes) return;
+    settings_.numChimes = count;
+    Recompute();
+}
+
+void Player::OnConfigurationChosen(int configuration) {
+    if (configuration != kCenterPendulum && configuration != kAllIndependent &&
+        configuration != kChimesOnly && configuration != kQuantized)
+        return;
+    settings_.configuration = configuration;
+    settings_.clearChimeEnergy();
+    view_.ShowConfiguration(configuration);
+}
+
+void Player::OnShuffleClicked(bool checked) {
+    settings_.shuffle = checked ? 1 : 0;
+    Recompute();
+}
+
+void Player::OnConstantWindClicked(bool checked) {
+    settings_.constantWind = checked ? 1 : 0;
+}
+
+void Player::OnFractalClicked(bool checked) {
+    settings_.fractal = checked ? 1 : 0;
+}
+
+void Player::OnChordsClicked(bool checked) {
+    settings_.chords = checked ? 1 : 0;
+}
+
+void Player::OnHoldNotesClicked(bool checked) {
+    tinsori::OnHoldNotesClicked(settings_, midi_, checked);
+}
+
+void Player::OnInstrumentSelected(int index) {
+    tinsori::OnInstrumentSelected(settings_, midi_, std::clamp(index, 0, 127));
+    view_.SetCheckBox(PlayerCheckBox::HoldNotes, settings_.holdNotes != 0);
+}
+
+void Player::OnChannelSelected(int channel) {
+    if (channel < 0 || channel > 15) return;
+    const ChannelChangeResult result = ChangeMidiChannel(device_, channel);
+    view_.SelectChannel(result.channel);
+    view_.SetSlider(PlayerSlider::Volume, result.volume);
+}
+
+void Player::OnVolumeSlider(int position) {
+    settings_.volume = std::clamp(position, 0, 127);
+    midi_.SendVolume();
+}
+
+void Player::OnWindSlider(int position) {
+    WindSliderMoved(settings_, position, timebase_.wakeEvent());
+}
+
+void Player::OnWindDragging(bool dragging) {
+    SetWindDragging(settings_, dragging);
+}
+
+void Player::OnPinknessSlider(int position) {
+    settings_.pinkness = std::clamp(position, 0, 1000) / 1000.0;
+}
+
+void Player::OnClosenessSlider(int position) {
+    settings_.closeness = std::clamp(position, 100, 3200) / 1000.0;
+}
+
+void Player::OnLengthSlider(int position) {
+    settings_.length = std::clamp(position, 650, 2700);
+}
+
+void Player::OnWindTimer() {
+    if (settings_.windTimerId == 0) return;
+    if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent())) {
+        view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
+    }
+}
+
+}  // namespace tinsori

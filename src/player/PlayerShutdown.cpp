@@ -1,0 +1,56 @@
+#include "engine/SimulationThread.h"
+#include "midi/MidiDevice.h"
+#include "player/Player.h"
+#include "settings/SettingsPersistence.h"
+
+// The two shut-downs: the window destroyed (closing chime run included) and the session ending.
+// Both may arrive, in either order; every step runs at most once.
+
+namespace tinsori {
+
+namespace {
+
+constexpr uint32_t kThreadJoinMs = 2000;
+constexpr uint32_t kSettleMs = 1000;
+constexpr int kClosingRunDelay = -81;
+constexpr int kClosingRunVelocity = 35;
+
+}  // namespace
+
+void Player::ShutDownOnDestroy() {
+    if (!started_) return;
+    settings_.windTimerId = 0;
+    if (StopThread()) {
+        if (!settings_.startedWithSettings)
+            midi_.PlayChimeSet(kClosingRunDelay, kClosingRunVelocity);
+        timebase_.wakeEvent().wait(kSettleMs);
+    }
+    SweepSaveAndRelease();
+}
+
+void Player::ShutDownOnSessionEnd() {
+    if (!started_) return;
+    settings_.windTimerId = 0;
+    if (StopThread()) timebase_.wakeEvent().wait(kSettleMs);
+    SweepSaveAndRelease();
+}
+
+bool Player::StopThread() {
+    if (threadStopped_) return false;
+    threadStopped_ = true;
+    settings_.stopThread = 1;
+    timebase_.wakeEvent().signal();
+    // A thread that has not ended by then is left to end by itself after its current step.
+    threadEnded_ = timebase_.joinThread(kThreadJoinMs);
+    return true;
+}
+
+void Player::SweepSaveAndRelease() {
+    if (saved_) return;
+    saved_ = true;
+    if (settings_.holdNotes) midi_.SweepNotesOff(settings_.channel);
+    SaveSettings(store_, settings_, scales_, instruments_);
+    if (!settings_.paused) CloseMidiDevice(device_);
+}
+
+}  // namespace tinsori
