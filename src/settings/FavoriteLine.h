@@ -18,8 +18,8 @@ inline constexpr uint32_t kFavoriteNameBytes = (kMaxFavoriteNameChars + 1) * 2;
 inline constexpr uint32_t kFavoriteLineBytes = 510;
 // Interval counts a line may carry; a scale keeps at most kMaxScaleNotes of them.
 inline constexpr int kMaxLineIntervals = 39;
-// Scale names hold 64 characters.
-inline constexpr int kMaxScaleNameChars = 64;
+// Scale names are read back from the store with room for 62 characters.
+inline constexpr int kMaxScaleNameChars = 62;
 
 // The values part of the current settings and the current scale, field 5 always 0.
 std::string FormatSettingsValues(const ChimeSettings& settings, const ScaleTable& scales);
