@@ -1,12 +1,47 @@
 #include "app/Program.h"
 
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/HeadlessPlayer.h"
+#include "app/ProfileCommands.h"
+#include "app/Renderer.h"
+#include "midi/ports/OutputFactory.h"
+#include "settings/ProfileStore.h"
 
 namespace tinsori {
+
+namespace {
+
+constexpr uint32_t kOutputNameBytes = 510;
+
+// `--output` is remembered; without it the remembered output plays.
+OutputChoice ChooseOutput(const CommandLine& line, ProfileStore& store) {
+    OutputChoice choice;
+    if (line.output) {
+        choice.output = *line.output;
+        store.WriteString("Midi", "Output", &choice.output);
+    } else {
+        store.ReadString("Midi", "Output", choice.output, kOutputNameBytes);
+    }
+    choice.soundfont = line.soundfont;
+    choice.audioDriver = line.audioDriver;
+    return choice;
+}
+
+int Play(const CommandLine& line) {
+    if (!line.noGui) {
+        std::cerr << "tinsori: this build has no window yet; playing headless (as --no-gui)\n";
+    }
+    auto store = OpenProfile(line, std::cerr);
+    if (!store) return kExitFailure;
+    return RunHeadless(line, *store, ChooseOutput(line, *store), std::cerr);
+}
+
+}  // namespace
 
 int RunProgram(int argc, char** argv) {
     std::string error;
@@ -23,10 +58,27 @@ int RunProgram(int argc, char** argv) {
         case RunMode::Help:
             std::cout << CommandLine::HelpText();
             return kExitOk;
+        case RunMode::ListOutputs:
+            for (const std::string& name : ListOutputs()) std::cout << name << "\n";
+            return kExitOk;
         default:
             break;
     }
-    return kExitOk;
+    // Everything the user could have got wrong is checked before the profile is touched.
+    if (!line->CheckEnvironment(ListOutputs, error)) {
+        std::cerr << "tinsori: " << error << "\n";
+        return kExitUsage;
+    }
+    switch (line->mode) {
+        case RunMode::Render:
+            return RunRender(*line, std::cerr);
+        case RunMode::ExportProfile:
+            return ExportProfileTo(*line, std::cout, std::cerr);
+        case RunMode::ImportProfile:
+            return ImportProfileFrom(*line, std::cerr);
+        default:
+            return Play(*line);
+    }
 }
 
 }  // namespace tinsori

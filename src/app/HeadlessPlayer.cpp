@@ -1,0 +1,125 @@
+#include "app/HeadlessPlayer.h"
+
+#include <poll.h>
+#include <pthread.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <ctime>
+#include <memory>
+
+#include "app/Program.h"
+#include "app/TerminalLine.h"
+#include "midi/ports/MessageLogWriter.h"
+#include "platform/LiveTimebase.h"
+#include "player/Player.h"
+#include "player/SilentView.h"
+
+namespace tinsori {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kWindTimerPeriod = std::chrono::milliseconds(200);
+
+// The stop signals arrive on a descriptor instead of a handler, so nothing runs in signal
+// context. They are blocked before any thread starts, and threads inherit the mask.
+class StopSignals {
+  public:
+    StopSignals() {
+        sigemptyset(&set_);
+        sigaddset(&set_, SIGINT);
+        sigaddset(&set_, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &set_, &previous_);
+        fd_ = signalfd(-1, &set_, SFD_CLOEXEC);
+    }
+    ~StopSignals() {
+        if (fd_ >= 0) close(fd_);
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    // Waits up to `timeoutMs`; true once SIGINT or SIGTERM has arrived.
+    bool wait(int timeoutMs) {
+        pollfd p{fd_, POLLIN, 0};
+        const int ready = poll(&p, 1, timeoutMs);
+        if (ready < 0) return errno != EINTR;
+        if (ready == 0) return false;
+        signalfd_siginfo info{};
+        return read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info);
+    }
+
+  private:
+    sigset_t set_{};
+    sigset_t previous_{};
+    int fd_ = -1;
+};
+
+// The tick count of the original program: milliseconds since the system started. Seeding with it
+// (x 17) gives each run other music.
+uint32_t BootTicks() {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
+                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+}
+
+std::string StatusText(Player& player, const std::string& outputName) {
+    const ChimeSettings& s = player.settings();
+    return "wind " + std::to_string(s.windNow.load()) + " (set " + std::to_string(s.windSpeed) +
+           ")  strikes " + std::to_string(player.strikes()) + "  velocity " +
+           std::to_string(player.lastVelocity()) + "  output " +
+           (player.handle().isOpen() ? outputName : std::string("none (silent)"));
+}
+
+}  // namespace
+
+int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
+                std::ostream& err) {
+    StopSignals signals;
+    LiveTimebase timebase;
+    std::string error;
+    std::unique_ptr<MessageLogWriter> log;
+    if (!line.midiLog.empty()) {
+        log = MessageLogWriter::open(line.midiLog, timebase.clock(), &error);
+        if (!log) {
+            err << "tinsori: " << error << std::endl;
+            return kExitUsage;
+        }
+    }
+    SilentView view(err);
+    auto opener = [&output](std::string* why) { return OpenOutput(output, why); };
+    Player player(timebase, store, opener, view, BootTicks() * 17u);
+    player.handle().setTap(log.get());
+    player.Start(line.settingsLine);
+    if (!player.handle().isOpen()) {
+        const std::string& why = player.openError();
+        err << "tinsori: no sound: " << (why.empty() ? "the output did not open" : why)
+            << ". Playing on silently; --render FILE --duration SECONDS plays into a file."
+            << std::endl;
+    }
+
+    TerminalLine status(err, TerminalLine::IsTerminal(2));
+    auto nextTick = Clock::now() + kWindTimerPeriod;
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now());
+        if (signals.wait(static_cast<int>(std::max<int64_t>(0, left.count())))) break;
+        if (Clock::now() < nextTick) continue;
+        player.OnWindTimer();
+        status.show(StatusText(player, output.output));
+        nextTick += kWindTimerPeriod;
+        // After a suspend, carry on from now instead of catching up on every missed tick.
+        if (Clock::now() - nextTick > std::chrono::seconds(1)) nextTick = Clock::now();
+    }
+    status.finish();
+    player.ShutDownOnDestroy();
+    player.handle().setTap(nullptr);
+    return kExitOk;
+}
+
+}  // namespace tinsori

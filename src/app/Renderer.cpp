@@ -1,0 +1,112 @@
+#include "app/Renderer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/Program.h"
+#include "app/TerminalLine.h"
+#include "midi/ports/MessageLogWriter.h"
+#include "midi/ports/OutputFactory.h"
+#include "platform/VirtualTimeline.h"
+#include "player/Player.h"
+#include "player/SilentView.h"
+#include "settings/ProfileStore.h"
+
+namespace tinsori {
+
+namespace {
+
+// Virtual milliseconds run between two looks at the wall clock for the progress bar.
+constexpr uint32_t kProgressStep = 10000;
+constexpr uint32_t kWindTimerPeriod = 200;
+
+uint32_t WallClockSeed() {
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+std::string ProgressText(uint32_t done, uint32_t total) {
+    constexpr int kWidth = 40;
+    const double fraction = total ? static_cast<double>(done) / total : 1.0;
+    const int filled = static_cast<int>(fraction * kWidth);
+    return "rendering [" + std::string(filled, '#') + std::string(kWidth - filled, ' ') + "] " +
+           std::to_string(static_cast<int>(fraction * 100)) + "%";
+}
+
+// Runs the wind timer and the simulation up to `end`, in steps, so that a render that takes
+// more than a second of wall time can show its progress. Stepping changes nothing in the music:
+// the timeline remembers its timer ticks across calls.
+void RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end, std::ostream& err) {
+    const auto started = std::chrono::steady_clock::now();
+    TerminalLine progress(err, TerminalLine::IsTerminal(2));
+    const auto onTimer = [&player] { player.OnWindTimer(); };
+    uint32_t reached = 0;
+    do {
+        reached = end - reached > kProgressStep ? reached + kProgressStep : end;
+        timeline.runUntil(reached, kWindTimerPeriod, onTimer);
+        if (std::chrono::steady_clock::now() - started > std::chrono::seconds(1)) {
+            progress.show(ProgressText(reached, end));
+        }
+    } while (reached < end);
+}
+
+}  // namespace
+
+int RunRender(const CommandLine& line, std::ostream& err) {
+    const std::string profilePath =
+        line.profilePath.empty() ? ProfileStore::DefaultPath() : line.profilePath;
+    auto store = ProfileStore::OpenInMemoryCopy(profilePath);
+    if (!store) {
+        err << "tinsori: cannot read the profile " << profilePath << "\n";
+        return kExitFailure;
+    }
+    // Other running copies' device claims are not this render's business.
+    store->DeleteSection("Current");
+
+    const uint32_t seed = line.seed ? *line.seed : WallClockSeed();
+    if (!line.seed)
+        err << "tinsori: render seed " << seed << " (repeat with --seed " << seed << ")\n";
+
+    VirtualTimeline timeline;
+    std::string error;
+    std::unique_ptr<RenderSink> sink =
+        OpenRenderSink(line.renderFile, line.soundfont, timeline.clock(), &error);
+    if (!sink) {
+        err << "tinsori: " << error << "\n";
+        return kExitUsage;
+    }
+    std::unique_ptr<MessageLogWriter> log;
+    if (!line.midiLog.empty()) {
+        log = MessageLogWriter::open(line.midiLog, timeline.clock(), &error);
+        if (!log) {
+            err << "tinsori: " << error << "\n";
+            return kExitUsage;
+        }
+    }
+
+    SilentView view(err);
+    {
+        OutputChoice choice;
+        choice.lent = sink.get();
+        auto opener = [choice](std::string* why) { return OpenOutput(choice, why); };
+        Player player(timeline, *store, opener, view, seed);
+        player.handle().setTap(log.get());
+        player.Start(line.settingsLine);
+        RunWithProgress(timeline, player, line.durationTicks(), err);
+        player.ShutDownOnDestroy();
+        player.handle().setTap(nullptr);
+    }
+    bool ok = sink->finish(timeline.now(), &error);
+    if (ok && log) ok = log->finish(timeline.now(), &error);
+    if (!ok) {
+        err << "tinsori: " << error << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace tinsori
