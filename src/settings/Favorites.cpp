@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/ChimeSettings.h"
+#include "engine/WindDrive.h"
 #include "midi/MidiOut.h"
 #include "music/ChimeNoteSet.h"
 #include "music/ScaleTable.h"
@@ -21,8 +22,6 @@ namespace {
 
 constexpr std::string_view kSection = "Favorites";
 constexpr std::string_view kLastValue = "Last";
-constexpr int kWindSpread = 1900;
-constexpr int kWindCycle = 2500000;
 
 std::string SlotName(int index) {
     return "Favorite" + std::to_string(index);
@@ -130,8 +129,7 @@ void StoreValues(ChimeSettings& s, const SettingsLineValues& v, int scaleIndex) 
     s.shuffle = v.shuffle;
     s.pinkness = v.pinkness;
     s.constantWind = v.constantWind;
-    s.windSpeed = v.wind;
-    s.windNow = v.wind;
+    ApplyStoredWind(s, v.wind);
     s.fractal = v.fractal;
     s.closeness = v.closeness;
 }
@@ -149,7 +147,6 @@ void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std
     ctx.midi.SendProgramAndVolume();
     BaseNoteList baseNotes = FillBaseNoteList(s, ctx.scales, 0);
     ComputeChimeNotes(s, ctx.scales);
-    s.windPink.SetRange(s.windSpeed - kWindSpread, s.windSpeed + kWindSpread, kWindCycle);
     std::string notesInUse = UpdateNotesInUse(s, ctx.midi);
     ctx.view.SettingsChanged(baseNotes, notesInUse);
     ctx.wakeEvent.signal();

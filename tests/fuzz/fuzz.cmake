@@ -1,0 +1,28 @@
+# The favorite-line fuzz target (TINSORI_FUZZ, clang's libFuzzer) and, in every build, a test
+# that replays its corpus through the same entry point.
+set(TINSORI_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+add_executable(fuzz_favorite_line_replay
+    ${TINSORI_FUZZ_DIR}/FavoriteLineFuzz.cpp ${TINSORI_FUZZ_DIR}/ReplayCorpus.cpp)
+target_link_libraries(fuzz_favorite_line_replay PRIVATE tinsori_core)
+add_test(NAME fuzz_favorite_line_corpus
+    COMMAND fuzz_favorite_line_replay ${TINSORI_FUZZ_DIR}/corpus)
+
+if(TINSORI_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "TINSORI_FUZZ needs clang (CC=clang CXX=clang++)")
+    endif()
+    set(TINSORI_FUZZ_SANITIZERS address,undefined)
+    # The core is instrumented too, so the fuzzer sees coverage of the code under test.
+    target_compile_options(tinsori_core PRIVATE -fsanitize=fuzzer-no-link,${TINSORI_FUZZ_SANITIZERS}
+        -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(tinsori_core INTERFACE -fsanitize=${TINSORI_FUZZ_SANITIZERS})
+
+    add_executable(fuzz_favorite_line ${TINSORI_FUZZ_DIR}/FavoriteLineFuzz.cpp)
+    target_compile_options(fuzz_favorite_line PRIVATE -fsanitize=fuzzer,${TINSORI_FUZZ_SANITIZERS}
+        -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(fuzz_favorite_line PRIVATE -fsanitize=fuzzer,${TINSORI_FUZZ_SANITIZERS})
+    target_link_libraries(fuzz_favorite_line PRIVATE tinsori_core)
+    # libFuzzer refuses a corpus folder that does not exist.
+    file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/fuzz-corpus)
+endif()
