@@ -1,0 +1,248 @@
+// The built program end to end: renders, user errors, the profile's safety, the headless player.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sndfile.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "settings/ProfileStore.h"
+
+namespace tinsori {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+class ProgramTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::path(testing::TempDir()) /
+                  ("program-" +
+                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        profile_ = (folder_ / "profile.db").string();
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Runs the program with the test's profile; `kill` sends SIGINT after that many ms.
+    Outcome Run(std::vector<std::string> args, int interruptAfterMs = -1) {
+        const std::string out = (folder_ / "stdout").string();
+        const std::string err = (folder_ / "stderr").string();
+        const pid_t pid = fork();
+        if (pid == 0) {
+            freopen(out.c_str(), "w", stdout);
+            freopen(err.c_str(), "w", stderr);
+            setenv("TINSORI_PROFILE", profile_.c_str(), 1);
+            std::vector<char*> argv{const_cast<char*>(TINSORI_BINARY)};
+            for (auto& a : args) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(TINSORI_BINARY, argv.data());
+            _exit(127);
+        }
+        if (interruptAfterMs >= 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
+            kill(pid, SIGINT);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+    }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+    std::string profile_;
+};
+
+TEST_F(ProgramTest, SameSeedRendersByteIdenticalMidiFilesAndLogs) {
+    for (const char* ending : {".mid", ".log"}) {
+        const std::string a = Path(std::string("a") + ending);
+        const std::string b = Path(std::string("b") + ending);
+        ASSERT_EQ(Run({"--render", a, "--duration", "30", "--seed", "7"}).status, 0);
+        ASSERT_EQ(Run({"--render", b, "--duration", "30", "--seed", "7"}).status, 0);
+        const std::string first = ReadAll(a);
+        EXPECT_GT(first.size(), 100u) << ending;
+        EXPECT_EQ(first, ReadAll(b)) << ending;
+        ASSERT_EQ(Run({"--render", b, "--duration", "30", "--seed", "8"}).status, 0);
+        EXPECT_NE(first, ReadAll(b)) << ending;
+    }
+    EXPECT_EQ(ReadAll(Path("a.mid")).substr(0, 4), "MThd");
+}
+
+TEST_F(ProgramTest, RenderedLogHoldsTheWholeRunInTimeOrder) {
+    const Outcome outcome = Run({"--render", Path("r.txt"), "--duration", "20", "--seed", "3",
+                                 "--midi-log", Path("tap.log")});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto lines = Lines(ReadAll(Path("r.txt")));
+    ASSERT_GT(lines.size(), 130u);
+    EXPECT_EQ(lines.front(), "0 C0 14 0");
+    // Times never go back, and the closing sweep ends the file after the duration.
+    uint32_t previous = 0;
+    for (const auto& line : lines) {
+        const uint32_t tick = std::stoul(line);
+        EXPECT_GE(tick, previous) << line;
+        previous = tick;
+    }
+    EXPECT_GT(previous, 20000u);
+    EXPECT_EQ(lines.back().substr(lines.back().find(' ')), " 80 124 120");
+    // The --midi-log tap saw exactly what the render wrote.
+    EXPECT_EQ(ReadAll(Path("tap.log")), ReadAll(Path("r.txt")));
+}
+
+TEST_F(ProgramTest, RenderNeverWritesOrCreatesTheProfile) {
+    ASSERT_EQ(Run({"--render", Path("x.mid"), "--duration", "5", "--seed", "1"}).status, 0);
+    EXPECT_FALSE(fs::exists(profile_));
+
+    {
+        auto store = ProfileStore::Open(profile_);
+        ASSERT_TRUE(store);
+        store->WriteInt("Settings", "Wind Speed", 900);
+        store->WriteInt("Current", "NumOpenApps", 3);
+    }
+    const std::string before = ReadAll(profile_);
+    struct stat statBefore {};
+    stat(profile_.c_str(), &statBefore);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_EQ(Run({"--render", Path("y.log"), "--duration", "5", "--seed", "1"}).status, 0);
+    struct stat statAfter {};
+    stat(profile_.c_str(), &statAfter);
+    EXPECT_EQ(ReadAll(profile_), before);
+    EXPECT_EQ(statAfter.st_mtim.tv_sec, statBefore.st_mtim.tv_sec);
+    EXPECT_EQ(statAfter.st_mtim.tv_nsec, statBefore.st_mtim.tv_nsec);
+    // Another copy's claim in "Current" did not move the render off channel 0.
+    EXPECT_EQ(Lines(ReadAll(Path("y.log"))).front(), "0 C0 14 0");
+}
+
+TEST_F(ProgramTest, RenderWithoutSeedPrintsTheSeedItUsed) {
+    const Outcome outcome = Run({"--render", Path("s.log"), "--duration", "2"});
+    ASSERT_EQ(outcome.status, 0);
+    const size_t at = outcome.err.find("--seed ");
+    ASSERT_NE(at, std::string::npos) << outcome.err;
+    const std::string seed = outcome.err.substr(at + 7, outcome.err.find(')', at) - at - 7);
+    ASSERT_EQ(Run({"--render", Path("t.log"), "--duration", "2", "--seed", seed}).status, 0);
+    EXPECT_EQ(ReadAll(Path("s.log")), ReadAll(Path("t.log")));
+}
+
+TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"--bogus"},
+        {"--render", Path("x.mid")},
+        {"--render", Path("x.mid"), "--duration", "abc"},
+        {"--render", Path("no/such/folder/x.mid"), "--duration", "1"},
+        {"--render", Path("x.wav"), "--duration", "1", "--soundfont", Path("missing.sf2")},
+        {"--no-gui", "--output", "NoSuchPort"},
+        {"--profile"},
+    };
+    for (const auto& args : mistakes) {
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(outcome.status, 2) << args[0] << " " << outcome.err;
+        EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
+        EXPECT_TRUE(outcome.out.empty());
+    }
+    EXPECT_FALSE(fs::exists(profile_));
+    EXPECT_FALSE(fs::exists(Path("x.mid")));
+}
+
+TEST_F(ProgramTest, ExportedProfileImportsIntoAnEqualProfile) {
+    {
+        auto store = ProfileStore::Open(profile_);
+        store->WriteInt("Settings", "Wind Speed", 404);
+        const std::string name = "Say \"hi\" \\ there";
+        store->WriteString("Midi", "Inst3", &name);
+        const uint8_t bytes[] = {1, 2, 0xfe};
+        const std::string value = "Blob";
+        store->WriteValue("Odd", &value, bytes, kKindBinary, sizeof bytes);
+    }
+    const Outcome exported = Run({"--export-profile", "-"});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out.rfind("Windows Registry Editor Version 5.00", 0), 0u);
+    std::ofstream(Path("p.reg"), std::ios::binary) << exported.out;
+
+    profile_ = Path("other.db");
+    ASSERT_EQ(Run({"--import-profile", Path("p.reg")}).status, 0);
+    EXPECT_EQ(Run({"--export-profile", "-"}).out, exported.out);
+    EXPECT_EQ(Run({"--import-profile", Path("missing.reg")}).status, 2);
+}
+
+TEST_F(ProgramTest, WaveRenderIsNotSilent) {
+    const Outcome outcome = Run({"--render", Path("m.wav"), "--duration", "60", "--seed", "5"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    SF_INFO info{};
+    SNDFILE* file = sf_open(Path("m.wav").c_str(), SFM_READ, &info);
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(info.samplerate, 44100);
+    EXPECT_GE(info.frames, 60 * 44100);
+    std::vector<float> samples(static_cast<size_t>(info.frames * info.channels));
+    sf_readf_float(file, samples.data(), info.frames);
+    sf_close(file);
+    double energy = 0;
+    float peak = 0;
+    for (float s : samples) {
+        energy += static_cast<double>(s) * s;
+        peak = std::max(peak, std::fabs(s));
+    }
+    EXPECT_GT(peak, 0.01f);
+    EXPECT_GT(std::sqrt(energy / samples.size()), 0.0005);
+}
+
+TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 2500);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto lines = Lines(ReadAll(Path("live.log")));
+    ASSERT_GT(lines.size(), 2u * 7 + 4);
+    // The closing run descends from the highest chime before the program ends.
+    std::vector<int> lastNoteOns;
+    for (const auto& line : lines) {
+        std::istringstream fields(line);
+        uint32_t tick;
+        std::string status;
+        int note;
+        fields >> tick >> status >> note;
+        if (status == "90") lastNoteOns.push_back(note);
+    }
+    ASSERT_GE(lastNoteOns.size(), 14u);
+    EXPECT_EQ(std::vector<int>(lastNoteOns.end() - 7, lastNoteOns.end()),
+              (std::vector<int>{66, 64, 61, 59, 57, 54, 52}));
+    EXPECT_EQ(std::vector<int>(lastNoteOns.begin(), lastNoteOns.begin() + 7),
+              (std::vector<int>{52, 54, 57, 59, 61, 64, 66}));
+    // Settings saved and the device released.
+    auto store = ProfileStore::OpenInMemoryCopy(profile_);
+    EXPECT_EQ(store->ReadInt("Settings", "Wind Speed", 0), 404);
+    EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
+    std::string output;
+    store->ReadString("Midi", "Output", output, 510);
+    EXPECT_EQ(output, "none");
+}
+
+}  // namespace
+}  // namespace tinsori
