@@ -93,8 +93,10 @@ void ScaleTable::LoadBuiltIns() {
 }
 
 std::optional<int> ScaleTable::FindScale(const ScaleDef& candidate) const {
+    ScaleDef sound = candidate;
+    MakeSound(sound);
     for (int i = 0; i < count(); ++i)
-        if (SameNotes(entries_[i], candidate)) return i;
+        if (SameNotes(entries_[i], sound)) return i;
     return std::nullopt;
 }
 

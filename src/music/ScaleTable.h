@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -31,7 +32,8 @@ extern const std::array<ScaleDef, 59> BuiltInScales;
 class ScaleTable {
   public:
     int count() const { return count_.load(std::memory_order_acquire); }
-    const ScaleDef& at(int index) const { return entries_[index]; }
+    // Any index reads a slot of the table; callers keep it below `count()` for a real entry.
+    const ScaleDef& at(int index) const { return entries_[std::clamp(index, 0, kScaleSlots - 1)]; }
 
     // The note count the engine uses for entry `index`, safe for any index and any stored
     // value: 1..21, from the nearest valid entry when `index` is out of range.
@@ -41,7 +43,8 @@ class ScaleTable {
     void SaveScales(ProfileStore& store) const;
     void LoadBuiltIns();
 
-    // Index of the first entry with the same count, repeat and offsets, or none.
+    // Index of the first entry with the same count, repeat and offsets, or none. The candidate is
+    // compared as `AppendScale` would store it, so a scale once appended is found again.
     std::optional<int> FindScale(const ScaleDef& candidate) const;
     // Smallest id 1..127 no entry carries, or none.
     std::optional<int> NextFreeScaleId() const;

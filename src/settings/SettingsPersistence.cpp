@@ -58,6 +58,7 @@ void LoadSettings(ProfileStore& store, ChimeSettings& s, ScaleTable& scales) {
     s.prismoraEnabled = Flag(ReadInt(store, "Prismora", 1));
     int channel = ReadInt(store, "Channel", 0);
     s.channel = channel >= 0 && channel <= 15 ? channel : 0;
+    s.volume = StoredVolume(store, s.channel);  // read again once the device gives a channel
     s.baseNote = std::clamp(ReadInt(store, "Base Note", 52), kMinBaseNote, kMaxBaseNote);
     int scaleIndex = ReadInt(store, "Scale Using", 0);
     s.numChimes = std::clamp(ReadInt(store, "Num Chimes", 7), 1, kMaxChimes);

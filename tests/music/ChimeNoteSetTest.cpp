@@ -127,13 +127,6 @@ TEST(ChimeCountText, LeadingIntegerLimitedTo1Through77) {
     EXPECT_EQ(ParseChimeCountText(std::string(18, ' ') + "45"), 4);
 }
 
-TEST(NoteNames, PitchClassAndOctave) {
-    EXPECT_EQ(NoteName(12), "C - 0");
-    EXPECT_EQ(NoteName(60), "C - 4");
-    EXPECT_EQ(NoteName(124), "E - 9");
-    EXPECT_EQ(NoteName(23), "B - 0");
-}
-
 // Scales that a store or a favorite may hold, beyond what the built-in table shows.
 class OddScaleTest : public ChimeNoteSetTest {
   protected:

@@ -68,6 +68,8 @@ TEST(AppendScale, KeepsIdsUniqueAndScalesSound) {
     EXPECT_EQ(added.id, 60);  // 5 is taken
     EXPECT_EQ(added.numNotes, 18);
     EXPECT_EQ(added.repeatInterval, 1);
+    // The same odd scale, offered again, is found rather than appended twice.
+    EXPECT_EQ(table.FindScale(Make(-1, 40, -3, {0, 2})), 59);
 
     auto second = table.AppendScale(Make(-1, 0, 12, {3}));
     ASSERT_EQ(second, 60);

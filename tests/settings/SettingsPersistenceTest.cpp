@@ -146,7 +146,7 @@ TEST_F(SettingsPersistenceTest, StoredValuesOutOfRangeLoadSound) {
     EXPECT_EQ(s.transpose, 12);
     EXPECT_EQ(s.baseNote, 12);
     EXPECT_EQ(s.shuffle, 1);
-    EXPECT_EQ(StoredVolume(*store, 0), 127);
+    EXPECT_EQ(s.volume, 127);
 
     // The other ends of the ranges.
     Store("Num Chimes", 0);
