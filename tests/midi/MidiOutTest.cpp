@@ -175,26 +175,64 @@ TEST_F(MidiOutTest, RunCountIsBoundedBySlots) {
     EXPECT_EQ(wake.waits.size(), 1u);
 }
 
-// A send racing a close must either reach the port or be dropped, never touch a freed port.
-TEST(MidiHandleRaceTest, SendRacingCloseIsSafe) {
+// Counts what reached it into a total that outlives the port.
+class CountingPort : public MidiPort {
+  public:
+    explicit CountingPort(std::atomic<int>& received) : received_(received) {}
+    void send(uint32_t) override { ++received_; }
+    std::string describe() const override { return "counting"; }
+
+  private:
+    std::atomic<int>& received_;
+};
+
+// Sends racing opens and closes must either reach a live port or be dropped and say so, never
+// touch a port being deleted (the sanitizer builds catch that).
+TEST(MidiHandleRaceTest, SendsRacingCloseAreDeliveredOrDropped) {
     Random random;
     ChimeSettings settings(random);
     test::StepWakeEvent wake;
     MidiHandle handle;
     MidiOut out(settings, handle, wake);
     std::atomic<bool> done{false};
-    std::atomic<int> delivered{0};
-    std::thread sender([&] {
-        while (!done) delivered += out.SendShortMessage(0x90, 60, 60);
-    });
-    for (int i = 0; i < 2000; ++i) {
-        auto port = std::make_unique<RecordingPort>();
-        handle.open(std::move(port));
+    std::atomic<int> delivered{0}, received{0};
+    auto sender = [&] {
+        while (!done) {
+            delivered += out.SendShortMessage(0x90, 60, 60);
+            std::this_thread::yield();
+        }
+    };
+    std::thread first(sender), second(sender);
+    for (int i = 0; i < 1000; ++i) {
+        handle.open(std::make_unique<CountingPort>(received));
+        std::this_thread::yield();
         handle.close();
     }
     done = true;
-    sender.join();
+    first.join();
+    second.join();
+    EXPECT_EQ(delivered.load(), received.load());
     EXPECT_FALSE(handle.isOpen());
+}
+
+TEST(RecordingPortTest, KeepsEverySendFromManyThreads) {
+    test::ManualClock clock;
+    clock.set(42);
+    RecordingPort recorder(clock);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&recorder, t] {
+            for (int i = 0; i < 1000; ++i) recorder.send(PackShortMessage(0x90 + t, i % 128, 1));
+        });
+    for (auto& thread : threads) thread.join();
+    const auto messages = recorder.messages();
+    ASSERT_EQ(messages.size(), 4000u);
+    int perChannel[4] = {};
+    for (const auto& m : messages) {
+        EXPECT_EQ(m.tick, 42u);
+        ++perChannel[m.channel()];
+    }
+    for (int count : perChannel) EXPECT_EQ(count, 1000);
 }
 
 }  // namespace
