@@ -35,9 +35,8 @@ Player::Player(Timebase& timebase, ProfileStore& store, OutputOpener opener, Pla
       device_{settings_, store_, handle_, midi_, std::move(opener)} {
     // `windPink` has drawn once from the unseeded generator; only then is it seeded.
     uiRandom_.seed(seed ? *seed : timebase_.clock().now() * 17u);
+    // With the stored channel's volume: the device is not open yet, so no other channel is known.
     LoadSettings(store_, settings_, scales_);
-    // The device is not open yet; until it is, the stored channel's volume stands.
-    settings_.volume = StoredChannelVolume(store_, settings_.channel);
     RangeWindPink(settings_);
 }
 
