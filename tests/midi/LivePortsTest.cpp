@@ -33,19 +33,6 @@ TEST(FluidSynthPortTest, SoundfontProblemsAreReportedBeforeAudio) {
     EXPECT_EQ(error, "cannot load the soundfont /etc/hostname");
 }
 
-TEST(FluidSynthEngineTest, FindsTheFirstDefaultSoundfontPresent) {
-    std::string error;
-    const std::string found = FluidSynthEngine::findSoundfont("", &error);
-    for (const auto& path : FluidSynthEngine::defaultSoundfonts()) {
-        if (::access(path.c_str(), R_OK) == 0) {
-            EXPECT_EQ(found, path);
-            return;
-        }
-    }
-    EXPECT_EQ(found, "");
-    EXPECT_NE(error, "");
-}
-
 TEST(AlsaSeqPortTest, WithoutSequencerOpenAndListFailCleanly) {
     if (::access("/dev/snd/seq", F_OK) == 0) GTEST_SKIP() << "this machine has a sequencer";
     std::string error;

@@ -25,14 +25,10 @@ class ManualClock : public TickClock {
 class StepWakeEvent : public WakeEvent {
   public:
     explicit StepWakeEvent(ManualClock* clock = nullptr) : clock_(clock) {}
-    void signal() override { signalled_ = true; }
-    void reset() override { signalled_ = false; }
+    void signal() override {}
+    void reset() override {}
     WaitResult wait(uint32_t milliseconds) override {
         waits.push_back(milliseconds);
-        if (signalled_) {
-            signalled_ = false;
-            return WaitResult::Signalled;
-        }
         if (clock_) clock_->advance(milliseconds);
         return WaitResult::TimedOut;
     }
