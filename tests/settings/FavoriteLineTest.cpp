@@ -54,27 +54,6 @@ TEST(FavoriteLineNames, CutsCountUtf16UnitsAndNeverSplitACharacter) {
     EXPECT_FALSE(EqualsIgnoringCase("Settings", "Setting"));
 }
 
-TEST(FavoriteLineParse, ReadsEveryFieldOfAPresetLine) {
-    SettingsLineValues v =
-        ParseSettingsValues("14,17,70,-1,4,1,1,5820,1,370,5,12,0,1,5,6,8,1,3040");
-    EXPECT_EQ(v.instrument, 14);
-    EXPECT_EQ(v.numChimes, 17);
-    EXPECT_EQ(v.baseNote, 70);
-    EXPECT_EQ(v.scaleField, -1);
-    EXPECT_EQ(v.transpose, 4);
-    EXPECT_EQ(v.configuration, 1);
-    EXPECT_EQ(v.shuffle, 1);
-    EXPECT_DOUBLE_EQ(v.pinkness, 0.582);
-    EXPECT_EQ(v.constantWind, 1);
-    EXPECT_EQ(v.wind, 370);
-    ASSERT_TRUE(v.scale.has_value());
-    EXPECT_EQ(v.scale->numNotes, 5);
-    EXPECT_EQ(v.scale->repeatInterval, 12);
-    EXPECT_EQ(v.scale->notes[4], 8);
-    EXPECT_EQ(v.fractal, 1);
-    EXPECT_DOUBLE_EQ(v.closeness, 3.04);
-}
-
 TEST(FavoriteLineParse, MissingFieldsReadAsZero) {
     SettingsLineValues v = ParseSettingsValues("24,10");
     EXPECT_EQ(v.instrument, 24);

@@ -280,21 +280,6 @@ TEST_F(FavoritesListTest, SelectingAnEntryAppliesIt) {
     EXPECT_EQ(ReadRecentFavorite(store(), 0), "Journey");
 }
 
-TEST_F(FavoritesListTest, EditAndSelectionEnableTheButtons) {
-    view.editText = "R";
-    view.removeEnabled = true;
-    OnFavoritesEditChange(ctx());
-    EXPECT_TRUE(view.saveEnabled);
-    EXPECT_FALSE(view.removeEnabled);
-
-    view.editText = "";
-    view.AddFavorite("Rain");
-    view.SelectFavorite("Rain");
-    OnFavoritesSelEndOk(ctx());
-    EXPECT_FALSE(view.saveEnabled);
-    EXPECT_TRUE(view.removeEnabled);
-}
-
 TEST_F(FavoritesListTest, RecoverLastIndexRepairsOnlyAZeroCounter) {
     WriteString("Favorites", "Favorite3", "A,1");
     WriteString("Favorites", "Favorite9", "B,1");
