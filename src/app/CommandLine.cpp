@@ -212,6 +212,10 @@ bool CommandLine::CheckEnvironment(const std::function<std::vector<std::string>(
         error = "cannot read the soundfont " + soundfont;
         return false;
     }
+    if (!midiLog.empty() && !IsWritableTarget(midiLog)) {
+        error = "cannot write the MIDI log " + midiLog;
+        return false;
+    }
     if (mode == RunMode::Render && !IsWritableTarget(renderFile)) {
         error = "cannot write the render file " + renderFile;
         return false;

@@ -43,7 +43,7 @@ struct CommandLine {
     // The render length in virtual milliseconds: round(D x 1000).
     uint32_t durationTicks() const;
 
-    // Checks what parsing cannot: the soundfont is readable, the render file writable, the
+    // Checks what parsing cannot: the soundfont is readable, the render file and log writable, the
     // output one that exists. Runs before the profile is touched. `knownOutputs` lists the names
     // `--output` accepts; it is called only when an output was given.
     bool CheckEnvironment(const std::function<std::vector<std::string>()>& knownOutputs,

@@ -25,14 +25,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kWindTimerPeriod = std::chrono::milliseconds(200);
 
-// The stop signals arrive on a descriptor instead of a handler, so nothing runs in signal
-// context. They are blocked before any thread starts, and threads inherit the mask.
+// The stop signals (SIGINT, SIGTERM, SIGHUP) arrive on a descriptor instead of a handler, so
+// nothing runs in signal context. They are blocked before any thread starts, and threads inherit
+// the mask.
 class StopSignals {
   public:
     StopSignals() {
         sigemptyset(&set_);
         sigaddset(&set_, SIGINT);
         sigaddset(&set_, SIGTERM);
+        sigaddset(&set_, SIGHUP);
         pthread_sigmask(SIG_BLOCK, &set_, &previous_);
         fd_ = signalfd(-1, &set_, SFD_CLOEXEC);
     }
@@ -43,14 +45,15 @@ class StopSignals {
     StopSignals(const StopSignals&) = delete;
     StopSignals& operator=(const StopSignals&) = delete;
 
-    // Waits up to `timeoutMs`; true once SIGINT or SIGTERM has arrived.
-    bool wait(int timeoutMs) {
+    // Waits up to `timeoutMs` for a stop signal; 0 when none came.
+    int wait(int timeoutMs) {
         pollfd p{fd_, POLLIN, 0};
         const int ready = poll(&p, 1, timeoutMs);
-        if (ready < 0) return errno != EINTR;
-        if (ready == 0) return false;
+        if (ready < 0) return errno == EINTR ? 0 : SIGTERM;
+        if (ready == 0) return 0;
         signalfd_siginfo info{};
-        return read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info);
+        if (read(fd_, &info, sizeof info) != static_cast<ssize_t>(sizeof info)) return SIGTERM;
+        return static_cast<int>(info.ssi_signo);
     }
 
   private:
@@ -105,10 +108,12 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
 
     TerminalLine status(err, TerminalLine::IsTerminal(2));
     auto nextTick = Clock::now() + kWindTimerPeriod;
+    int stopSignal = 0;
     for (;;) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now());
-        if (signals.wait(static_cast<int>(std::max<int64_t>(0, left.count())))) break;
+        stopSignal = signals.wait(static_cast<int>(std::max<int64_t>(0, left.count())));
+        if (stopSignal != 0) break;
         if (Clock::now() < nextTick) continue;
         player.OnWindTimer();
         status.show(StatusText(player, output.output));
@@ -117,7 +122,12 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
         if (Clock::now() - nextTick > std::chrono::seconds(1)) nextTick = Clock::now();
     }
     status.finish();
-    player.ShutDownOnDestroy();
+    // A hang-up means the terminal's session is ending: the shorter shut-down, no closing run.
+    if (stopSignal == SIGHUP) {
+        player.ShutDownOnSessionEnd();
+    } else {
+        player.ShutDownOnDestroy();
+    }
     player.handle().setTap(nullptr);
     return kExitOk;
 }

@@ -114,6 +114,7 @@ TEST_F(CommandLineEnvironmentTest, RenderFileMustBeWritableWithoutBeingCreated) 
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_NE(Check({"--render", (folder_ / "no/such/out.mid").string(), "--duration", "1"}), "");
     EXPECT_NE(Check({"--render", folder_.string(), "--duration", "1"}), "");
+    EXPECT_NE(Check({"--midi-log", (folder_ / "no/such/m.log").string()}), "");
     if (geteuid() != 0) {
         chmod(folder_.c_str(), 0500);
         EXPECT_NE(Check({"--render", target.string(), "--duration", "1"}), "");

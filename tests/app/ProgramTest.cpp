@@ -53,8 +53,8 @@ class ProgramTest : public testing::Test {
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    // Runs the program with the test's profile; `kill` sends SIGINT after that many ms.
-    Outcome Run(std::vector<std::string> args, int interruptAfterMs = -1) {
+    // Runs the program with the test's profile; sends `signal` after `interruptAfterMs`.
+    Outcome Run(std::vector<std::string> args, int interruptAfterMs = -1, int signal = SIGINT) {
         const std::string out = (folder_ / "stdout").string();
         const std::string err = (folder_ / "stderr").string();
         const pid_t pid = fork();
@@ -70,7 +70,7 @@ class ProgramTest : public testing::Test {
         }
         if (interruptAfterMs >= 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
-            kill(pid, SIGINT);
+            kill(pid, signal);
         }
         int status = 0;
         waitpid(pid, &status, 0);
@@ -242,6 +242,22 @@ TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
     std::string output;
     store->ReadString("Midi", "Output", output, 510);
     EXPECT_EQ(output, "none");
+}
+
+TEST_F(ProgramTest, HangUpEndsHeadlessPlayLikeASessionEnd) {
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--midi-log", Path("hup.log")}, 1500, SIGHUP);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    // Only the opening run's seven notes: no closing run at the end of a session.
+    const std::string log = ReadAll(Path("hup.log"));
+    size_t noteOns = 0;
+    for (const auto& line : Lines(log)) {
+        noteOns += line.substr(line.find(' ') + 1, 3) == "90 ";
+    }
+    EXPECT_EQ(noteOns, 7u) << log;
+    auto store = ProfileStore::OpenInMemoryCopy(profile_);
+    EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
+    EXPECT_EQ(store->ReadInt("Settings", "Num Chimes", 0), 7);
 }
 
 }  // namespace
