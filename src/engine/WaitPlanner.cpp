@@ -74,7 +74,9 @@ uint32_t WaitPlanner::Cap(uint32_t wait, const Pendulum& pendulum, int cfg) {
         auto near = static_cast<uint32_t>(Trunc(1.2 / (pendulum.pendulumRadius() + 0.25) * wait));
         return std::min(half, near);
     }
-    return std::min(wait, static_cast<uint32_t>(5 * Trunc(10000 / wind * 30)));
+    // In 64 bits: five times a saturated truncation must not overflow.
+    int64_t windCap = 5 * static_cast<int64_t>(Trunc(10000 / wind * 30));
+    return static_cast<uint32_t>(std::min<int64_t>(wait, std::max<int64_t>(windCap, 0)));
 }
 
 uint32_t WaitPlanner::TimeToTurningPoint(uint32_t wait, const Pendulum& pendulum) {
