@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "app/Program.h"
+#include "settings/RegistryText.h"
 
 namespace tinsori {
 
@@ -19,13 +20,37 @@ std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream&
     return store;
 }
 
-int ExportProfileTo(const CommandLine&, std::ostream&, std::ostream& err) {
-    err << "pending\n";
-    return 1;
+// Reading never creates the profile file: an export of a missing profile is an empty one.
+int ExportProfileTo(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    auto store = ProfileStore::OpenInMemoryCopy(ProfilePath(line));
+    if (!store) {
+        err << "tinsori: cannot read the profile " << ProfilePath(line) << "\n";
+        return kExitFailure;
+    }
+    if (line.profileFile == "-")
+        return ExportProfile(*store, out) && out.flush() ? kExitOk : kExitFailure;
+    std::ofstream file(line.profileFile, std::ios::binary | std::ios::trunc);
+    if (!file || !ExportProfile(*store, file) || !file.flush()) {
+        err << "tinsori: cannot write " << line.profileFile << "\n";
+        return kExitUsage;
+    }
+    return kExitOk;
 }
-int ImportProfileFrom(const CommandLine&, std::ostream& err) {
-    err << "pending\n";
-    return 1;
+
+int ImportProfileFrom(const CommandLine& line, std::ostream& err) {
+    std::ifstream file(line.profileFile, std::ios::binary);
+    if (!file) {
+        err << "tinsori: cannot read " << line.profileFile << "\n";
+        return kExitUsage;
+    }
+    auto store = OpenProfile(line, err);
+    if (!store) return kExitFailure;
+    std::string error;
+    if (!ImportProfile(*store, file, &error)) {
+        err << "tinsori: " << line.profileFile << ": " << error << "\n";
+        return kExitUsage;
+    }
+    return kExitOk;
 }
 
 }  // namespace tinsori

@@ -9,6 +9,7 @@
 #include "settings/BuiltInPresets.h"
 #include "settings/Favorites.h"
 #include "settings/SettingsPersistence.h"
+#include "settings/StringTable.h"
 
 // Construction and start-up: what the main window's constructor and its initialisation do.
 
@@ -17,10 +18,6 @@ namespace tinsori {
 namespace {
 
 constexpr int kWindTimerId = 777;
-constexpr char kOpenFailedText[] =
-    "Tinsori cannot open the default MIDI output device.  Please close Tinsori, and any other "
-    "applications that may be using MIDI and try again.";
-constexpr char kOpenFailedCaption[] = "Midi Output Device In Use";
 
 }  // namespace
 
@@ -81,7 +78,9 @@ void Player::Start(const std::string& commandLine) {
     // 8. The wind timer: the host calls OnWindTimer every 200 ms from now on.
     settings_.windTimerId = kWindTimerId;
     // 9. The one message of the start-up, when there is no device to play on.
-    if (!handle_.isOpen()) view_.ShowMessage(kOpenFailedText, kOpenFailedCaption);
+    if (!handle_.isOpen())
+        view_.ShowMessage(LoadResString(kStringNoMidiDevice),
+                          LoadResString(kStringNoMidiDeviceCaption));
     settings_.prismoraEnabled = 0;
     view_.SetCheckBox(PlayerCheckBox::Prismora, false);
     view_.ShowConfiguration(settings_.configuration);
