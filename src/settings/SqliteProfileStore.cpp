@@ -102,8 +102,10 @@ SqliteProfileStore::~SqliteProfileStore() {
 
 sqlite3_stmt* SqliteProfileStore::statement(int which) {
     if (!statements_[which]) {
-        sqlite3_prepare_v3(db_, kSqlText[which], -1, SQLITE_PREPARE_PERSISTENT, &statements_[which],
-                           nullptr);
+        if (sqlite3_prepare_v3(db_, kSqlText[which], -1, SQLITE_PREPARE_PERSISTENT,
+                               &statements_[which], nullptr) != SQLITE_OK) {
+            ++failures_;
+        }
     }
     return statements_[which];
 }
@@ -116,6 +118,7 @@ int SqliteProfileStore::step(sqlite3_stmt* stmt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
         rc = sqlite3_step(stmt);
     }
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) ++failures_;
     return rc;
 }
 
@@ -126,6 +129,7 @@ bool SqliteProfileStore::exec(const char* sql) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
         rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
     }
+    if (rc != SQLITE_OK) ++failures_;
     return rc == SQLITE_OK;
 }
 

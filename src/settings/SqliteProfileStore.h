@@ -54,6 +54,8 @@ class SqliteProfileStore final : public ProfileStore {
 
     // How often a busy database made a call wait and try again (for measurements).
     uint64_t busyRetries() const { return busyRetries_; }
+    // How many statements failed outright (busy beyond every retry, I/O errors...).
+    uint64_t failures() const { return failures_; }
 
   protected:
     void beginTransaction() override;
@@ -89,6 +91,7 @@ class SqliteProfileStore final : public ProfileStore {
     int depth_ = 0;
     bool began_ = false;
     uint64_t busyRetries_ = 0;
+    uint64_t failures_ = 0;
 };
 
 }  // namespace tinsori
