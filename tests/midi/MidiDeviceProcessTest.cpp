@@ -79,5 +79,35 @@ TEST_F(MidiDeviceProcessTest, KilledCopysClaimIsRecovered) {
     }
 }
 
+TEST_F(MidiDeviceProcessTest, FourCopiesCyclingTogetherLeaveTheSectionClear) {
+    constexpr int kCopies = 4, kCycles = 100;
+    pid_t children[kCopies];
+    for (pid_t& child : children) {
+        child = fork();
+        if (child == 0) {
+            test::FakeCopy copy(profile_, 0, nullptr);
+            int bad = 0;
+            for (int i = 0; i < kCycles; ++i) {
+                copy.settings.channel = 0;
+                const int channel = OpenMidiDevice(copy.device).channel;
+                std::string mask = "0";
+                copy.store->ReadString("Current", "ChannelsInUse", mask, 20);
+                bad += (std::atol(mask.c_str()) >> channel & 1) ? 0 : 1;
+                CloseMidiDevice(copy.device);
+            }
+            _exit(bad == 0 ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    auto store = ProfileStore::Open(profile_);
+    EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
+    EXPECT_EQ(store->ReadInt("Current", "ChannelsInUse", -1), 0);
+    EXPECT_EQ(store->ValueNames("Current").size(), 3u);  // no holder records left behind
+}
+
 }  // namespace
 }  // namespace tinsori
