@@ -10,11 +10,11 @@
 #include "music/ScaleTable.h"
 #include "platform/WakeEvent.h"
 #include "settings/FavoriteLine.h"
-#include "settings/FavoriteMessages.h"
 #include "settings/FavoritesView.h"
 #include "settings/ProfileStore.h"
 #include "settings/RecentFavorites.h"
 #include "settings/SplitField.h"
+#include "settings/StringTable.h"
 
 namespace tinsori {
 
@@ -22,6 +22,12 @@ namespace {
 
 constexpr std::string_view kSection = "Favorites";
 constexpr std::string_view kLastValue = "Last";
+// Names a scale that a favorite or command line brings along.
+constexpr std::string_view kScaleForName = "Scale for %s";
+
+std::string Text(StringId id) {
+    return std::string(StringTableText(id));
+}
 
 std::string SlotName(int index) {
     return "Favorite" + std::to_string(index);
@@ -102,7 +108,7 @@ int ResolveScale(FavoritesContext& ctx, const std::string& name, const SettingsL
         if (std::optional<int> found = ctx.scales.FindScale(*v.scale)) return *found;
         std::optional<int> id = ctx.scales.NextFreeScaleId();
         if (!id) {
-            ctx.view.ShowMessage(std::string(kOutOfScalesText), std::string(kOutOfScalesCaption));
+            ctx.view.ShowMessage(Text(kStringOutOfScales), Text(kStringOutOfScalesCaption));
             index = 1;
         } else if (index == -1) {
             ScaleDef scale = *v.scale;
@@ -221,8 +227,8 @@ void OnSaveSettings(FavoritesContext& ctx) {
 
     // The question waits for a person, so it is asked before the store is locked.
     if (ScanForSave(ctx.store, storedName).match &&
-        !ctx.view.AskYesNo(Substitute(kReplaceFavoriteText, "%s", displayName),
-                           std::string(kReplaceFavoriteCaption)))
+        !ctx.view.AskYesNo(Substitute(Text(kStringReplaceFavorite), "%s", displayName),
+                           Text(kStringReplaceFavoriteCaption)))
         return;
 
     std::optional<int> target;
@@ -239,8 +245,9 @@ void OnSaveSettings(FavoritesContext& ctx) {
         }
     }
     if (!target) {
-        ctx.view.ShowMessage(Substitute(kFavoritesFullText, "%ld", std::to_string(kFavoriteSlots)),
-                             std::string(kFavoritesFullCaption));
+        ctx.view.ShowMessage(
+            Substitute(Text(kStringFavoritesFull), "%ld", std::to_string(kFavoriteSlots)),
+            Text(kStringFavoritesFullCaption));
         return;
     }
     if (isNew) {
@@ -254,8 +261,8 @@ void OnSaveSettings(FavoritesContext& ctx) {
 void OnRemoveFavorite(FavoritesContext& ctx) {
     std::optional<std::string> displayName = ctx.view.SelectedFavorite();
     if (!displayName || FindSelectedFavorite(ctx) < 0) return;
-    if (!ctx.view.AskYesNo(Substitute(kRemoveFavoriteText, "%s", *displayName),
-                           std::string(kRemoveFavoriteCaption)))
+    if (!ctx.view.AskYesNo(Substitute(Text(kStringRemoveFavorite), "%s", *displayName),
+                           Text(kStringRemoveFavoriteCaption)))
         return;
     {
         // Looked up again under the lock: another copy may have moved it while we asked.
