@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace tinsori {
 
@@ -58,7 +57,7 @@ const char* LoadResString(int id) {
     next ^= 1;
     const std::string_view text = StringTableText(id);
     const size_t length = std::min(text.size(), kMaxLoaded);
-    std::memcpy(buffer.data(), text.data(), length);
+    std::copy_n(text.begin(), length, buffer.begin());
     buffer[length] = '\0';
     return buffer.data();
 }
