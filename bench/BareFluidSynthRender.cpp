@@ -111,7 +111,7 @@ double bareRender(const std::vector<Event>& events, const std::string& soundfont
 }
 
 class EventClock : public tinsori::TickClock {
-  public:
+public:
     uint32_t now() const override { return tick; }
     uint32_t tick = 0;
 };

@@ -23,7 +23,7 @@ using namespace tinsori;
 namespace {
 
 class NoWait : public WakeEvent {
-  public:
+public:
     void signal() override {}
     void reset() override {}
     WaitResult wait(uint32_t) override { return WaitResult::TimedOut; }

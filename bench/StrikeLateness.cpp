@@ -28,7 +28,7 @@ namespace {
 
 // Ticks from a known origin, so a tick can be turned back into a steady-clock instant.
 class OriginClock : public TickClock {
-  public:
+public:
     SteadyClock::time_point origin = SteadyClock::now();
     uint32_t now() const override {
         auto elapsed = SteadyClock::now() - origin;
@@ -39,7 +39,7 @@ class OriginClock : public TickClock {
 
 // Records, for each strike, how long after its due tick the first message went out.
 class LatenessPort : public MidiPort {
-  public:
+public:
     LatenessPort(const OriginClock& clock, const SimulationThread*& sim)
         : clock_(clock), sim_(sim) {}
     void send(uint32_t) override {
@@ -59,7 +59,7 @@ class LatenessPort : public MidiPort {
         return latenessUs_;
     }
 
-  private:
+private:
     const OriginClock& clock_;
     const SimulationThread*& sim_;
     uint32_t seenStrikes_ = 0;

@@ -29,7 +29,7 @@ constexpr auto kWindTimerPeriod = std::chrono::milliseconds(200);
 // nothing runs in signal context. They are blocked before any thread starts, and threads inherit
 // the mask.
 class StopSignals {
-  public:
+public:
     StopSignals() {
         sigemptyset(&set_);
         sigaddset(&set_, SIGINT);
@@ -56,7 +56,7 @@ class StopSignals {
         return static_cast<int>(info.ssi_signo);
     }
 
-  private:
+private:
     sigset_t set_{};
     sigset_t previous_{};
     int fd_ = -1;

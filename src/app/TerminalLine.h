@@ -8,7 +8,7 @@ namespace tinsori {
 // One line of a terminal rewritten in place (a status or progress line). When the stream is not
 // a terminal it writes nothing, so logs and pipes stay clean.
 class TerminalLine {
-  public:
+public:
     TerminalLine(std::ostream& stream, bool enabled) : stream_(stream), enabled_(enabled) {}
     ~TerminalLine() { finish(); }
     TerminalLine(const TerminalLine&) = delete;
@@ -21,7 +21,7 @@ class TerminalLine {
     // True when file descriptor `fd` is a terminal.
     static bool IsTerminal(int fd);
 
-  private:
+private:
     std::ostream& stream_;
     bool enabled_;
     bool shown_ = false;

@@ -28,7 +28,7 @@ inline constexpr std::array<std::array<uint8_t, kChordDegrees>, 3> ChordMasks{{
 // nearness and the fractal susceptibilities, one chime drawn by weight, energy moved on after the
 // choice; plus the chord progression that thins strikes and the neighbour knock.
 class ChimeSelector {
-  public:
+public:
     // Constructing draws once per chime generator (113), in the thread's start order. The
     // placement generator is the thread's, constructed before this.
     ChimeSelector(Random& random, ChimeSettings& settings, const ScaleTable& scales,
@@ -54,7 +54,7 @@ class ChimeSelector {
     double susceptibility(int i) const { return chimeSusceptibility_[i]; }
     int chordRow() const { return chordRow_; }
 
-  private:
+private:
     void UpdateProximity(double x, double y, int n);
     int DrawByWeight(int fallback, int n);
     void PullChordWeights(int row, double rate);

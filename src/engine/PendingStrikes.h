@@ -7,7 +7,7 @@ namespace tinsori {
 // Strikes planned too close together to wait for, sounded with the next strike that ends a wait.
 // Fixed size: the thread allocates nothing once it runs.
 class PendingStrikes {
-  public:
+public:
     static constexpr int kCapacity = 10;
 
     struct Strike {
@@ -24,7 +24,7 @@ class PendingStrikes {
     const Strike* begin() const { return strikes_.data(); }
     const Strike* end() const { return strikes_.data() + size_; }
 
-  private:
+private:
     std::array<Strike, kCapacity> strikes_{};
     int size_ = 0;
 };

@@ -12,7 +12,7 @@ namespace tinsori {
 // position steers bursts, strike timing and (in configuration 1) which chime is near; its drive
 // gives the effective wind the whole model uses.
 class Pendulum {
-  public:
+public:
     Pendulum(Random& random, const ChimeSettings& settings, ModelValues& shared)
         : random_(random), settings_(settings), shared_(shared) {}
 
@@ -35,7 +35,7 @@ class Pendulum {
     double swingDrive() const { return swingDrive_; }
     double crossAmplitude() const { return crossAmplitude_; }
 
-  private:
+private:
     static double WindForce(int wind);
     static double SignedSquare(double x) { return x > 0 ? x * x : -(x * x); }
     void SetPosition(double a, double b);

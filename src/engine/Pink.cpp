@@ -4,7 +4,9 @@
 
 namespace tinsori {
 
-CPink::CPink(Random& random) : random_(&random) { SetRange(0, 100000, 500); }
+CPink::CPink(Random& random) : random_(&random) {
+    SetRange(0, 100000, 500);
+}
 
 void CPink::SetRange(int low, int high, int cycle) {
     // Callers outside the program's own ranges (a hand-edited wind, say) must not divide by

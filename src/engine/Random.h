@@ -6,7 +6,7 @@ namespace tinsori {
 
 // The C library's rand contract, one object per thread so that every thread owns its stream.
 class Random {
-  public:
+public:
     static constexpr int kMax = 32767;
 
     Random() = default;
@@ -31,7 +31,7 @@ class Random {
     // u = (rand % 10000) / 5000 - 1, so -1 <= u < 1.
     double unit() { return static_cast<double>(mod(10000)) / 5000.0 - 1.0; }
 
-  private:
+private:
     uint32_t state_ = 1;
 };
 

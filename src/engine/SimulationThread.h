@@ -29,7 +29,7 @@ class MidiOut;
 // spent computing and sending is absorbed instead of adding up; on the virtual timeline
 // computing takes no time and the two readings agree.
 class SimulationThread {
-  public:
+public:
     SimulationThread(ChimeSettings& settings, const ScaleTable& scales, const MidiOut& midi,
                      TickClock& clock, WakeEvent& wakeEvent, ModelValues& shared);
     SimulationThread(const SimulationThread&) = delete;
@@ -44,7 +44,7 @@ class SimulationThread {
     // Tick at which the latest strike was due.
     uint32_t plannedTick() const { return plannedTick_.load(std::memory_order_relaxed); }
 
-  private:
+private:
     // The thread's model, built at thread start so that its generators draw in start order.
     struct Model {
         Model(Random& random, ChimeSettings& settings, const ScaleTable& scales,

@@ -13,7 +13,7 @@ namespace tinsori {
 // Plans the wait until the next strike and the strike's velocity from the wind, the pendulum and
 // the configuration. Owns the generator that scales the waits and the burst state.
 class WaitPlanner {
-  public:
+public:
     // Constructing draws once (the generator's default range), in the thread's start order.
     WaitPlanner(Random& random, const ChimeSettings& settings, const ModelValues& shared)
         : random_(random), settings_(settings), shared_(shared), intervalPink_(random) {}
@@ -30,7 +30,7 @@ class WaitPlanner {
     double burstFactor() const { return burstFactor_; }
     int lastVelocity() const { return lastVelocity_; }
 
-  private:
+private:
     void Burst(const Pendulum& pendulum);
     uint32_t ShortestCandidate(double base, int cfg);
     uint32_t Cap(uint32_t wait, const Pendulum& pendulum, int cfg);

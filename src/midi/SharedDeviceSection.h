@@ -19,7 +19,7 @@ struct DeviceHolder {
 // channels. Numbers the section keeps as text are written as plain decimal; a reader starts
 // from "0", so an integer or a non-number in their place counts as 0.
 class SharedDeviceSection {
-  public:
+public:
     explicit SharedDeviceSection(ProfileStore& store) : store_(store) {}
 
     long namedHolder();
@@ -39,7 +39,7 @@ class SharedDeviceSection {
     static uint32_t ChannelBit(int channel) { return 1u << (channel & 15); }
     static uint32_t MaskOf(const std::vector<DeviceHolder>& holders);
 
-  private:
+private:
     long readNumberText(const char* name);
 
     ProfileStore& store_;

@@ -15,7 +15,7 @@ extern const std::array<const char*, kInstrumentCount> BuiltInInstrumentNames;
 // The display names of the 128 programs, as the Instrument list shows them. The user may rename
 // an entry; the program number stays the entry's index.
 class InstrumentTable {
-  public:
+public:
     InstrumentTable();
 
     int count() const { return kInstrumentCount; }
@@ -31,7 +31,7 @@ class InstrumentTable {
     // `instrument` when nothing is selected (`selectedIndex` -1). Returns whether a name changed.
     bool RenameInstrument(int selectedIndex, int instrument, const std::string& editText);
 
-  private:
+private:
     std::array<std::string, kInstrumentCount> names_;
 };
 

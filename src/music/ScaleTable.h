@@ -30,7 +30,7 @@ extern const std::array<ScaleDef, 59> BuiltInScales;
 // The process-wide scale table. The UI thread appends; the simulation thread may read the note
 // count of any entry below `count()` at any moment, so an entry is complete before it is counted.
 class ScaleTable {
-  public:
+public:
     int count() const { return count_.load(std::memory_order_acquire); }
     // Any index reads a slot of the table; callers keep it below `count()` for a real entry.
     const ScaleDef& at(int index) const { return entries_[std::clamp(index, 0, kScaleSlots - 1)]; }
@@ -51,7 +51,7 @@ class ScaleTable {
     // Stores the scale at index `count()` and publishes it; returns its index, or none when full.
     std::optional<int> AppendScale(const ScaleDef& scale);
 
-  private:
+private:
     std::array<ScaleDef, kScaleSlots> entries_{};
     std::atomic<int> count_{0};
 };

@@ -11,7 +11,7 @@ namespace tinsori {
 // equality only, so a scale whose offsets do not rise stops yielding notes at the first one that
 // falls back. Whatever the scale holds, the walk stays inside `notes` and ends with its range.
 class ScaleWalk {
-  public:
+public:
     ScaleWalk(const ScaleDef& scale, int transpose);
 
     // Calls `onNote(j)` for every scale note j in lowest..highest (lowest >= 12), ascending;
@@ -27,7 +27,7 @@ class ScaleWalk {
 
     static constexpr int kFirstPitch = 12;
 
-  private:
+private:
     int64_t candidateAt(int64_t k) const;
     void advance();
     void skipBelowFirstPitch();

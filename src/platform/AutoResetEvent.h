@@ -10,12 +10,12 @@ namespace tinsori {
 // The live wake event. Waits run against an absolute steady-clock deadline, so spurious wake-ups
 // and late scheduling never stretch a wait.
 class AutoResetEvent : public WakeEvent {
-  public:
+public:
     void signal() override;
     void reset() override;
     WaitResult wait(uint32_t milliseconds) override;
 
-  private:
+private:
     std::mutex mutex_;
     std::condition_variable signalled_;
     bool set_ = false;

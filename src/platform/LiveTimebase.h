@@ -13,7 +13,7 @@ namespace tinsori {
 // The time base of a live run: the steady clock, an auto-reset event and a real thread raised
 // above normal priority where the system allows it.
 class LiveTimebase : public Timebase {
-  public:
+public:
     LiveTimebase() = default;
     // Joins a thread still running: its owner must have asked it to stop.
     ~LiveTimebase() override;
@@ -25,7 +25,7 @@ class LiveTimebase : public Timebase {
     void startThread(std::function<void()> body) override;
     bool joinThread(uint32_t milliseconds) override;
 
-  private:
+private:
     SteadyTickClock clock_;
     AutoResetEvent event_;
     std::mutex mutex_;

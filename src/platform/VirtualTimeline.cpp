@@ -7,7 +7,7 @@ namespace tinsori {
 // Lets the simulation thread run for the span of one driver call, so that it never runs beside
 // driver code outside these calls: what the driver does between them happens at one instant.
 class VirtualTimeline::DriverCall {
-  public:
+public:
     explicit DriverCall(VirtualTimeline& timeline)
         : timeline_(timeline), wasInside_(timeline.driverInside_) {
         timeline_.driverInside_ = true;
@@ -17,7 +17,7 @@ class VirtualTimeline::DriverCall {
     DriverCall(const DriverCall&) = delete;
     DriverCall& operator=(const DriverCall&) = delete;
 
-  private:
+private:
     VirtualTimeline& timeline_;
     bool wasInside_;
 };

@@ -25,7 +25,7 @@ namespace tinsori {
 // every further wait of that thread return Signalled at once, so a body that honours its stop
 // request ends.
 class VirtualTimeline : public Timebase, public TickClock, public WakeEvent {
-  public:
+public:
     VirtualTimeline() = default;
     ~VirtualTimeline() override;
     VirtualTimeline(const VirtualTimeline&) = delete;
@@ -51,7 +51,7 @@ class VirtualTimeline : public Timebase, public TickClock, public WakeEvent {
     // tick on the same millisecond; `onTimer` runs on the driver at each tick. Leaves now() at end.
     void runUntil(uint32_t end, uint32_t timerPeriod, const std::function<void()>& onTimer);
 
-  private:
+private:
     enum class ThreadState { NotStarted, Running, Blocked, Ended };
     static constexpr uint64_t kNever = UINT64_MAX;
 

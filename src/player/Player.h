@@ -31,7 +31,7 @@ using OutputOpener = MidiPortOpener;
 // timer's tick, the handlers' effects and both shut-downs. The GUI, the headless player and the
 // renderer drive the same object, so all three play the same music.
 class Player {
-  public:
+public:
     // Loads every setting. `seed` replaces the usual seed (the tick count x 17) of the UI
     // thread's generator, so that a render can be repeated.
     Player(Timebase& timebase, ProfileStore& store, OutputOpener opener, PlayerView& view,
@@ -87,7 +87,7 @@ class Player {
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }
 
-  private:
+private:
     void ShowEverything();
     void Recompute();
     void OpenDevice();

@@ -18,7 +18,7 @@ enum class PlayerCheckBox { Shuffle, ConstantWind, Fractal, Chords, HoldNotes, P
 // what the favorites code shows. The Qt dialog implements it with widgets; the headless player
 // and the renderer show nothing.
 class PlayerView : public FavoritesView {
-  public:
+public:
     // The Base Note list, rebuilt around the current base note, with its selection.
     virtual void ShowBaseNotes(const BaseNoteList& list) = 0;
     // The "Chimes in Use" box.

@@ -10,7 +10,7 @@ namespace tinsori {
 // to a stream (stderr) as one line each, and every question is answered No, so nothing stored is
 // replaced or removed without a person to confirm it.
 class SilentView : public PlayerView {
-  public:
+public:
     explicit SilentView(std::ostream& messages);
 
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
@@ -37,7 +37,7 @@ class SilentView : public PlayerView {
     void SetSlider(PlayerSlider, int) override {}
     void SetCheckBox(PlayerCheckBox, bool) override {}
 
-  private:
+private:
     std::ostream& messages_;
 };
 

@@ -11,7 +11,7 @@ namespace tinsori {
 // box (sorted, with an edit field), the two buttons and message boxes; the headless player and
 // tests implement it with plain data.
 class FavoritesView {
-  public:
+public:
     virtual ~FavoritesView() = default;
 
     // A Yes/No question with the question icon; true for Yes.
@@ -47,7 +47,7 @@ class FavoritesView {
 // A view with no window. It answers every question with No, so nothing stored is ever replaced
 // or removed without a person to confirm it, and it shows nothing; it keeps no list.
 class NullFavoritesView : public FavoritesView {
-  public:
+public:
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
     void ShowMessage(const std::string&, const std::string&) override {}
     void AddFavorite(const std::string&) override {}

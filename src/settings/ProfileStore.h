@@ -10,7 +10,7 @@ namespace tinsori {
 
 // Value kinds of the general read and write.
 enum ProfileValueKind : int {
-    kKindNone = 0,      // absent, unreadable, too large for the buffer, or another type
+    kKindNone = 0,  // absent, unreadable, too large for the buffer, or another type
     kKindString = 1,
     kKindInteger = 2,
     kKindBinary = 3,
@@ -27,7 +27,8 @@ public:
     // renamed aside (never overwritten) and a fresh store started; `notice` then receives one
     // line telling the user where the old file went. Returns null only when no store at all
     // can be made at `path` (for example an unwritable folder); `error` says why.
-    static std::unique_ptr<ProfileStore> Open(const std::string& path, std::string* notice = nullptr,
+    static std::unique_ptr<ProfileStore> Open(const std::string& path,
+                                              std::string* notice = nullptr,
                                               std::string* error = nullptr);
     // A private in-memory copy of the file at `path` (empty when it does not exist): nothing is
     // ever written back and no file is created.

@@ -30,7 +30,7 @@ struct RegistryTextSection {
 // or without a byte-order mark, or UTF-16LE with one. Every line is checked before anything is
 // returned, so a malformed file yields nothing but the error.
 class RegistryTextParser {
-  public:
+public:
     static constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
     static constexpr std::string_view kApplicationKey =
         "HKEY_CURRENT_USER\\Software\\Quillfen\\Tinsori";
@@ -39,7 +39,7 @@ class RegistryTextParser {
     static std::optional<std::vector<RegistryTextSection>> Parse(std::string_view file,
                                                                  std::string* error);
 
-  private:
+private:
     explicit RegistryTextParser(std::string* error) : error_(error) {}
 
     bool parseLines(const std::vector<std::string>& lines);

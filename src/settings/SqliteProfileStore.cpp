@@ -57,7 +57,7 @@ bool NameFits(std::string_view name, size_t maxUnits) {
 
 // Resets a statement when the call using it ends, whichever way it ends.
 class Reset {
-  public:
+public:
     explicit Reset(sqlite3_stmt* stmt) : stmt_(stmt) {}
     ~Reset() {
         sqlite3_reset(stmt_);
@@ -66,7 +66,7 @@ class Reset {
     Reset(const Reset&) = delete;
     Reset& operator=(const Reset&) = delete;
 
-  private:
+private:
     sqlite3_stmt* stmt_;
 };
 

@@ -20,7 +20,7 @@ namespace tinsori {
 // select. Names compare case-insensitively for ASCII letters (SQLite's NOCASE); other characters
 // compare exactly. Strings are kept as UTF-8 text, other kinds as their raw bytes.
 class SqliteProfileStore final : public ProfileStore {
-  public:
+public:
     static constexpr int kSchemaVersion = 1;
     // Registry key and value name limits, in UTF-16 units.
     static constexpr size_t kMaxSectionName = 255;
@@ -57,11 +57,11 @@ class SqliteProfileStore final : public ProfileStore {
     // How many statements failed outright (busy beyond every retry, I/O errors...).
     uint64_t failures() const { return failures_; }
 
-  protected:
+protected:
     void beginTransaction() override;
     void endTransaction() override;
 
-  private:
+private:
     struct Stored {
         int kind;
         std::vector<uint8_t> bytes;

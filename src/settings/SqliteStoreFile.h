@@ -11,7 +11,7 @@ namespace tinsori {
 // (WAL, synchronous=NORMAL, a busy timeout) and the schema in place. A file that is not a
 // readable store is moved aside, never overwritten, and a fresh store started in its place.
 class SqliteStoreFile {
-  public:
+public:
     static std::unique_ptr<SqliteProfileStore> Open(const std::string& path, std::string* notice,
                                                     std::string* error);
     // A private copy in memory of the store at `path`, empty when the file is missing or not a

@@ -77,7 +77,7 @@ TEST(CommandLineTest, ActionsAreRecognised) {
 }
 
 class CommandLineEnvironmentTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder_ = std::filesystem::path(testing::TempDir()) / "cmdline-env";
         std::filesystem::remove_all(folder_);

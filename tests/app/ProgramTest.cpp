@@ -42,7 +42,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 class ProgramTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder_ = fs::path(testing::TempDir()) /
                   ("program-" +

@@ -24,14 +24,14 @@ std::string readAll(const fs::path& path) {
 }
 
 class TempDir {
-  public:
+public:
     TempDir() : path_(fs::temp_directory_path() / ("tinsori-midi-" + std::to_string(::getpid()))) {
         fs::create_directories(path_);
     }
     ~TempDir() { fs::remove_all(path_); }
     fs::path operator/(const std::string& name) const { return path_ / name; }
 
-  private:
+private:
     fs::path path_;
 };
 

@@ -14,7 +14,7 @@ namespace {
 // tells the test it holds its channel, then waits to be killed. No store connection may be open
 // in the test process while it forks.
 class MidiDeviceProcessTest : public ::testing::Test {
-  protected:
+protected:
     pid_t startHolder() {
         int ready[2];
         EXPECT_EQ(pipe(ready), 0);

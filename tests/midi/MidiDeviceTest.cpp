@@ -12,7 +12,7 @@ using test::FakeCopy;
 using test::FakeProcesses;
 
 class MidiDeviceTest : public ::testing::Test {
-  protected:
+protected:
     std::unique_ptr<FakeCopy> copy(long pid, int wantedChannel = 0) {
         return std::make_unique<FakeCopy>(profile_, pid, &processes_, wantedChannel);
     }

@@ -22,7 +22,7 @@ std::ostream& operator<<(std::ostream& os, const Sent& s) {
 }
 
 class MidiOutTest : public ::testing::Test {
-  protected:
+protected:
     MidiOutTest() : settings(uiRandom), wake(&clock), out(settings, handle, wake) {
         recorder = std::make_unique<RecordingPort>(clock);
         handle.open(recorder->borrow());
@@ -177,12 +177,12 @@ TEST_F(MidiOutTest, RunCountIsBoundedBySlots) {
 
 // Counts what reached it into a total that outlives the port.
 class CountingPort : public MidiPort {
-  public:
+public:
     explicit CountingPort(std::atomic<int>& received) : received_(received) {}
     void send(uint32_t) override { ++received_; }
     std::string describe() const override { return "counting"; }
 
-  private:
+private:
     std::atomic<int>& received_;
 };
 

@@ -11,19 +11,19 @@ namespace tinsori::test {
 
 // A clock the test moves by hand.
 class ManualClock : public TickClock {
-  public:
+public:
     uint32_t now() const override { return tick_.load(); }
     void advance(uint32_t ms) { tick_ += ms; }
     void set(uint32_t tick) { tick_ = tick; }
 
-  private:
+private:
     std::atomic<uint32_t> tick_{0};
 };
 
 // A wake event that never blocks: it notes each requested wait and moves the clock by it, so
 // the recorded ticks show the pauses between messages.
 class StepWakeEvent : public WakeEvent {
-  public:
+public:
     explicit StepWakeEvent(ManualClock* clock = nullptr) : clock_(clock) {}
     void signal() override {}
     void reset() override {}
@@ -35,7 +35,7 @@ class StepWakeEvent : public WakeEvent {
 
     std::vector<uint32_t> waits;
 
-  private:
+private:
     ManualClock* clock_;
     bool signalled_ = false;
 };

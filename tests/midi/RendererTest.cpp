@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class RendererTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (FluidSynthEngine::findSoundfont("", nullptr).empty()) GTEST_SKIP() << "no soundfont";
         dir_ = fs::temp_directory_path() / ("tinsori-render-" + std::to_string(::getpid()));
@@ -31,7 +31,7 @@ class RendererTest : public ::testing::Test {
 
     test::ManualClock clock;
 
-  private:
+private:
     fs::path dir_;
 };
 

@@ -16,7 +16,7 @@ constexpr int kOctaves = 9;
 constexpr int kChromatic = 41;
 
 class ChimeNoteSetTest : public ::testing::Test {
-  protected:
+protected:
     ChimeNoteSetTest() : settings(random) { scales.LoadBuiltIns(); }
 
     std::vector<int> Notes() const {
@@ -129,7 +129,7 @@ TEST(ChimeCountText, LeadingIntegerLimitedTo1Through77) {
 
 // Scales that a store or a favorite may hold, beyond what the built-in table shows.
 class OddScaleTest : public ChimeNoteSetTest {
-  protected:
+protected:
     void UseOnly(const ScaleDef& scale, int baseNote, int chimes) {
         odd.AppendScale(scale);
         settings.scaleIndex = 0;

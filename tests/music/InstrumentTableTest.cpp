@@ -14,7 +14,7 @@ namespace tinsori {
 namespace {
 
 class InstrumentStoreTest : public ::testing::Test {
-  protected:
+protected:
     InstrumentStoreTest()
         : store(ProfileStore::Open(folder.file("profile.db"))), settings(random) {}
 
@@ -109,7 +109,7 @@ TEST_F(InstrumentStoreTest, OutOfRangeInstrumentReadsAValidFlag) {
 }
 
 class InstrumentChangeTest : public ::testing::Test {
-  protected:
+protected:
     InstrumentChangeTest() : settings(random), midi(settings, handle, wake) {
         handle.open(recorder.borrow());
         settings.channel = 2;

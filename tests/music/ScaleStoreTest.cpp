@@ -8,7 +8,7 @@ namespace tinsori {
 namespace {
 
 class ScaleStoreTest : public ::testing::Test {
-  protected:
+protected:
     ScaleStoreTest() : store(ProfileStore::Open(folder.file("profile.db"))) {}
 
     void StoreScale(int id, int numNotes, int repeat, std::vector<int> offsets) {

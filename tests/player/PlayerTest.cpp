@@ -18,7 +18,7 @@ constexpr char kFirstPresetValues[] = "24,10,45,0,-3,1,0,1190,0,579,4,12,0,4,7,1
 
 // Records what the player shows that the tests look at.
 class RecordingView : public SilentView {
-  public:
+public:
     RecordingView() : SilentView(sink_) {}
     void ShowMessage(const std::string& text, const std::string& caption) override {
         messages.push_back(caption + "|" + text);
@@ -34,12 +34,12 @@ class RecordingView : public SilentView {
     int volumePosition = -1;
     int shownChannel = -1;
 
-  private:
+private:
     std::ostringstream sink_;
 };
 
 class PlayerTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder_ = std::filesystem::path(testing::TempDir()) /
                   ("player-" +

@@ -12,7 +12,7 @@ namespace tinsori::testing {
 namespace {
 
 class BuiltInPresetsTest : public FavoritesFixture {
-  protected:
+protected:
     std::string Favorite(int i) { return ReadString("Favorites", "Favorite" + std::to_string(i)); }
     std::string Pattern(int i) { return ReadString("Prismora", "Pattern" + std::to_string(i)); }
 };

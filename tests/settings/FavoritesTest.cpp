@@ -117,7 +117,7 @@ TEST_F(ApplySettingsLineTest, OutOfRangeFieldsNeverIndexOutsideTheArrays) {
 }
 
 class FavoritesListTest : public FavoritesFixture {
-  protected:
+protected:
     void Save(const std::string& typed) {
         view.editText = typed;
         OnSaveSettings(ctx());

@@ -27,7 +27,7 @@ namespace tinsori::testing {
 // A Favorites list that sorts itself ignoring case, like the combo box, and records what the
 // favorites code asked and showed.
 class TestFavoritesView : public FavoritesView {
-  public:
+public:
     std::vector<std::string> entries;
     std::optional<size_t> selected;
     std::string editText;
@@ -88,7 +88,7 @@ class TestFavoritesView : public FavoritesView {
         notesInUse = text;
     }
 
-  private:
+private:
     static bool Less(const std::string& a, const std::string& b) {
         return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                             [](char x, char y) { return tolower(x) < tolower(y); });
@@ -97,7 +97,7 @@ class TestFavoritesView : public FavoritesView {
 
 // A fresh profile file, the built-in scales, default settings and a recording MIDI output.
 class FavoritesFixture : public ::testing::Test {
-  protected:
+protected:
     FavoritesFixture() {
         static int counter = 0;
         path_ =
@@ -148,7 +148,7 @@ class FavoritesFixture : public ::testing::Test {
     MidiOut midi{settings, handle, wake};
     TestFavoritesView view;
 
-  private:
+private:
     std::string path_;
     std::unique_ptr<ProfileStore> store_;
     std::optional<FavoritesContext> ctx_;

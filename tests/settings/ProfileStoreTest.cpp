@@ -16,7 +16,7 @@ namespace {
 using testing_support::TempFolder;
 
 class ProfileStoreTest : public ::testing::Test {
-  protected:
+protected:
     std::unique_ptr<ProfileStore> open() {
         std::string error;
         auto store = ProfileStore::Open(path_, nullptr, &error);
@@ -206,7 +206,7 @@ TEST_F(ProfileStoreTest, TransactionsNestAndCommitOnlyAtTheOutermost) {
 }
 
 class ProfileStoreFileTest : public ProfileStoreTest {
-  protected:
+protected:
     std::string contents(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         std::ostringstream out;

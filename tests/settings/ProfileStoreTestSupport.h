@@ -10,7 +10,7 @@ namespace tinsori::testing_support {
 
 // A private folder for one test's profile files, removed afterwards.
 class TempFolder {
-  public:
+public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::path(::testing::TempDir()) /
@@ -23,7 +23,7 @@ class TempFolder {
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

@@ -9,7 +9,7 @@ namespace tinsori::testing {
 namespace {
 
 class RecentFavoritesTest : public FavoritesFixture {
-  protected:
+protected:
     void AddAll(std::initializer_list<const char*> names) {
         for (const char* name : names) UpdateRecentFavorites(store(), name, kRecentLimit);
     }

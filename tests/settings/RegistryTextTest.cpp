@@ -10,7 +10,7 @@ namespace tinsori {
 namespace {
 
 class RegistryTextTest : public ::testing::Test {
-  protected:
+protected:
     std::unique_ptr<ProfileStore> open(const std::string& name) {
         return ProfileStore::Open(folder_.file(name));
     }

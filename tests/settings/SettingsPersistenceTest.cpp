@@ -8,7 +8,7 @@ namespace tinsori {
 namespace {
 
 class SettingsPersistenceTest : public ::testing::Test {
-  protected:
+protected:
     SettingsPersistenceTest() : store(ProfileStore::Open(folder.file("profile.db"))) {}
 
     void Store(const char* name, int32_t value) { store->WriteInt("Settings", name, value); }

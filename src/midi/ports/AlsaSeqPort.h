@@ -13,7 +13,7 @@ namespace tinsori {
 // An ALSA sequencer output port (a hardware synthesizer, a software synth's input), through
 // RtMidi's ALSA back end only: its JACK back end crashes without a JACK server.
 class AlsaSeqPort : public MidiPort {
-  public:
+public:
     // The names of the sequencer's output ports as RtMidi reports them, e.g.
     // "FLUID Synth (128):Synth input port (128:0)"; empty when there is no sequencer.
     static std::vector<std::string> listPorts(std::string* error = nullptr);
@@ -29,7 +29,7 @@ class AlsaSeqPort : public MidiPort {
     // Index of the port that `name` selects among `ports`, or -1.
     static int matchPort(const std::vector<std::string>& ports, const std::string& name);
 
-  private:
+private:
     AlsaSeqPort(std::unique_ptr<RtMidiOut> out, std::string name);
 
     std::unique_ptr<RtMidiOut> out_;

@@ -12,7 +12,7 @@ namespace tinsori {
 // The embedded synthesizer without any audio output: settings, synth and the loaded General MIDI
 // soundfont. The live port adds an audio driver; the renderer pulls samples itself.
 class FluidSynthEngine {
-  public:
+public:
     static constexpr int kSampleRate = 44100;
     // Chimes overlap a lot; FluidSynth's default gain of 0.2 leaves them faint, higher clips.
     static constexpr double kGain = 0.4;
@@ -37,7 +37,7 @@ class FluidSynthEngine {
     fluid_synth_t* synth() const { return synth_; }
     const std::string& soundfont() const { return soundfont_; }
 
-  private:
+private:
     FluidSynthEngine() = default;
 
     fluid_settings_t* settings_ = nullptr;

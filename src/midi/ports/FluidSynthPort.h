@@ -12,7 +12,7 @@ namespace tinsori {
 // The default output: the embedded synthesizer playing through FluidSynth's own audio driver.
 // Deleting the port deletes the driver, so a paused program renders nothing.
 class FluidSynthPort : public MidiPort {
-  public:
+public:
     // Audio drivers tried in order when none is named. A desktop sound server comes first:
     // opening the card directly through ALSA would take it away from the other programs.
     static const std::vector<std::string>& audioDriverOrder();
@@ -26,7 +26,7 @@ class FluidSynthPort : public MidiPort {
     void send(uint32_t message) override { engine_->apply(message); }
     std::string describe() const override;
 
-  private:
+private:
     FluidSynthPort(std::unique_ptr<FluidSynthEngine> engine, fluid_audio_driver_t* driver,
                    std::string driverName);
 

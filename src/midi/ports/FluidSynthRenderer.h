@@ -18,7 +18,7 @@ namespace tinsori {
 // time: a message sent at tick t of the clock sounds at frame t x rate / 1000 of the file.
 // WAV and FLAC are 16-bit PCM, Ogg is Vorbis, chosen by the file's ending; 44100 Hz stereo.
 class FluidSynthRenderer : public RenderSink {
-  public:
+public:
     // Seconds rendered after the end tick so that the last strikes ring out.
     static constexpr uint32_t kTailMilliseconds = 3000;
 
@@ -39,7 +39,7 @@ class FluidSynthRenderer : public RenderSink {
     // Frames written to the file so far.
     uint64_t framesWritten() const;
 
-  private:
+private:
     FluidSynthRenderer(const TickClock& clock, std::unique_ptr<FluidSynthEngine> engine,
                        SNDFILE* file, std::string path);
     // Renders audio up to (not including) `frame`; false once a write has failed.

@@ -9,12 +9,12 @@ namespace tinsori {
 // Lends a port owned elsewhere to a MIDI handle: closing the handle deletes only this forwarder,
 // so a recorder or file writer outlives the device and can still be read or finished.
 class ForwardingPort : public MidiPort {
-  public:
+public:
     explicit ForwardingPort(MidiPort& target) : target_(target) {}
     void send(uint32_t message) override { target_.send(message); }
     std::string describe() const override { return target_.describe(); }
 
-  private:
+private:
     MidiPort& target_;
 };
 

@@ -14,7 +14,7 @@ namespace tinsori {
 // The message log: one line per short message, `<ms tick> <status hex> <data1> <data2>`.
 // Used as the handle's tap beside any port, or alone as the output of a render.
 class MessageLogWriter : public RenderSink {
-  public:
+public:
     // Appends to the file; null with a reason when it cannot be opened for writing.
     static std::unique_ptr<MessageLogWriter> open(const std::string& path, const TickClock& clock,
                                                   std::string* error);
@@ -28,7 +28,7 @@ class MessageLogWriter : public RenderSink {
     // One log line without its newline.
     static std::string formatLine(uint32_t tick, uint32_t message);
 
-  private:
+private:
     MessageLogWriter(std::unique_ptr<std::ofstream> file, const TickClock& clock);
 
     std::unique_ptr<std::ofstream> file_;

@@ -9,7 +9,7 @@ namespace tinsori {
 // `--output none`: an open device that drops every message, so the rest of the program runs
 // exactly as with sound.
 class NullPort : public MidiPort {
-  public:
+public:
     void send(uint32_t) override {}
     std::string describe() const override { return "none"; }
 };

@@ -29,7 +29,7 @@ struct RecordedMessage {
 // Keeps every message it is sent, for checking what an operation played. Safe to send from
 // several threads while another reads.
 class RecordingPort : public MidiPort {
-  public:
+public:
     // Without a clock every message is recorded at tick 0.
     RecordingPort() = default;
     explicit RecordingPort(const TickClock& clock) : clock_(&clock) {}
@@ -45,7 +45,7 @@ class RecordingPort : public MidiPort {
     // A port that forwards to this recorder, to hand to a MIDI handle that will delete it.
     std::unique_ptr<MidiPort> borrow();
 
-  private:
+private:
     const TickClock* clock_ = nullptr;
     mutable std::mutex mutex_;
     std::vector<RecordedMessage> messages_;

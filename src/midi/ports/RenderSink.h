@@ -10,7 +10,7 @@ namespace tinsori {
 // A port that turns the messages of a render into a file. Messages carry the tick of the clock
 // the sink was made with; `finish` completes the file at the given end tick.
 class RenderSink : public MidiPort {
-  public:
+public:
     // Writes out and closes the file; false with a reason when that fails. Sends after it are
     // dropped.
     virtual bool finish(uint32_t endTick, std::string* error) = 0;

@@ -15,7 +15,7 @@ namespace tinsori {
 // Collects the messages of a render and writes them as a type 0 Standard MIDI File in which one
 // tick is one millisecond. The same messages at the same ticks give the same bytes.
 class SmfWriter : public RenderSink {
-  public:
+public:
     // Creates (truncates) the file at once, so that an unwritable path fails before the render.
     static std::unique_ptr<SmfWriter> create(const TickClock& clock, const std::string& path,
                                              std::string* error);
@@ -33,7 +33,7 @@ class SmfWriter : public RenderSink {
     static constexpr uint16_t kDivision = 1000;
     static constexpr uint32_t kTempo = 1000000;
 
-  private:
+private:
     struct Event {
         uint32_t tick;
         uint32_t message;
