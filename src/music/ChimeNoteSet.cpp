@@ -76,7 +76,7 @@ std::string NotesInUseText(const ChimeSettings& settings) {
 }
 
 std::string UpdateNotesInUse(const ChimeSettings& settings, const MidiOut& midi) {
-    std::array<bool, kHighestNote + 1> inUse{};
+    std::array<bool, 128> inUse{};  // one flag per MIDI note
     for (int i = 0; i < settings.chimeCount(); ++i) {
         int note = settings.chimeNotes[i].load(std::memory_order_relaxed);
         if (note >= kLowestNote && note <= kHighestNote) inUse[note] = true;

@@ -101,7 +101,7 @@ std::optional<int> ScaleTable::FindScale(const ScaleDef& candidate) const {
 }
 
 std::optional<int> ScaleTable::NextFreeScaleId() const {
-    std::array<bool, kMaxScaleId + 1> used{};
+    std::array<bool, kScaleSlots> used{};
     for (int i = 0; i < count(); ++i)
         if (entries_[i].id >= 1 && entries_[i].id <= kMaxScaleId) used[entries_[i].id] = true;
     for (int id = 1; id <= kMaxScaleId; ++id)

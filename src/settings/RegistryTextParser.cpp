@@ -241,7 +241,7 @@ bool RegistryTextParser::parseData(std::string_view data, RegistryTextValue& val
                 for (size_t i = 0; i < value.bytes.size(); i += 2) {
                     units += static_cast<char16_t>(value.bytes[i] | (value.bytes[i + 1] << 8));
                 }
-                units = units.substr(0, units.find(u'\0'));
+                if (size_t end = units.find(u'\0'); end != std::u16string::npos) units.resize(end);
                 value.text = Utf16ToUtf8(units);
             }
             value.kind = 1;

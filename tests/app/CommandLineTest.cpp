@@ -87,7 +87,7 @@ protected:
         chmod(folder_.c_str(), 0700);
         std::filesystem::remove_all(folder_);
     }
-    std::string Check(std::vector<std::string> args) {
+    std::string Check(const std::vector<std::string>& args) {
         std::string error;
         auto line = Parse(args, &error);
         if (!line) return "parse: " + error;

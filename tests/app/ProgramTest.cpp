@@ -59,8 +59,8 @@ protected:
         const std::string err = (folder_ / "stderr").string();
         const pid_t pid = fork();
         if (pid == 0) {
-            freopen(out.c_str(), "w", stdout);
-            freopen(err.c_str(), "w", stderr);
+            if (!freopen(out.c_str(), "w", stdout)) _exit(126);
+            if (!freopen(err.c_str(), "w", stderr)) _exit(126);
             setenv("TINSORI_PROFILE", profile_.c_str(), 1);
             std::vector<char*> argv{const_cast<char*>(TINSORI_BINARY)};
             for (auto& a : args) argv.push_back(a.data());

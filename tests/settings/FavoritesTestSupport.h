@@ -98,12 +98,7 @@ private:
 // A fresh profile file, the built-in scales, default settings and a recording MIDI output.
 class FavoritesFixture : public ::testing::Test {
 protected:
-    FavoritesFixture() {
-        static int counter = 0;
-        path_ =
-            (std::filesystem::temp_directory_path() /
-             ("tinsori-fav-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".db"))
-                .string();
+    FavoritesFixture() : path_(FreshPath()) {
         std::filesystem::remove(path_);
         store_ = ProfileStore::Open(path_);
         scales.LoadBuiltIns();
@@ -117,6 +112,14 @@ protected:
     }
 
     ProfileStore& store() { return *store_; }
+
+    static std::string FreshPath() {
+        static int counter = 0;
+        return (std::filesystem::temp_directory_path() /
+                ("tinsori-fav-" + std::to_string(getpid()) + "-" + std::to_string(counter++) +
+                 ".db"))
+            .string();
+    }
 
     FavoritesContext& ctx() {
         if (!ctx_) ctx_.emplace(FavoritesContext{settings, scales, *store_, midi, wake, view});
