@@ -11,9 +11,6 @@ namespace {
 constexpr int kChannels = 16;
 constexpr int kMaxChannelMoves = 14;
 constexpr int kDefaultVolume = 80;
-constexpr int kProgramChange = 0xC0;
-constexpr int kControlChange = 0xB0;
-constexpr int kChannelVolume = 7;
 
 // The other copies that still run. Records of copies that are gone, and any earlier record of
 // this copy, are dropped; `dropped` tells whether there were any.

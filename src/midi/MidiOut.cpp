@@ -7,11 +7,6 @@ namespace tinsori {
 
 namespace {
 
-constexpr int kNoteOff = 0x80;
-constexpr int kNoteOn = 0x90;
-constexpr int kControlChange = 0xB0;
-constexpr int kProgramChange = 0xC0;
-constexpr int kChannelVolume = 7;
 
 constexpr int kShortestPause = 4;
 constexpr int kPauseStep = 2;

@@ -4,6 +4,7 @@
 
 #include "engine/ChimeSettings.h"
 #include "midi/MidiHandle.h"
+#include "midi/ports/ShortMessage.h"
 #include "platform/WakeEvent.h"
 
 namespace tinsori {

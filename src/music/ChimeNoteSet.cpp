@@ -14,8 +14,6 @@ namespace {
 constexpr std::array<const char*, 12> kNoteNames = {"C",  "C#", "D",  "D#", "E",  "F",
                                                     "F#", "G",  "G#", "A",  "A#", "B"};
 constexpr int kHighestChimeNote = 119;
-constexpr int kNoteOff = 0x80;
-constexpr int kNoteOffVelocity = 120;
 constexpr int kMaxChimeCountChars = 19;
 
 // The current scale; a table that is still empty falls back to the first built-in scale.
@@ -83,7 +81,7 @@ std::string UpdateNotesInUse(const ChimeSettings& settings, const MidiOut& midi)
     }
     int status = kNoteOff + (settings.channel.load(std::memory_order_relaxed) & 0x0F);
     for (int n = kLowestNote; n <= kHighestNote; ++n)
-        if (!inUse[n]) midi.SendShortMessage(status, n, kNoteOffVelocity);
+        if (!inUse[n]) midi.SendShortMessage(status, n, kSweepVelocity);
     return NotesInUseText(settings);
 }
 

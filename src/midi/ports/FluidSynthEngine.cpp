@@ -77,19 +77,19 @@ void FluidSynthEngine::apply(uint32_t message) {
     const int channel = m.channel();
     // The synth rejects data bytes above 127 by itself; nothing here can crash it.
     switch (m.kind()) {
-        case 0x80:
+        case kNoteOff:
             fluid_synth_noteoff(synth_, channel, m.data1);
             break;
-        case 0x90:
+        case kNoteOn:
             if (m.data2 == 0)
                 fluid_synth_noteoff(synth_, channel, m.data1);
             else
                 fluid_synth_noteon(synth_, channel, m.data1, m.data2);
             break;
-        case 0xB0:
+        case kControlChange:
             fluid_synth_cc(synth_, channel, m.data1, m.data2);
             break;
-        case 0xC0:
+        case kProgramChange:
             fluid_synth_program_change(synth_, channel, m.data1);
             break;
         default:

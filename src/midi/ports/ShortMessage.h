@@ -4,6 +4,13 @@
 
 namespace tinsori {
 
+// The message kinds the program sends (high nibble of the status byte) and the volume controller.
+inline constexpr int kNoteOff = 0x80;
+inline constexpr int kNoteOn = 0x90;
+inline constexpr int kControlChange = 0xB0;
+inline constexpr int kProgramChange = 0xC0;
+inline constexpr int kChannelVolume = 7;
+
 // A packed short message taken apart, for the ports that write or play it.
 struct ShortMessage {
     uint8_t status = 0;
@@ -21,7 +28,7 @@ struct ShortMessage {
     // change and channel pressure one.
     int dataLength() const {
         const int k = kind();
-        return (k == 0xC0 || k == 0xD0) ? 1 : 2;
+        return (k == kProgramChange || k == 0xD0) ? 1 : 2;
     }
 };
 
