@@ -4,14 +4,23 @@
 
 namespace tinsori {
 
+namespace {
+// Tells the core this is a spin-wait, so a sibling hyper-thread gets the execution units.
+inline void CpuRelax() {
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
+}  // namespace
+
 // Lets the simulation thread run for the span of one driver call, so that it never runs beside
 // driver code outside these calls: what the driver does between them happens at one instant.
 class VirtualTimeline::DriverCall {
 public:
     explicit DriverCall(VirtualTimeline& timeline)
-        : timeline_(timeline), wasInside_(timeline.driverInside_) {
+        : timeline_(timeline), wasInside_(timeline.driverInside_.load()) {
         timeline_.driverInside_ = true;
-        timeline_.changed_.notify_all();
+        if (timeline_.state_ == ThreadState::Running) timeline_.changed_.notify_all();
     }
     ~DriverCall() { timeline_.driverInside_ = wasInside_; }
     DriverCall(const DriverCall&) = delete;
@@ -42,7 +51,7 @@ void VirtualTimeline::startThread(std::function<void()> body) {
         {
             Lock inner(mutex_);
             threadId_ = std::this_thread::get_id();
-            changed_.wait(inner, [this] { return driverInside_; });
+            changed_.wait(inner, [this] { return driverInside_.load(); });
         }
         body();
         {
@@ -93,7 +102,9 @@ WaitResult VirtualTimeline::threadWait(Lock& lock, uint32_t milliseconds) {
     state_ = ThreadState::Blocked;
     changed_.notify_all();
     // Whoever releases the thread marks it running, so the driver never sees a stale block.
-    changed_.wait(lock, [this] { return state_ != ThreadState::Blocked && driverInside_; });
+    const auto released = [this] { return state_ != ThreadState::Blocked && driverInside_; };
+    spinBriefly(lock, released);
+    changed_.wait(lock, released);
     return releasedWith_;
 }
 
@@ -157,7 +168,9 @@ void VirtualTimeline::runUntil(uint32_t end, uint32_t timerPeriod,
             if (onTimer) onTimer();
             lock.lock();
             driverInside_ = true;
-            changed_.notify_all();
+            // Only a thread released during the tick is waiting to run; waking a blocked one
+            // for nothing would cost a context switch on every tick.
+            if (state_ == ThreadState::Running) changed_.notify_all();
         } else {
             break;
         }
@@ -166,7 +179,20 @@ void VirtualTimeline::runUntil(uint32_t end, uint32_t timerPeriod,
 }
 
 void VirtualTimeline::awaitQuiet(Lock& lock) {
-    changed_.wait(lock, [this] { return state_ != ThreadState::Running; });
+    const auto quiet = [this] { return state_ != ThreadState::Running; };
+    spinBriefly(lock, quiet);
+    changed_.wait(lock, quiet);
+}
+
+template <typename Ready>
+void VirtualTimeline::spinBriefly(Lock& lock, Ready ready) {
+    // A step of the simulation takes microseconds; blocking and waking through the kernel
+    // costs more than that, and a render makes tens of thousands of such hand-overs.
+    constexpr int kSpins = 4000;
+    if (ready()) return;
+    lock.unlock();
+    for (int i = 0; i < kSpins && !ready(); ++i) CpuRelax();
+    lock.lock();
 }
 
 uint64_t VirtualTimeline::threadDeadline() const {

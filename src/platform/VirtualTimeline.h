@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -63,6 +64,9 @@ private:
     bool advanceUntilEnded(uint32_t milliseconds);
     // Blocks the driver while the simulation thread computes.
     void awaitQuiet(Lock& lock);
+    // Spins briefly, without the lock, until `ready` holds; the caller then waits properly.
+    template <typename Ready>
+    static void spinBriefly(Lock& lock, Ready ready);
     uint64_t threadDeadline() const;
     // Moves time to the blocked thread's deadline and lets it run to its next wait.
     void releaseTimedOut();
@@ -77,8 +81,10 @@ private:
     bool driverWaiting_ = false;
     bool driverSignalled_ = false;
     bool shuttingDown_ = false;
-    bool driverInside_ = false;
-    ThreadState state_ = ThreadState::NotStarted;
+    // Written under the mutex; atomic so that a side about to block can first spin on them
+    // without the lock (a hand-over between two cores then costs no system call).
+    std::atomic<bool> driverInside_ = false;
+    std::atomic<ThreadState> state_ = ThreadState::NotStarted;
     uint64_t deadline_ = 0;
     WaitResult releasedWith_ = WaitResult::TimedOut;
     std::thread::id threadId_;
