@@ -26,21 +26,10 @@ using SteadyClock = std::chrono::steady_clock;
 
 namespace {
 
-// Ticks from a known origin, so a tick can be turned back into a steady-clock instant.
-class OriginClock : public TickClock {
-public:
-    SteadyClock::time_point origin = SteadyClock::now();
-    uint32_t now() const override {
-        auto elapsed = SteadyClock::now() - origin;
-        return static_cast<uint32_t>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
-    }
-};
-
 // Records, for each strike, how long after its due tick the first message went out.
 class LatenessPort : public MidiPort {
 public:
-    LatenessPort(const OriginClock& clock, const SimulationThread*& sim)
+    LatenessPort(const SteadyTickClock& clock, const SimulationThread*& sim)
         : clock_(clock), sim_(sim) {}
     void send(uint32_t) override {
         auto sent = SteadyClock::now();
@@ -48,7 +37,7 @@ public:
         uint32_t strikes = sim_->strikes();
         if (strikes == seenStrikes_) return;
         seenStrikes_ = strikes;
-        auto due = clock_.origin + std::chrono::milliseconds(sim_->plannedTick());
+        auto due = clock_.origin() + std::chrono::milliseconds(sim_->plannedTick());
         std::lock_guard lock(mutex_);
         latenessUs_.push_back(
             std::chrono::duration_cast<std::chrono::microseconds>(sent - due).count());
@@ -60,7 +49,7 @@ public:
     }
 
 private:
-    const OriginClock& clock_;
+    const SteadyTickClock& clock_;
     const SimulationThread*& sim_;
     uint32_t seenStrikes_ = 0;
     mutable std::mutex mutex_;
@@ -82,7 +71,8 @@ int main(int argc, char** argv) {
     ComputeChimeNotes(settings, scales);
 
     LiveTimebase timebase;
-    OriginClock clock;
+    // The time base's own clock: its event ends waits on this clock's tick grid.
+    auto& clock = static_cast<SteadyTickClock&>(timebase.clock());
     const SimulationThread* observed = nullptr;
     auto port = std::make_unique<LatenessPort>(clock, observed);
     LatenessPort& recorder = *port;

@@ -19,8 +19,8 @@ void AutoResetEvent::reset() {
 }
 
 WaitResult AutoResetEvent::wait(uint32_t milliseconds) {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    const auto start = ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now();
+    const auto deadline = start + std::chrono::milliseconds(milliseconds);
     std::unique_lock lock(mutex_);
     if (!signalled_.wait_until(lock, deadline, [this] { return set_; })) {
         return WaitResult::TimedOut;

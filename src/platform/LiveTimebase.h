@@ -27,7 +27,7 @@ public:
 
 private:
     SteadyTickClock clock_;
-    AutoResetEvent event_;
+    AutoResetEvent event_{clock_};
     std::mutex mutex_;
     std::condition_variable finishedChanged_;
     bool finished_ = false;

@@ -18,4 +18,10 @@ uint32_t SteadyTickClock::now() const {
     return static_cast<uint32_t>((steadyNanoseconds() - originNs_) / 1000000);
 }
 
+std::chrono::steady_clock::time_point SteadyTickClock::currentTickStart() const {
+    const int64_t elapsedMs = (steadyNanoseconds() - originNs_) / 1000000;
+    return std::chrono::steady_clock::time_point(
+        std::chrono::nanoseconds(originNs_ + elapsedMs * 1000000));
+}
+
 }  // namespace tinsori

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace tinsori {
@@ -16,6 +17,12 @@ class SteadyTickClock : public TickClock {
 public:
     SteadyTickClock();
     uint32_t now() const override;
+    // The steady-clock instant at which the current tick began.
+    std::chrono::steady_clock::time_point currentTickStart() const;
+    // The steady-clock instant of tick 0.
+    std::chrono::steady_clock::time_point origin() const {
+        return std::chrono::steady_clock::time_point(std::chrono::nanoseconds(originNs_));
+    }
 
 private:
     int64_t originNs_;

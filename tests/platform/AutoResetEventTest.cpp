@@ -19,6 +19,19 @@ TEST(AutoResetEvent, WaitTimesOutNoEarlierThanItsDeadline) {
     EXPECT_EQ(event.wait(0), WaitResult::TimedOut);
 }
 
+TEST(AutoResetEvent, WaitOnATickGridEndsWhenTheTicksHaveMovedOn) {
+    // A strike planned for tick t must not sound before t, and on the grid a wait is counted in
+    // the clock's ticks, not from the middle of the current one.
+    SteadyTickClock ticks;
+    AutoResetEvent event(ticks);
+    for (uint32_t wait : {1u, 3u, 7u}) {
+        const uint32_t start = ticks.now();
+        EXPECT_EQ(event.wait(wait), WaitResult::TimedOut);
+        EXPECT_GE(ticks.now() - start, wait);
+        EXPECT_GE(Clock::now(), ticks.origin() + std::chrono::milliseconds(start + wait));
+    }
+}
+
 TEST(AutoResetEvent, SignalEndsAWaitInProgress) {
     AutoResetEvent event;
     auto waiter = std::async(std::launch::async, [&] { return event.wait(60000); });
