@@ -58,6 +58,7 @@ void SimulationThread::Start() {
 
 void SimulationThread::Step() {
     Model& m = *model_;
+    effectiveWind_.store(m.pendulum.effectiveWind(), std::memory_order_relaxed);
     double v = m.pendulum.effectiveWind() / 1000;
     uint32_t wait = m.planner.PlanWait(v, m.pendulum);
     if (selectPending_) {

@@ -41,6 +41,8 @@ public:
     // Timed-out waits so far (each sounds its pending strikes when a device is open).
     uint32_t strikes() const { return strikes_.load(std::memory_order_relaxed); }
     int lastVelocity() const { return lastVelocity_.load(std::memory_order_relaxed); }
+    // The wind the model used for the latest plan (same scale as `windNow`).
+    double effectiveWind() const { return effectiveWind_.load(std::memory_order_relaxed); }
     // Tick at which the latest strike was due.
     uint32_t plannedTick() const { return plannedTick_.load(std::memory_order_relaxed); }
 
@@ -83,6 +85,7 @@ private:
 
     std::atomic<uint32_t> strikes_{0};
     std::atomic<int> lastVelocity_{20};
+    std::atomic<double> effectiveWind_{0.0};
     std::atomic<uint32_t> plannedTick_{0};
 };
 

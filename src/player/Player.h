@@ -83,6 +83,7 @@ public:
     bool windTimerRunning() const { return settings_.windTimerId != 0; }
     // Strikes the simulation has made so far (sounded or not), and the latest velocity.
     uint64_t strikes() const;
+    double effectiveWind() const;
     int lastVelocity() const;
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }

@@ -118,6 +118,10 @@ uint64_t Player::strikes() const {
     return thread_ ? thread_->strikes() : 0;
 }
 
+double Player::effectiveWind() const {
+    return thread_ ? thread_->effectiveWind() : 0.0;
+}
+
 int Player::lastVelocity() const {
     return thread_ ? thread_->lastVelocity() : 0;
 }
