@@ -114,6 +114,10 @@ bool ApplyFlag(CommandLine& line, const std::string& option, std::string& error)
         line.noGui = true;
         return true;
     }
+    if (option == "--minimized") {
+        line.minimized = true;
+        return true;
+    }
     if (option == "--version") return SetMode(line, RunMode::Version, option, error);
     if (option == "--help") return SetMode(line, RunMode::Help, option, error);
     if (option == "--list-outputs") return SetMode(line, RunMode::ListOutputs, option, error);
@@ -239,6 +243,7 @@ std::string CommandLine::HelpText() {
     text << "Usage: tinsori [OPTIONS] [Settings,<favorite values>]\n"
             "Plays an endless piece of wind-chime music.\n\n"
             "  --no-gui                 play without a window until Ctrl+C (SIGINT) or SIGTERM\n"
+            "  --minimized              start hidden, as a program started minimized\n"
             "  --output NAME            fluidsynth (default), none, or an ALSA sequencer port\n"
             "                           (name or client:port); remembered for later runs\n"
             "  --list-outputs           list the outputs --output accepts\n"

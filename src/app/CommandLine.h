@@ -24,6 +24,7 @@ enum class RunMode {
 struct CommandLine {
     RunMode mode = RunMode::Play;
     bool noGui = false;
+    bool minimized = false;   // start hidden; without a window there is nothing to hide
     std::string profilePath;  // empty: the default profile
     std::optional<std::string> output;
     std::string soundfont;

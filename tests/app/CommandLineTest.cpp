@@ -17,10 +17,11 @@ std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* err
 }
 
 TEST(CommandLineTest, WordsWithoutDashesFormTheOriginalCommandLine) {
-    auto line = Parse({"Settings,Calm,", "14,", "--no-gui", "404"});
+    auto line = Parse({"Settings,Calm,", "14,", "--no-gui", "404", "--minimized"});
     ASSERT_TRUE(line);
     EXPECT_EQ(line->settingsLine, "Settings,Calm, 14, 404");
     EXPECT_TRUE(line->noGui);
+    EXPECT_TRUE(line->minimized);
     EXPECT_EQ(line->mode, RunMode::Play);
 }
 
