@@ -49,7 +49,7 @@ public:
     void OnWindTimer();
 
     // The shut-down when the window is destroyed (closing chime run included) and the shorter one
-    // when the session ends. Each step runs at most once across both.
+    // when the session ends. The thread and the device are stopped at most once across both.
     void ShutDownOnDestroy();
     void ShutDownOnSessionEnd();
 
@@ -113,7 +113,7 @@ private:
     bool started_ = false;
     bool threadStopped_ = false;
     bool threadEnded_ = false;
-    bool saved_ = false;
+    bool released_ = false;
 };
 
 }  // namespace tinsori

@@ -4,7 +4,9 @@
 #include "settings/SettingsPersistence.h"
 
 // The two shut-downs: the window destroyed (closing chime run included) and the session ending.
-// Both may arrive, in either order; every step runs at most once.
+// Both may arrive, in either order (a session end another program refused leaves the window
+// open). The thread is stopped and the device released at most once; the settings are saved by
+// each, so what the user changed after a refused session end is kept.
 
 namespace tinsori {
 
@@ -46,10 +48,10 @@ bool Player::StopThread() {
 }
 
 void Player::SweepSaveAndRelease() {
-    if (saved_) return;
-    saved_ = true;
     if (settings_.holdNotes) midi_.SweepNotesOff(settings_.channel);
     SaveSettings(store_, settings_, scales_, instruments_);
+    if (released_) return;
+    released_ = true;
     if (!settings_.paused) CloseMidiDevice(device_);
 }
 

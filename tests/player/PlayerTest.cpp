@@ -217,14 +217,15 @@ TEST_F(PlayerTest, SessionEndThenDestroyRunsEachStepOnce) {
     EXPECT_EQ(NumOpenApps(), 0);
     EXPECT_EQ(store_->ReadInt("Settings", "Wind Speed", 0), 300);
 
-    // A change after the save is not saved again, nothing is sent, the device not closed twice.
+    // The window stays after a refused session end: a later destroy saves what changed since,
+    // but sends nothing, waits for nothing and does not close the device twice.
     player.OnWindSlider(800);
     const size_t afterEnd = Sent().size();
     const uint32_t endedAt = timeline_.now();
     player.ShutDownOnDestroy();
     EXPECT_EQ(Sent().size(), afterEnd);
     EXPECT_EQ(timeline_.now(), endedAt);
-    EXPECT_EQ(store_->ReadInt("Settings", "Wind Speed", 0), 300);
+    EXPECT_EQ(store_->ReadInt("Settings", "Wind Speed", 0), 800);
     EXPECT_EQ(NumOpenApps(), 0);
 }
 
