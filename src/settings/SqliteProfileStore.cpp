@@ -311,10 +311,10 @@ bool SqliteProfileStore::WriteValue(std::string_view section, const std::string*
         removeSection(*place);
         return false;
     }
-    const bool knownKind = kind == kKindString || kind == kKindInteger || kind == kKindBinary ||
-                           kind == kKindBinaryFixed;
-    if (!NameFits(*name, kMaxValueName) || (data && !knownKind)) return false;
+    if (!NameFits(*name, kMaxValueName)) return false;
 
+    // The section is created before the data and kind are looked at: deleting a value, or a
+    // kind that writes nothing, still leaves the section behind.
     Transaction txn(*this);
     const auto existing = findSection(*place);
     const int64_t sectionId = existing ? *existing : createSection(*place);
@@ -333,8 +333,10 @@ bool SqliteProfileStore::WriteValue(std::string_view section, const std::string*
         }
         case kKindBinary:
             return storeValue(sectionId, *name, kKindBinary, data, byteCount);
-        default:
+        case kKindBinaryFixed:
             return storeValue(sectionId, *name, kKindBinary, data, 16);
+        default:
+            return false;
     }
 }
 
