@@ -122,6 +122,10 @@ std::string DisplayFavoriteName(std::string_view storedName) {
 
 std::string FavoriteNameFromEdit(std::string_view editText) {
     std::string name = CutToUtf16Units(editText, kMaxFavoriteNameChars);
+    // A character below 32 (a pasted tab or line break) would end the name field of the stored
+    // line early and shift every value after it, so it becomes a space.
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
     name.erase(0, name.find_first_not_of(' '));
     return name;
 }

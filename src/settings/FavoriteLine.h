@@ -29,7 +29,8 @@ std::string FormatSettingsValues(const ChimeSettings& settings, const ScaleTable
 std::string StoredFavoriteName(std::string_view displayName);
 std::string DisplayFavoriteName(std::string_view storedName);
 
-// The display name typed into the edit field: cut to 127 characters, leading spaces removed.
+// The display name typed into the edit field: cut to 127 characters, control characters turned
+// into spaces, leading spaces removed.
 std::string FavoriteNameFromEdit(std::string_view editText);
 
 // `text` cut to at most `units` UTF-16 code units, never inside a character.

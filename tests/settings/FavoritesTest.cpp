@@ -152,6 +152,16 @@ TEST_F(FavoritesListTest, EmptyOrBlankNamesSaveNothing) {
     EXPECT_TRUE(view.entries.empty());
 }
 
+TEST_F(FavoritesListTest, PastedControlCharactersCannotSplitTheStoredLine) {
+    Save("\tRain\nHeavy");
+    EXPECT_EQ(Slot(1), "Rain Heavy," + FormatSettingsValues(settings, scales));
+    view.entries.clear();
+    view.selected.reset();
+    LoadFavoritesList(ctx());
+    EXPECT_EQ(view.entries, std::vector<std::string>{"Rain Heavy"});
+    EXPECT_EQ(view.SelectedFavorite(), "Rain Heavy");
+}
+
 TEST_F(FavoritesListTest, SavingAnExistingNameAsksBeforeReplacing) {
     Save("Rain");
     settings.instrument = 5;
