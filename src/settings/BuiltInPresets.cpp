@@ -123,11 +123,12 @@ void InstallLine(ProfileStore& store, const PresetSet& set, std::string_view pre
     int end = std::min(std::clamp(counter, 0, kFavoriteSlots) + set.scanBeyondLast, kFavoriteSlots);
     std::optional<int> firstEmpty;
     for (int i = 1; i <= end; ++i) {
+        std::string valueName = std::string(set.valuePrefix) + std::to_string(i);
         std::string line;
-        store.ReadString(set.section, std::string(set.valuePrefix) + std::to_string(i), line,
-                         kFavoriteLineBytes);
+        store.ReadString(set.section, valueName, line, kFavoriteLineBytes);
         if (EqualsIgnoringCase(line, preset)) return;
-        if (line.empty() && !firstEmpty) firstEmpty = i;
+        if (line.empty() && !firstEmpty && !SlotHoldsText(store, set.section, valueName))
+            firstEmpty = i;
     }
     if (!firstEmpty) return;
     std::string text(preset);

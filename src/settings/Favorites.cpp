@@ -1,6 +1,7 @@
 #include "settings/Favorites.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "engine/ChimeSettings.h"
@@ -81,7 +82,8 @@ SaveTarget ScanForSave(ProfileStore& store, const std::string& storedName) {
     for (int i = 1, end = ScanEnd(store); i <= end; ++i) {
         std::string line = ReadSlot(store, i);
         if (line.empty()) {
-            if (!target.firstEmpty) target.firstEmpty = i;
+            if (!target.firstEmpty && !SlotHoldsText(store, kSection, SlotName(i)))
+                target.firstEmpty = i;
         } else if (SplitLine(i, std::move(line)).name == storedName) {
             target.match = i;
             return target;
@@ -190,16 +192,18 @@ int FindSelectedFavorite(FavoritesContext& ctx) {
     return favorite ? favorite->index : -1;
 }
 
+bool SlotHoldsText(ProfileStore& store, std::string_view section, const std::string& valueName) {
+    std::string text;
+    store.ReadString(section, valueName, text, UINT32_MAX);
+    return !text.empty();
+}
+
 void RecoverLastIndex(ProfileStore& store, std::string_view section, std::string_view valuePrefix) {
     ProfileStore::Transaction transaction(store);
     if (store.ReadInt(section, kLastValue, 0) != 0) return;
     int last = 0;
-    for (int i = 0; i < kFavoriteSlots; ++i) {
-        std::string line;
-        store.ReadString(section, std::string(valuePrefix) + std::to_string(i), line,
-                         kFavoriteLineBytes);
-        if (!line.empty()) last = i;
-    }
+    for (int i = 0; i < kFavoriteSlots; ++i)
+        if (SlotHoldsText(store, section, std::string(valuePrefix) + std::to_string(i))) last = i;
     store.WriteInt(section, kLastValue, last);
 }
 

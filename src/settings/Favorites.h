@@ -27,6 +27,10 @@ int FindCurrentFavorite(FavoritesContext& ctx, std::string* displayName = nullpt
 // Index of the stored favorite named by the list's selected entry, or -1.
 int FindSelectedFavorite(FavoritesContext& ctx);
 
+// Whether the value holds any text, however long. A line too long to read back is neither
+// listed nor applied, but its slot is not free: a save or an install never writes over it.
+bool SlotHoldsText(ProfileStore& store, std::string_view section, const std::string& valueName);
+
 // Repairs a "Last" counter that reads 0 from the values "<format>0".."<format>127" (format
 // "Favorite" or "Pattern").
 void RecoverLastIndex(ProfileStore& store, std::string_view section, std::string_view valuePrefix);

@@ -256,6 +256,11 @@ TEST_F(FavoritesListTest, LongNamesAndLines) {
     LoadFavoritesList(ctx());
     EXPECT_EQ(view.entries.size(), 2u);
     EXPECT_NE(std::find(view.entries.begin(), view.entries.end(), name254), view.entries.end());
+
+    // The unreadable line is not listed, yet a new favorite never goes over it.
+    Save("New");
+    EXPECT_EQ(Slot(3), name255 + "," + values);
+    EXPECT_EQ(Slot(4).substr(0, 4), "New,");
 }
 
 TEST_F(FavoritesListTest, FindingTheCurrentAndTheSelectedFavorite) {
