@@ -6,7 +6,7 @@
 namespace tinsori {
 
 namespace {
-// Waits at or below this are not waited for: the strike sounds with the next one.
+// Waits shorter than this are not waited for: the strike sounds with the next one.
 constexpr uint32_t kShortWait = 20;
 // The pending list keeps room for the strike that ends the next wait.
 constexpr int kQueueLimit = 9;
