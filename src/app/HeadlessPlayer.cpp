@@ -74,7 +74,8 @@ uint32_t BootTicks() {
 std::string StatusText(Player& player, const std::string& outputName) {
     const ChimeSettings& s = player.settings();
     return "wind " + std::to_string(s.windNow.load()) + " (effective " +
-           std::to_string(static_cast<int>(player.effectiveWind())) + ")  strikes " + std::to_string(player.strikes()) + "  velocity " +
+           std::to_string(static_cast<int>(player.effectiveWind())) + ")  strikes " +
+           std::to_string(player.strikes()) + "  velocity " +
            std::to_string(player.lastVelocity()) + "  output " +
            (player.handle().isOpen() ? outputName : std::string("none (silent)"));
 }

@@ -7,7 +7,6 @@ namespace tinsori {
 
 namespace {
 
-
 constexpr int kShortestPause = 4;
 constexpr int kPauseStep = 2;
 constexpr int kLoudestRunVelocity = 80;
