@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -80,7 +81,10 @@ TEST(CommandLineTest, ActionsAreRecognised) {
 class CommandLineEnvironmentTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::path(testing::TempDir()) / "cmdline-env";
+        // Each test runs in its own process under CTest, side by side: a folder of its own.
+        folder_ = std::filesystem::path(testing::TempDir()) /
+                  ("cmdline-env-" + std::to_string(getpid()) + "-" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }

@@ -45,7 +45,7 @@ class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
         folder_ = fs::path(testing::TempDir()) /
-                  ("program-" +
+                  ("program-" + std::to_string(getpid()) + "-" +
                    std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);

@@ -1,6 +1,7 @@
 #include "player/Player.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -42,7 +43,7 @@ class PlayerTest : public testing::Test {
 protected:
     void SetUp() override {
         folder_ = std::filesystem::path(testing::TempDir()) /
-                  ("player-" +
+                  ("player-" + std::to_string(getpid()) + "-" +
                    std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
