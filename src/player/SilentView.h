@@ -9,22 +9,11 @@ namespace tinsori {
 // The view of the headless player and the renderer: no window, so nothing is shown; messages go
 // to a stream (stderr) as one line each, and every question is answered No, so nothing stored is
 // replaced or removed without a person to confirm it.
-class SilentView : public PlayerView {
+class SilentView : public NullFavorites<PlayerView> {
 public:
     explicit SilentView(std::ostream& messages);
 
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void AddFavorite(const std::string&) override {}
-    void DeleteFavorite(const std::string&) override {}
-    bool SelectFavorite(const std::string&) override { return false; }
-    void ClearFavoriteSelection() override {}
-    std::optional<std::string> SelectedFavorite() const override { return std::nullopt; }
-    std::string FavoritesEditText() const override { return {}; }
-    void EnableSaveSettings(bool) override {}
-    void EnableRemove(bool) override {}
-    void AppendScaleName(const std::string&) override {}
-    void SettingsChanged(const BaseNoteList&, const std::string&) override {}
 
     void ShowBaseNotes(const BaseNoteList&) override {}
     void ShowNotesInUse(const std::string&) override {}

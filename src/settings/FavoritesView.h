@@ -44,9 +44,11 @@ public:
     virtual void SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) = 0;
 };
 
-// A view with no window. It answers every question with No, so nothing stored is ever replaced
-// or removed without a person to confirm it, and it shows nothing; it keeps no list.
-class NullFavoritesView : public FavoritesView {
+// The favorites part of a view with no window, over any view interface that extends
+// FavoritesView. It answers every question with No, so nothing stored is ever replaced or removed
+// without a person to confirm it, and it shows nothing; it keeps no list.
+template <typename View>
+class NullFavorites : public View {
 public:
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
     void ShowMessage(const std::string&, const std::string&) override {}
@@ -61,5 +63,7 @@ public:
     void AppendScaleName(const std::string&) override {}
     void SettingsChanged(const BaseNoteList&, const std::string&) override {}
 };
+
+using NullFavoritesView = NullFavorites<FavoritesView>;
 
 }  // namespace tinsori
