@@ -15,7 +15,9 @@
 #include "music/InstrumentTable.h"
 #include "music/ScaleTable.h"
 #include "platform/Timebase.h"
+#include "player/ContextHelp.h"
 #include "player/PlayerView.h"
+#include "player/ScrollRequest.h"
 #include "settings/FavoritesContext.h"
 
 namespace tinsori {
@@ -72,6 +74,17 @@ public:
     void OnPinknessSlider(int position);
     void OnClosenessSlider(int position);
     void OnLengthSlider(int position);
+    // Any request of one of the five bars, with the bar's position read back after it.
+    void OnScroll(PlayerSlider slider, ScrollRequest request, int position);
+    // The pointer moved to offset (dx, dy) from the chime picture's corner, or left the picture.
+    void OnPointerOverPicture(int dx, int dy);
+    void OnPointerOutsidePicture();
+    // The Instrument list dropped down or lost the focus: its edit text names the selected entry.
+    // Returns whether a name changed.
+    bool OnInstrumentRename(int selectedIndex, const std::string& editText);
+
+    ContextHelp& help() { return help_; }
+    int lastPointerChime() const { return lastPointerChime_; }
 
     ChimeSettings& settings() { return settings_; }
     const ScaleTable& scales() const { return scales_; }
@@ -110,6 +123,8 @@ private:
     MidiDeviceContext device_;
     std::unique_ptr<SimulationThread> thread_;
     std::string openError_;
+    ContextHelp help_;
+    int lastPointerChime_ = -1;
     bool started_ = false;
     bool threadStopped_ = false;
     bool threadEnded_ = false;
