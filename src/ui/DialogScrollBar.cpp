@@ -8,19 +8,26 @@ namespace tinsori {
 
 namespace {
 
-bool IsScrollKey(int key) {
+// The keys of a focused bar: arrows step, Page Down and Page Up page toward the end and the
+// start of either bar, Home and End ask for the top and the bottom.
+QAbstractSlider::SliderAction ActionOfKey(int key) {
     switch (key) {
         case Qt::Key_Left:
-        case Qt::Key_Right:
         case Qt::Key_Up:
+            return QAbstractSlider::SliderSingleStepSub;
+        case Qt::Key_Right:
         case Qt::Key_Down:
+            return QAbstractSlider::SliderSingleStepAdd;
         case Qt::Key_PageUp:
+            return QAbstractSlider::SliderPageStepSub;
         case Qt::Key_PageDown:
+            return QAbstractSlider::SliderPageStepAdd;
         case Qt::Key_Home:
+            return QAbstractSlider::SliderToMinimum;
         case Qt::Key_End:
-            return true;
+            return QAbstractSlider::SliderToMaximum;
         default:
-            return false;
+            return QAbstractSlider::SliderNoAction;
     }
 }
 
@@ -91,8 +98,18 @@ void DialogScrollBar::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void DialogScrollBar::keyPressEvent(QKeyEvent* event) {
+    const SliderAction action = ActionOfKey(event->key());
+    if (action == SliderNoAction || event->modifiers() != Qt::NoModifier) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+}
+
 void DialogScrollBar::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat() && IsScrollKey(event->key()) && scrolling_) {
+    const bool scrollKey = ActionOfKey(event->key()) != SliderNoAction;
+    if (!event->isAutoRepeat() && scrollKey && scrolling_) {
         scrolling_ = false;
         request(ScrollRequest::EndScroll);
         return;
