@@ -59,16 +59,11 @@ double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Waits for the first note-on in the message log; milliseconds since exec, or -1.
-double FirstNote(const Run& run) {
-    while (MsSince(run.started) < 30000) {
-        std::ifstream log(run.log);
-        std::string line;
-        while (std::getline(log, line))
-            if (line.find(" 90 ") != std::string::npos) return MsSince(run.started);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return -1;
+bool NoteLogged(const Run& run) {
+    std::ifstream log(run.log);
+    for (std::string line; std::getline(log, line);)
+        if (line.find(" 90 ") != std::string::npos) return true;
+    return false;
 }
 
 std::string ProcStatus(pid_t pid, const std::string& key) {
@@ -97,28 +92,37 @@ void Stop(const Run& run) {
 }
 
 #ifdef HAVE_XLIB
-// Milliseconds from exec until the main window is mapped, or -1.
-double WindowShown(Display* display, const Run& run) {
-    while (MsSince(run.started) < 30000) {
-        while (XPending(display)) {
-            XEvent event;
-            XNextEvent(display, &event);
-            if (event.type != MapNotify) continue;
-            char* name = nullptr;
-            const bool ours = XFetchName(display, event.xmap.window, &name) && name &&
-                              std::string(name).find("Tinsori") != std::string::npos;
-            if (name) XFree(name);
-            if (ours) return MsSince(run.started);
-        }
+bool MainWindowMapped(Display* display) {
+    while (XPending(display)) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != MapNotify) continue;
+        char* name = nullptr;
+        const bool ours = XFetchName(display, event.xmap.window, &name) && name &&
+                          std::string(name).rfind("Tinsori (", 0) == 0;
+        if (name) XFree(name);
+        if (ours) return true;
+    }
+    return false;
+}
+
+// Milliseconds from exec until the main window is mapped and until the first note-on is
+// logged, each -1 when it did not come within 30 s.
+std::pair<double, double> WindowAndFirstNote(Display* display, const Run& run) {
+    double shown = -1, note = -1;
+    while ((shown < 0 || note < 0) && MsSince(run.started) < 30000) {
+        if (shown < 0 && MainWindowMapped(display)) shown = MsSince(run.started);
+        if (note < 0 && NoteLogged(run)) note = MsSince(run.started);
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    return -1;
+    return {shown, note};
 }
 #endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    setvbuf(stdout, nullptr, _IOLBF, 0);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     gBinary =
         argc > 2
@@ -137,8 +141,7 @@ int main(int argc, char** argv) {
     std::printf("start (5 runs, --output none):\n");
     for (int i = 0; i < 5; ++i) {
         const Run run = Start("start" + std::to_string(i), {"--output", "none"});
-        const double shown = WindowShown(display, run);
-        const double note = FirstNote(run);
+        const auto [shown, note] = WindowAndFirstNote(display, run);
         std::printf("  exec to window shown %6.1f ms, to first note %6.1f ms\n", shown, note);
         Stop(run);
     }

@@ -23,7 +23,6 @@ constexpr char kProfileNoticeCaption[] = "Tinsori Profile";
 int CTinsoriApp::Run(const WindowStart& start) {
     QApplication application(gArgc, gArgv);
     QApplication::setApplicationName(QStringLiteral("tinsori"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tinsori"));
     QApplication::setDesktopFileName(QStringLiteral("tinsori"));
     QApplication::setWindowIcon(ApplicationIcon());
 
@@ -37,7 +36,7 @@ int CTinsoriApp::Run(const WindowStart& start) {
                              QString::fromStdString(start.profileNotice));
     }
     if (start.minimized) dialog->setWindowState(Qt::WindowMinimized);
-    dialog->exec();
+    if (!dialog->closeRequested()) dialog->exec();
     dialog->ShutDownOnDestroy();
     dialog->player().handle().setTap(nullptr);
     return 0;

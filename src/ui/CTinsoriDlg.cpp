@@ -81,6 +81,15 @@ void CTinsoriDlg::ShutDownOnSessionEnd() {
     player_->ShutDownOnSessionEnd();
 }
 
+void CTinsoriDlg::RequestClose() {
+    closeRequested_ = true;
+    // A start-up message or a question may be waiting for an answer no one will give.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal == this || !modal->close()) break;
+    }
+    reject();
+}
+
 void CTinsoriDlg::ShowContextHelp() {
     if (!help_) help_ = new HelpWindow();
     help_->ShowPage(HelpPageOf(player_->help().Keyword()));

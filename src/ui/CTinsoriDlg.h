@@ -34,6 +34,11 @@ public:
     // The shorter shut-down when the desktop session ends.
     void ShutDownOnSessionEnd();
 
+    // Closes the window from outside (a signal): any message box over it first, and a window
+    // not yet running its modal loop does not start it.
+    void RequestClose();
+    bool closeRequested() const { return closeRequested_; }
+
     void ShowContextHelp();
     void ShowHelpContents();
     void ShowAbout();
@@ -84,6 +89,7 @@ private:
     QPointer<HelpWindow> help_;
     bool started_ = false;
     bool destroyed_ = false;
+    bool closeRequested_ = false;
 };
 
 }  // namespace tinsori

@@ -24,7 +24,7 @@ void SessionEndBridge::OnSignal() {
     const int signal = signals_->Take();
     if (signal == 0) return;
     if (signal != SIGINT) dialog_.ShutDownOnSessionEnd();
-    dialog_.reject();
+    dialog_.RequestClose();
 }
 
 }  // namespace tinsori
