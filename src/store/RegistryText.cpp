@@ -1,4 +1,4 @@
-#include "settings/RegistryText.h"
+#include "store/RegistryText.h"
 
 #include <strings.h>
 
@@ -7,8 +7,8 @@
 #include <iterator>
 #include <limits>
 
-#include "settings/RegistryTextParser.h"
-#include "settings/Utf16Text.h"
+#include "store/RegistryTextParser.h"
+#include "store/Utf16Text.h"
 
 namespace tinsori {
 

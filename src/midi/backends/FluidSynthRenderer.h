@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "midi/ports/FluidSynthEngine.h"
+#include "midi/backends/FluidSynthEngine.h"
 #include "midi/ports/RenderSink.h"
 #include "platform/TickClock.h"
 

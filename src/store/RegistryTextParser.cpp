@@ -1,9 +1,9 @@
-#include "settings/RegistryTextParser.h"
+#include "store/RegistryTextParser.h"
 
 #include <strings.h>
 
-#include "settings/SqliteProfileStore.h"
-#include "settings/Utf16Text.h"
+#include "store/SqliteProfileStore.h"
+#include "store/Utf16Text.h"
 
 namespace tinsori {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/Random.h"
+#include "model/Random.h"
 
 namespace tinsori {
 

@@ -1,10 +1,10 @@
-#include "settings/RegistryText.h"
+#include "store/RegistryText.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "ProfileStoreTestSupport.h"
+#include "store/ProfileStoreTestSupport.h"
 
 namespace tinsori {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/SplitField.h"
+#include "store/SplitField.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "midi/ports/FluidSynthPort.h"
+#include "midi/backends/FluidSynthPort.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "midi/ports/LibraryLogs.h"
+#include "midi/backends/LibraryLogs.h"
 
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>

@@ -1,4 +1,4 @@
-#include "engine/Random.h"
+#include "model/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

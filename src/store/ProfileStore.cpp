@@ -1,11 +1,11 @@
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
 
-#include "settings/SqliteStoreFile.h"
+#include "store/SqliteStoreFile.h"
 
 namespace tinsori {
 

@@ -1,12 +1,12 @@
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/OutputFactory.h"
 
 #include <strings.h>
 
 #include <fstream>
 
-#include "midi/ports/AlsaSeqPort.h"
-#include "midi/ports/FluidSynthPort.h"
-#include "midi/ports/FluidSynthRenderer.h"
+#include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/FluidSynthPort.h"
+#include "midi/backends/FluidSynthRenderer.h"
 #include "midi/ports/ForwardingPort.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "midi/ports/NullPort.h"

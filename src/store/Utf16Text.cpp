@@ -1,4 +1,4 @@
-#include "settings/Utf16Text.h"
+#include "store/Utf16Text.h"
 
 namespace tinsori {
 

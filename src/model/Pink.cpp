@@ -1,4 +1,4 @@
-#include "engine/Pink.h"
+#include "model/Pink.h"
 
 #include <cmath>
 

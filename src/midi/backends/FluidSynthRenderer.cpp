@@ -1,4 +1,4 @@
-#include "midi/ports/FluidSynthRenderer.h"
+#include "midi/backends/FluidSynthRenderer.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "engine/Pink.h"
-#include "engine/Random.h"
+#include "model/Pink.h"
+#include "model/Random.h"
 
 namespace tinsori {
 

@@ -1,4 +1,4 @@
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "ProfileStoreTestSupport.h"
-#include "settings/SqliteStoreFile.h"
+#include "store/ProfileStoreTestSupport.h"
+#include "store/SqliteStoreFile.h"
 
 namespace tinsori {
 namespace {

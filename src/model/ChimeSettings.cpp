@@ -1,4 +1,4 @@
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 
 namespace tinsori {
 

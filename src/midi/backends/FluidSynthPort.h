@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "midi/ports/FluidSynthEngine.h"
+#include "midi/backends/FluidSynthEngine.h"
 #include "midi/ports/MidiPort.h"
 
 namespace tinsori {

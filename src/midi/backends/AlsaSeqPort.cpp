@@ -1,9 +1,9 @@
-#include "midi/ports/AlsaSeqPort.h"
+#include "midi/backends/AlsaSeqPort.h"
 
 #include <rtmidi/RtMidi.h>
 #include <unistd.h>
 
-#include "midi/ports/LibraryLogs.h"
+#include "midi/backends/LibraryLogs.h"
 #include "midi/ports/ShortMessage.h"
 
 namespace tinsori {

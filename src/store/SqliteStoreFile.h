@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "settings/SqliteProfileStore.h"
+#include "store/SqliteProfileStore.h"
 
 namespace tinsori {
 

@@ -1,4 +1,4 @@
-#include "settings/SqliteProfileStore.h"
+#include "store/SqliteProfileStore.h"
 
 #include <sqlite3.h>
 
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <thread>
 
-#include "settings/Utf16Text.h"
+#include "store/Utf16Text.h"
 
 namespace tinsori {
 

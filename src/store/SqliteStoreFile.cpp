@@ -1,4 +1,4 @@
-#include "settings/SqliteStoreFile.h"
+#include "store/SqliteStoreFile.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>

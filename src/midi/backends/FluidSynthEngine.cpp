@@ -1,8 +1,8 @@
-#include "midi/ports/FluidSynthEngine.h"
+#include "midi/backends/FluidSynthEngine.h"
 
 #include <unistd.h>
 
-#include "midi/ports/LibraryLogs.h"
+#include "midi/backends/LibraryLogs.h"
 #include "midi/ports/ShortMessage.h"
 
 namespace tinsori {

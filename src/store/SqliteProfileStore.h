@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
