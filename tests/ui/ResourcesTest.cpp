@@ -73,7 +73,7 @@ TEST(ResourcesTest, HelpHasEveryKeywordPageAndNoBrokenLink) {
          {"index", "creating-presets", "instrument", "transpose", "chime", "wind"}) {
         EXPECT_TRUE(QFile::exists(QString(":/help/%1.html").arg(page))) << page;
     }
-    const QRegularExpression link(R"(href="([^"#]+))");
+    const QRegularExpression link(R"((?:href|src)="([^"#]+))");
     const QDir help(":/help");
     for (const QString& name : help.entryList({"*.html"})) {
         QFile file(help.filePath(name));
