@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/CommandLine.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/OutputFactory.h"
 
 namespace tinsori {
 

@@ -15,7 +15,7 @@
 
 #include "midi/ports/RecordingPort.h"
 #include "platform/VirtualTimeline.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 
