@@ -11,6 +11,9 @@ class DialogComboBox : public QComboBox {
 public:
     explicit DialogComboBox(QWidget* parent) : QComboBox(parent) {}
 
+    // An edit field the user types names into: its text never picks a list entry by itself.
+    void makeEditable();
+
     std::function<void()> onDropDown;
     std::function<void()> onFocusIn;
     std::function<void()> onFocusOut;

@@ -50,14 +50,7 @@ QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
 
 DialogComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent, int listHeight) {
     auto* combo = new DialogComboBox(parent);
-    const bool editable = spec.kind == ControlKind::EditableCombo;
-    combo->setEditable(editable);
-    if (editable) {
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        // Enter in the edit field must not pick a list entry that matches the text.
-        combo->setDuplicatesEnabled(true);
-    }
+    if (spec.kind == ControlKind::EditableCombo) combo->makeEditable();
     // The template's height includes the dropped-down list.
     const int itemHeight = std::max(1, combo->fontMetrics().height() + 2);
     combo->setMaxVisibleItems(std::max(1, listHeight / itemHeight));
