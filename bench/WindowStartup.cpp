@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -46,9 +47,8 @@ Run Start(const std::string& name, std::vector<std::string> args) {
     run.pid = fork();
     if (run.pid == 0) {
         if (!freopen("/dev/null", "w", stderr)) _exit(126);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
+        std::vector<char*> argv(args.size() + 1, nullptr);
+        std::transform(args.begin(), args.end(), argv.begin(), [](auto& a) { return a.data(); });
         execv(gBinary.c_str(), argv.data());
         _exit(127);
     }

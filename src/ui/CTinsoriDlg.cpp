@@ -39,10 +39,6 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
         combo(kIdTranspose)->addItem(QString::number(step));
     static_cast<QPushButton*>(control(kIdNothing))->setDefault(true);
     static_cast<QPushButton*>(control(kIdPause))->setText(LoadResString(kStringPause));
-    for (PlayerSlider slider : {PlayerSlider::Wind, PlayerSlider::Pinkness, PlayerSlider::Closeness,
-                                PlayerSlider::Length, PlayerSlider::Volume}) {
-        SetSlider(slider, RangeOf(slider).minimum);
-    }
     ConnectLists();
     ConnectButtons();
     ConnectScrollBars();

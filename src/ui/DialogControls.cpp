@@ -159,11 +159,11 @@ DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl
     DialogControls controls;
     std::vector<QWidget*> made;
     for (const ControlSpec& spec : tmpl.controls) {
-        QWidget* widget = MakeControl(spec, &dialog, units);
-        widget->setFocusPolicy(TakesFocus(spec) ? Qt::StrongFocus : Qt::NoFocus);
-        if (spec.flags & kHidden) widget->hide();
-        if (spec.id != 0) controls.byId_[spec.id] = widget;
-        made.push_back(widget);
+        QWidget* control = MakeControl(spec, &dialog, units);
+        control->setFocusPolicy(TakesFocus(spec) ? Qt::StrongFocus : Qt::NoFocus);
+        if (spec.flags & kHidden) control->hide();
+        if (spec.id != 0) controls.byId_[spec.id] = control;
+        made.push_back(control);
     }
     SetBuddies(tmpl.controls, made);
     for (size_t i = 0; i < made.size(); ++i)

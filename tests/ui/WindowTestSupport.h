@@ -16,6 +16,7 @@
 #include "midi/ports/RecordingPort.h"
 #include "platform/VirtualTimeline.h"
 #include "store/ProfileStore.h"
+#include "store/ProfileStoreTestSupport.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 
@@ -67,18 +68,12 @@ class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
         Application();
-        folder_ = std::filesystem::path(testing::TempDir()) /
-                  ("window-" + std::to_string(getpid()) + "-" +
-                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        store_ = ProfileStore::Open((folder_ / "profile.db").string());
+        store_ = ProfileStore::Open(folder_.file("profile.db"));
         ASSERT_TRUE(store_);
     }
     void TearDown() override {
         if (dialog_) dialog_->ShutDownOnDestroy();
         dialog_.reset();
-        std::filesystem::remove_all(folder_);
     }
 
     CTinsoriDlg& Open(const std::string& commandLine = "") {
@@ -107,7 +102,7 @@ protected:
     std::vector<RecordedMessage> Sent() const { return recorder_.messages(); }
     ChimeSettings& Settings() { return dialog_->player().settings(); }
 
-    std::filesystem::path folder_;
+    testing_support::TempFolder folder_;
     std::unique_ptr<ProfileStore> store_;
     VirtualTimeline timeline_;
     RecordingPort recorder_{timeline_};
