@@ -1,0 +1,58 @@
+#include "player/OutputCatalog.h"
+
+#include <strings.h>
+
+#include "midi/ports/AlsaSeqPort.h"
+#include "midi/ports/OutputFactory.h"
+
+namespace tinsori {
+
+namespace {
+
+bool SameName(const std::string& a, const char* b) {
+    return ::strcasecmp(a.c_str(), b) == 0;
+}
+
+}  // namespace
+
+std::vector<std::string> OutputCatalog::names() const {
+    std::vector<std::string> all = {kFluidSynthOutput};
+    if (listPorts)
+        for (std::string& port : listPorts()) all.push_back(std::move(port));
+    all.push_back(kNoOutput);
+    return all;
+}
+
+int OutputCatalog::find(const std::vector<std::string>& names, const std::string& name) {
+    const std::string wanted = name.empty() ? kFluidSynthOutput : name;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (::strcasecmp(names[i].c_str(), wanted.c_str()) == 0) return static_cast<int>(i);
+    }
+    if (SameName(wanted, kFluidSynthOutput) || SameName(wanted, kNoOutput)) return -1;
+    // Any other name is a port, as `--output` takes it: by address or part of its name.
+    std::vector<std::string> ports;
+    for (const std::string& entry : names) {
+        if (!SameName(entry, kFluidSynthOutput) && !SameName(entry, kNoOutput))
+            ports.push_back(entry);
+    }
+    const int port = AlsaSeqPort::matchPort(ports, wanted);
+    if (port < 0) return -1;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == ports[port]) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string OutputCatalog::menuText(const std::string& name) {
+    if (SameName(name, kFluidSynthOutput)) return "Embedded synthesizer";
+    if (SameName(name, kNoOutput)) return "None";
+    // A port's own '&' must not turn into a mnemonic.
+    std::string text;
+    for (const char c : name) {
+        text += c;
+        if (c == '&') text += '&';
+    }
+    return text;
+}
+
+}  // namespace tinsori
