@@ -2,6 +2,9 @@
 
 #include <strings.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "midi/ports/AlsaSeqPort.h"
 #include "midi/ports/OutputFactory.h"
 
@@ -17,8 +20,10 @@ bool SameName(const std::string& a, const char* b) {
 
 std::vector<std::string> OutputCatalog::names() const {
     std::vector<std::string> all = {kFluidSynthOutput};
-    if (listPorts)
-        for (std::string& port : listPorts()) all.push_back(std::move(port));
+    if (listPorts) {
+        std::vector<std::string> ports = listPorts();
+        std::move(ports.begin(), ports.end(), std::back_inserter(all));
+    }
     all.push_back(kNoOutput);
     return all;
 }
@@ -31,10 +36,9 @@ int OutputCatalog::find(const std::vector<std::string>& names, const std::string
     if (SameName(wanted, kFluidSynthOutput) || SameName(wanted, kNoOutput)) return -1;
     // Any other name is a port, as `--output` takes it: by address or part of its name.
     std::vector<std::string> ports;
-    for (const std::string& entry : names) {
-        if (!SameName(entry, kFluidSynthOutput) && !SameName(entry, kNoOutput))
-            ports.push_back(entry);
-    }
+    std::copy_if(names.begin(), names.end(), std::back_inserter(ports), [](const std::string& n) {
+        return !SameName(n, kFluidSynthOutput) && !SameName(n, kNoOutput);
+    });
     const int port = AlsaSeqPort::matchPort(ports, wanted);
     if (port < 0) return -1;
     for (size_t i = 0; i < names.size(); ++i) {
