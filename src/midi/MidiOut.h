@@ -3,9 +3,9 @@
 #include <atomic>
 #include <cstdint>
 
-#include "engine/ChimeSettings.h"
 #include "midi/MidiHandle.h"
 #include "midi/ports/ShortMessage.h"
+#include "model/ChimeSettings.h"
 #include "platform/WakeEvent.h"
 
 namespace tinsori {

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "midi/ports/AlsaSeqPort.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/ports/OutputNames.h"
 
 namespace tinsori {
 
@@ -39,7 +38,7 @@ int OutputCatalog::find(const std::vector<std::string>& names, const std::string
     std::copy_if(names.begin(), names.end(), std::back_inserter(ports), [](const std::string& n) {
         return !SameName(n, kFluidSynthOutput) && !SameName(n, kNoOutput);
     });
-    const int port = AlsaSeqPort::matchPort(ports, wanted);
+    const int port = MatchPortName(ports, wanted);
     if (port < 0) return -1;
     for (size_t i = 0; i < names.size(); ++i) {
         if (names[i] == ports[port]) return static_cast<int>(i);

@@ -13,7 +13,7 @@
 #include "platform/VirtualTimeline.h"
 #include "player/Player.h"
 #include "player/SilentView.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 
