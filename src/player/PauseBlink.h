@@ -12,6 +12,8 @@ public:
     static constexpr int kTimerId = 333;
     static constexpr int kPeriodMs = 350;
 
+    PauseBlink() { SetPaused(false); }
+
     // Pause or Continue took effect.
     void SetPaused(bool paused);
     // A tick of the blink timer; nothing while playing, when the timer is stopped.
@@ -23,7 +25,7 @@ public:
 private:
     bool paused_ = false;
     int phase_ = 0;
-    std::string text_ = "Pause";
+    std::string text_;
 };
 
 }  // namespace tinsori
