@@ -352,5 +352,17 @@ TEST_F(ProgramTest, WindowEndsOnSignalsAsTheSessionOrTheCloseBoxWould) {
     EXPECT_EQ(store->ReadInt("Settings", "Num Chimes", 0), 7);
 }
 
+// A damaged profile is moved aside and the window says where; closing the window while that
+// message is still open ends the program all the same.
+TEST_F(ProgramTest, WindowReportsADamagedProfileAndStillCloses) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::ofstream(profile_, std::ios::binary) << std::string(4096, 'x');
+    const Outcome outcome = Run({"--output", "none", "--midi-log", Path("live.log")}, 0, SIGINT);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.err.find("it was moved to"), std::string::npos) << outcome.err;
+    auto store = ProfileStore::OpenInMemoryCopy(profile_);
+    EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
+}
+
 }  // namespace
 }  // namespace tinsori

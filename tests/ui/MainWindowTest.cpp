@@ -115,6 +115,20 @@ TEST_F(WindowTest, InstrumentChangeSweepsHeldNotesBeforeTheProgramChange) {
     EXPECT_EQ(Control<QCheckBox>(kIdHoldNotes)->isChecked(), Settings().holdNotes != 0);
 }
 
+TEST_F(WindowTest, InstrumentTakesATypedNameWhenItLosesTheFocus) {
+    Open();
+    QComboBox* instrument = List(kIdInstrument);
+    instrument->setFocus();
+    instrument->lineEdit()->setText("Garden Bells");
+    Control<QWidget>(kIdChimeCount)->setFocus();
+    EXPECT_EQ(instrument->itemText(14), "Garden Bells");
+    EXPECT_EQ(instrument->count(), 128);
+    dialog_->ShutDownOnDestroy();
+    std::string stored;
+    store_->ReadString("Midi", "Inst14", stored, 510);
+    EXPECT_EQ(stored, "Garden Bells");
+}
+
 TEST_F(WindowTest, LengthBarIsEnabledOnlyWithCenterPendulum) {
     Open();
     QTest::mouseClick(Control<QRadioButton>(kIdAllIndependent), Qt::LeftButton);
