@@ -16,7 +16,11 @@ namespace {
 QFont AboutFont(const DialogTemplate& tmpl) {
     QFont font = QApplication::font();
     const DialogTemplate& main = MainDialogTemplate();
-    font.setPointSizeF(font.pointSizeF() * tmpl.pointSize / main.pointSize);
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * tmpl.pointSize / main.pointSize);
+    } else {
+        font.setPixelSize(font.pixelSize() * tmpl.pointSize / main.pointSize);
+    }
     return font;
 }
 
