@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/Program.h"
+#include "midi/backends/AlsaSeqPort.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
@@ -73,7 +74,14 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       line.minimized,
                       WithoutPrefix(profileNotice),
                       log.get(),
-                      &stopSignals};
+                      &stopSignals,
+                      OutputCatalog{output.output, [] { return AlsaSeqPort::listPorts(); },
+                                    [output](const std::string& name, std::string* why) {
+                                        OutputChoice chosen = output;
+                                        chosen.output = name;
+                                        return OpenOutput(chosen, why);
+                                    }},
+                      line.sleepTicks()};
     return CTinsoriApp::Run(start);
 #else
     (void)line, (void)store, (void)output, (void)profileNotice;

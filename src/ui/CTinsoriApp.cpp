@@ -25,18 +25,29 @@ int CTinsoriApp::Run(const WindowStart& start) {
     QApplication::setApplicationName(QStringLiteral("tinsori"));
     QApplication::setDesktopFileName(QStringLiteral("tinsori"));
     QApplication::setWindowIcon(ApplicationIcon());
+    // The window hides into the tray and message boxes may open over nothing: only closing the
+    // main window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     auto dialog =
         std::make_unique<CTinsoriDlg>(start.timebase, start.store, start.opener, start.seed);
     dialog->player().handle().setTap(start.messageLog);
+    dialog->player().SetOutputs(start.outputs);
     new SessionEndBridge(*dialog, start.stopSignals);
     dialog->Start(start.commandLine);
+    if (start.sleepMs > 0) dialog->player().StartSleep(start.sleepMs, SleepEnd::Pause);
     if (!start.profileNotice.empty()) {
         QMessageBox::warning(dialog.get(), QString::fromLatin1(kProfileNoticeCaption),
                              QString::fromStdString(start.profileNotice));
     }
-    if (start.minimized) dialog->setWindowState(Qt::WindowMinimized);
-    if (!dialog->closeRequested()) dialog->exec();
+    if (start.minimized) dialog->StartMinimized();
+    dialog->StartMediaControls();
+    // Not exec(): a modal loop would end when the window hides into the tray.
+    QObject::connect(dialog.get(), &QDialog::finished, &application, &QApplication::quit);
+    if (!dialog->closeRequested()) {
+        dialog->show();
+        QApplication::exec();
+    }
     dialog->ShutDownOnDestroy();
     dialog->player().handle().setTap(nullptr);
     return 0;

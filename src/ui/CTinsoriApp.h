@@ -22,9 +22,11 @@ struct WindowStart {
     std::string profileNotice;       // a damaged profile was moved aside: shown once
     MidiPort* messageLog = nullptr;  // --midi-log
     StopSignalDescriptor* stopSignals = nullptr;
+    OutputCatalog outputs;  // what the Output menus offer
+    uint32_t sleepMs = 0;   // --sleep: the sleep timer, 0 for none
 };
 
-// The application object: runs the main window modally until it closes, then ends the program.
+// The application object: runs the main window until it closes, then ends the program.
 class CTinsoriApp {
 public:
     // Creates the application (there is no window system before this), runs the main window and

@@ -5,12 +5,16 @@
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSystemTrayIcon>
 
 #include "settings/StringTable.h"
 #include "ui/CAboutDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/HelpWindow.h"
+#include "ui/MediaControls.h"
+#include "ui/PauseBlinker.h"
 #include "ui/Pictures.h"
+#include "ui/TrayIcon.h"
 
 // Construction, start-up, shut-down, help and the About box of the main window.
 
@@ -29,7 +33,8 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      controls_(DialogControls::Build(*this, MainDialogTemplate(), QApplication::font())) {
+      controls_(DialogControls::Build(*this, MainDialogTemplate(), QApplication::font())),
+      menuBuilder_([this](int id) { OnMenuCommand(id); }) {
     player_ = std::make_unique<Player>(timebase, store, std::move(opener), *this, seed);
     setWindowIcon(ApplicationIcon());
     combo(kIdChannel)->clear();
@@ -48,6 +53,7 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
     connect(f1, &QShortcut::activated, this, &CTinsoriDlg::ShowContextHelp);
     windTimer_.setInterval(kWindTimerMs);
     connect(&windTimer_, &QTimer::timeout, this, [this] { player_->OnWindTimer(); });
+    SetUpTray();
 }
 
 CTinsoriDlg::~CTinsoriDlg() {
@@ -58,6 +64,7 @@ CTinsoriDlg::~CTinsoriDlg() {
 void CTinsoriDlg::Start(const std::string& commandLine) {
     if (started_) return;
     started_ = true;
+    tray_->Add(QSystemTrayIcon::isSystemTrayAvailable());
     player_->Start(commandLine);
     windTimer_.start();
     // The first control of the tab order has the focus when the window opens.
@@ -67,9 +74,13 @@ void CTinsoriDlg::Start(const std::string& commandLine) {
 void CTinsoriDlg::ShutDownOnDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
+    tray_->Remove();
     windTimer_.stop();
+    startTimer_.stop();
     if (help_) help_->close();
     player_->ShutDownOnDestroy();
+    // Nothing may reach a player that has shut down.
+    media_.reset();
 }
 
 void CTinsoriDlg::ShutDownOnSessionEnd() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
@@ -9,17 +10,25 @@
 
 #include "player/Player.h"
 #include "player/PlayerView.h"
+#include "player/StartHideTimer.h"
 #include "ui/DialogControls.h"
 #include "ui/HelpWindow.h"
+#include "ui/MediaControlsTarget.h"
+#include "ui/PopupMenuBuilder.h"
 
 class QComboBox;
 
 namespace tinsori {
 
+class MediaControls;
+class PauseBlinker;
+class TrayIcon;
+
 // The main window. It shows what the player asks through the view interface and hands every
 // user action to the player, which owns the settings, the device and the simulation thread.
-// Tray, menu and Pause are added on top of it through `control()` and `player()`.
-class CTinsoriDlg : public QDialog, public PlayerView {
+// It lives in the notification area when the desktop has one, and answers the desktop's media
+// controls.
+class CTinsoriDlg : public QDialog, public PlayerView, public MediaControlsTarget {
 public:
     // Loads the settings (no window work yet).
     CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener opener,
@@ -29,6 +38,12 @@ public:
     // The start-up: every list and control, the device, a "Settings" command line, the thread,
     // the Favorites list, then the wind timer. Call once, before the window is shown.
     void Start(const std::string& commandLine);
+    // Started minimized: shows minimized, and the 100 ms start timer hides the window once when
+    // the tray icon is there to bring it back.
+    void StartMinimized();
+    // The media controls on the session bus; after the start-up.
+    void StartMediaControls();
+
     // The shut-down of a closed window (closing chime run included); runs once.
     void ShutDownOnDestroy();
     // The shorter shut-down when the desktop session ends.
@@ -46,6 +61,15 @@ public:
     Player& player() { return *player_; }
     QWidget* control(int id) const { return controls_.widget(id); }
     HelpWindow* helpWindow() const { return help_; }
+    TrayIcon& trayIcon() { return *tray_; }
+    PauseBlinker& pauseBlinker() { return *blinker_; }
+    // The tray icon's menu and the window's own context menu, refilled when they open.
+    QMenu& trayMenu() { return trayMenu_; }
+    QMenu& windowMenu() { return windowMenu_; }
+    void RefreshTrayMenu();
+    void OnStartTimer();
+    // Shows the window in its normal size, in front.
+    void ShowNormally();
 
     // PlayerView
     void ShowBaseNotes(const BaseNoteList& list) override;
@@ -58,6 +82,7 @@ public:
     void ShowConfiguration(int configuration) override;
     void SetSlider(PlayerSlider slider, int position) override;
     void SetCheckBox(PlayerCheckBox box, bool checked) override;
+    void ShowPaused(bool paused) override;
 
     // FavoritesView
     bool AskYesNo(const std::string& text, const std::string& caption) override;
@@ -73,7 +98,23 @@ public:
     void AppendScaleName(const std::string& name) override;
     void SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) override;
 
+    // MediaControlsTarget
+    bool IsPaused() const override;
+    void Pause() override;
+    void Continue() override;
+    void Raise() override;
+    void Quit() override;
+    void StepFavorite(int step) override;
+    std::string Title() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+    void SetUpTray();
+    void OnMenuCommand(int id);
+    void FavoritesChanged();
     void ConnectLists();
     void ConnectButtons();
     void ConnectScrollBars();
@@ -87,6 +128,14 @@ private:
     std::unique_ptr<Player> player_;
     QTimer windTimer_;
     QPointer<HelpWindow> help_;
+    TrayIcon* tray_ = nullptr;
+    PauseBlinker* blinker_ = nullptr;
+    PopupMenuBuilder menuBuilder_;
+    QMenu trayMenu_;
+    QMenu windowMenu_;
+    StartHideTimer startHide_{false};
+    QTimer startTimer_;
+    std::unique_ptr<MediaControls> media_;
     bool started_ = false;
     bool destroyed_ = false;
     bool closeRequested_ = false;

@@ -144,6 +144,7 @@ void CTinsoriDlg::AddFavorite(const std::string& displayName) {
         favorites->setCurrentIndex(-1);
         favorites->setEditText(typed);
     }
+    FavoritesChanged();
 }
 
 void CTinsoriDlg::DeleteFavorite(const std::string& displayName) {
@@ -151,6 +152,7 @@ void CTinsoriDlg::DeleteFavorite(const std::string& displayName) {
     const int at =
         favorites->findText(Text(displayName), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (at >= 0) favorites->removeItem(at);
+    FavoritesChanged();
 }
 
 bool CTinsoriDlg::SelectFavorite(const std::string& displayName) {
@@ -209,6 +211,7 @@ void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::stri
     SetCheckBox(PlayerCheckBox::Fractal, s.fractal != 0);
     SetCheckBox(PlayerCheckBox::Chords, s.chords != 0);
     SetCheckBox(PlayerCheckBox::HoldNotes, s.holdNotes != 0);
+    FavoritesChanged();
 }
 
 }  // namespace tinsori

@@ -1,0 +1,33 @@
+#include "ui/PauseBlinker.h"
+
+#include <QAbstractButton>
+
+#include "player/Player.h"
+
+namespace tinsori {
+
+PauseBlinker::PauseBlinker(Player& player, QAbstractButton& button, QObject* parent)
+    : QObject(parent), player_(player), button_(button) {
+    timer_.setInterval(PauseBlink::kPeriodMs);
+    connect(&timer_, &QTimer::timeout, this, &PauseBlinker::Tick);
+}
+
+void PauseBlinker::Sync() {
+    ShowText();
+    if (!player_.blinkTimerRunning()) {
+        timer_.stop();
+    } else if (!timer_.isActive()) {
+        timer_.start();
+    }
+}
+
+void PauseBlinker::Tick() {
+    player_.OnBlinkTimer();
+    ShowText();
+}
+
+void PauseBlinker::ShowText() {
+    button_.setText(QString::fromStdString(player_.pauseButtonText()));
+}
+
+}  // namespace tinsori

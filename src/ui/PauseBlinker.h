@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class QAbstractButton;
+
+namespace tinsori {
+
+class Player;
+
+// The Pause button's text and its 350 ms blink timer, following the player: the timer runs
+// while paused, and each tick shows the text the player's blink logic gives.
+class PauseBlinker : public QObject {
+public:
+    PauseBlinker(Player& player, QAbstractButton& button, QObject* parent = nullptr);
+
+    // Pause or Continue took effect: the text at once, the timer started or stopped.
+    void Sync();
+    // One tick of the timer (the timer calls it; tests may too).
+    void Tick();
+    bool timerActive() const { return timer_.isActive(); }
+
+private:
+    void ShowText();
+
+    Player& player_;
+    QAbstractButton& button_;
+    QTimer timer_;
+};
+
+}  // namespace tinsori

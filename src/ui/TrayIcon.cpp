@@ -1,0 +1,44 @@
+#include "ui/TrayIcon.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+#include "settings/StringTable.h"
+#include "ui/Pictures.h"
+
+namespace tinsori {
+
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
+
+TrayIcon::~TrayIcon() = default;
+
+bool TrayIcon::Add(bool trayAvailable) {
+    if (added_ || !trayAvailable) return added_;
+    icon_ = std::make_unique<QSystemTrayIcon>(ApplicationIcon());
+    icon_->setToolTip(QString::fromUtf8(LoadResString(kStringTrayTip)));
+    connect(icon_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                // Double and middle clicks mean nothing here.
+                if (reason == QSystemTrayIcon::Trigger && onLeftClick) onLeftClick();
+            });
+    if (menu_) icon_->setContextMenu(menu_);
+    icon_->show();
+    added_ = true;
+    return true;
+}
+
+void TrayIcon::Remove() {
+    if (!added_) return;
+    icon_->hide();
+    icon_.reset();
+    added_ = false;
+}
+
+void TrayIcon::SetMenu(QMenu* menu, std::function<void()> beforeShowing) {
+    menu_ = menu;
+    connect(menu, &QMenu::aboutToShow, this, std::move(beforeShowing));
+    // The platform places a tray icon's own menu where its desktop puts such menus.
+    if (icon_) icon_->setContextMenu(menu);
+}
+
+}  // namespace tinsori

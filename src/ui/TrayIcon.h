@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace tinsori {
+
+// The program's icon in the desktop's notification area, with the tip that never changes. A left
+// click asks for the window; the context menu is the caller's, refilled each time it opens.
+class TrayIcon : public QObject {
+public:
+    explicit TrayIcon(QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    // Adds the icon when the desktop has a notification area to take it; true once added.
+    bool Add(bool trayAvailable);
+    // Takes the icon away again; nothing when it was never added.
+    void Remove();
+    bool added() const { return added_; }
+
+    // The menu the icon's context request opens, and what runs just before it shows; may be
+    // given before the icon is added.
+    void SetMenu(QMenu* menu, std::function<void()> beforeShowing);
+    std::function<void()> onLeftClick;
+
+private:
+    std::unique_ptr<QSystemTrayIcon> icon_;
+    QMenu* menu_ = nullptr;
+    bool added_ = false;
+};
+
+}  // namespace tinsori
