@@ -1,0 +1,117 @@
+// The window beside the desktop: Pause and its blinking button, hiding instead of minimizing,
+// the start of a program started minimized, and the Output menu of the window itself.
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <algorithm>
+
+#include "WindowTestSupport.h"
+#include "ui/PauseBlinker.h"
+#include "ui/TrayIcon.h"
+
+namespace tinsori::test {
+namespace {
+
+QAction* FindAction(QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text) return action;
+        if (action->menu())
+            if (QAction* inner = FindAction(*action->menu(), text)) return inner;
+    }
+    return nullptr;
+}
+
+class TrayWindowTest : public WindowTest {
+protected:
+    QString PauseText() { return Control<QPushButton>(kIdPause)->text(); }
+    QString MenuPauseText() {
+        dialog_->RefreshTrayMenu();
+        return dialog_->trayMenu().actions().back()->text();
+    }
+};
+
+TEST_F(TrayWindowTest, PauseTwiceBlinksTheButtonAndGivesTheDeviceBack) {
+    Open();
+    Control<QPushButton>(kIdPause)->click();
+    EXPECT_FALSE(dialog_->player().handle().isOpen());
+    EXPECT_EQ(MenuPauseText(), "&Continue");
+    PauseBlinker& blinker = dialog_->pauseBlinker();
+    EXPECT_TRUE(blinker.timerActive());
+    EXPECT_EQ(PauseText(), "Continue");
+    blinker.Tick();
+    blinker.Tick();
+    EXPECT_EQ(PauseText(), "Continue");
+
+    // Continue from the menu; the next pause goes on from the phase where this one stopped.
+    FindAction(dialog_->trayMenu(), "&Continue")->trigger();
+    EXPECT_TRUE(dialog_->player().handle().isOpen());
+    EXPECT_FALSE(blinker.timerActive());
+    EXPECT_EQ(PauseText(), "Pause");
+    EXPECT_EQ(MenuPauseText(), "&Pause");
+    Control<QPushButton>(kIdPause)->click();
+    EXPECT_EQ(PauseText(), "Continue");
+    blinker.Tick();
+    EXPECT_EQ(PauseText(), "");
+}
+
+TEST_F(TrayWindowTest, MinimizingHidesOnlyWhenTheTrayIconIsThere) {
+    Open();
+    ASSERT_FALSE(dialog_->trayIcon().added());  // offscreen has no tray
+    dialog_->showMinimized();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog_->isVisible());
+
+    dialog_->ShowNormally();
+    ASSERT_TRUE(dialog_->trayIcon().Add(true));
+    dialog_->showMinimized();
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog_->isVisible());
+    dialog_->ShowNormally();
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_FALSE(dialog_->isMinimized());
+}
+
+TEST_F(TrayWindowTest, StartedMinimizedHidesOnceAndOnlyWithATray) {
+    Open();
+    dialog_->StartMinimized();
+    dialog_->OnStartTimer();
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_TRUE(dialog_->isMinimized());
+
+    dialog_->trayIcon().Add(true);
+    dialog_->ShowNormally();
+    dialog_->StartMinimized();
+    dialog_->OnStartTimer();
+    EXPECT_FALSE(dialog_->isVisible());
+    dialog_->ShowNormally();
+    dialog_->OnStartTimer();
+    EXPECT_TRUE(dialog_->isVisible());
+}
+
+TEST_F(TrayWindowTest, OutputChosenOnTheWindowPlaysThereAndIsRemembered) {
+    RecordingPort other(timeline_);
+    Open().player().SetOutputs(
+        {"fluidsynth", [] { return std::vector<std::string>{"Port B (129:0)"}; },
+         [&](const std::string& name, std::string*) {
+             return name == "fluidsynth" ? recorder_.borrow() : other.borrow();
+         }});
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(dialog_.get(), &click);
+    QAction* port = FindAction(dialog_->windowMenu(), "Port B (129:0)");
+    ASSERT_TRUE(port);
+    dialog_->windowMenu().hide();
+    port->trigger();
+
+    std::string stored;
+    store_->ReadString("Midi", "Output", stored, 510);
+    EXPECT_EQ(stored, "Port B (129:0)");
+    const size_t onFirst = Sent().size();
+    timeline_.runUntil(30000, 0, {});
+    EXPECT_EQ(Sent().size(), onFirst);
+    const auto played = other.messages();
+    EXPECT_TRUE(std::any_of(played.begin(), played.end(), [](auto& m) { return m.isNoteOn(); }));
+    dialog_->ShutDownOnDestroy();
+}
+
+}  // namespace
+}  // namespace tinsori::test
