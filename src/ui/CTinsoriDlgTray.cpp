@@ -85,6 +85,17 @@ void CTinsoriDlg::changeEvent(QEvent* event) {
         });
 }
 
+void CTinsoriDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    SetSlider(PlayerSlider::Wind, player_->settings().windNow);
+    blinker_->Sync();
+}
+
+void CTinsoriDlg::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    blinker_->Sync();
+}
+
 // The tray's choices of output and sleep, for a desktop without a tray (or a user who does not
 // look there): the rest of the tray menu is on the window already.
 void CTinsoriDlg::contextMenuEvent(QContextMenuEvent* event) {

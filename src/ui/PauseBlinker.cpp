@@ -14,7 +14,8 @@ PauseBlinker::PauseBlinker(Player& player, QAbstractButton& button, QObject* par
 
 void PauseBlinker::Sync() {
     ShowText();
-    if (!player_.blinkTimerRunning()) {
+    // A window hidden in the tray shows no button: its blinking would only cost wake-ups.
+    if (!player_.blinkTimerRunning() || !button_.isVisible()) {
         timer_.stop();
     } else if (!timer_.isActive()) {
         timer_.start();

@@ -10,12 +10,14 @@ namespace tinsori {
 class Player;
 
 // The Pause button's text and its 350 ms blink timer, following the player: the timer runs
-// while paused, and each tick shows the text the player's blink logic gives.
+// while paused and the button can be seen, and each tick shows the text the player's blink logic
+// gives.
 class PauseBlinker : public QObject {
 public:
     PauseBlinker(Player& player, QAbstractButton& button, QObject* parent = nullptr);
 
-    // Pause or Continue took effect: the text at once, the timer started or stopped.
+    // Pause or Continue took effect, or the window was shown or hidden: the text at once, the
+    // timer started or stopped.
     void Sync();
     // One tick of the timer (the timer calls it; tests may too).
     void Tick();

@@ -66,9 +66,13 @@ TEST_F(TrayWindowTest, MinimizingHidesOnlyWhenTheTrayIconIsThere) {
     dialog_->showMinimized();
     QApplication::processEvents();
     EXPECT_FALSE(dialog_->isVisible());
+    // Paused in the tray, the unseen button does not blink; shown, it does.
+    dialog_->Pause();
+    EXPECT_FALSE(dialog_->pauseBlinker().timerActive());
     dialog_->ShowNormally();
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_FALSE(dialog_->isMinimized());
+    EXPECT_TRUE(dialog_->pauseBlinker().timerActive());
 }
 
 TEST_F(TrayWindowTest, StartedMinimizedHidesOnceAndOnlyWithATray) {
