@@ -11,6 +11,7 @@
 #include <ctime>
 #include <memory>
 
+#include "app/FavoriteAtStart.h"
 #include "app/Program.h"
 #include "app/TerminalLine.h"
 #include "midi/ports/MessageLogWriter.h"
@@ -100,6 +101,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     Player player(timebase, store, opener, view, BootTicks() * 17u);
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
+    ApplyFavoriteAtStart(line, player, store, err);
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();
         err << "tinsori: no sound: " << (why.empty() ? "the output did not open" : why)

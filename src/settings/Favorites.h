@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/FavoritesContext.h"
 
@@ -19,6 +21,13 @@ void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std
 
 // Records the name in the recent list, then applies the stored favorite of that name, if any.
 void ApplyFavorite(FavoritesContext& ctx, const std::string& displayName);
+
+// The display names of the stored favorites, in slot order, as the Favorites list shows them.
+std::vector<std::string> FavoriteNames(ProfileStore& store);
+
+// The display name of the stored favorite that `name` finds as the Favorites list finds an entry:
+// ignoring case, an exact match first. Nothing when there is none.
+std::optional<std::string> FindFavoriteName(ProfileStore& store, const std::string& name);
 
 // Index of the stored favorite whose values part equals the current settings (the highest
 // when several do), or -1; `displayName` receives its name when given.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -177,6 +178,36 @@ bool MoveAside(const std::string& path, const struct stat& examined, std::string
     return true;
 }
 
+// Copies the database at `path` into `memory`. A file we may only read (a read-only mount, a
+// WAL file whose shared-memory file cannot be made) is opened as immutable instead.
+bool BackupFrom(sqlite3* memory, const std::string& uri, int flags, std::string& why) {
+    Connection source;
+    int rc = sqlite3_open_v2(uri.c_str(), &source.db, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(source.db, kBusyTimeoutMs);
+        sqlite3_backup* backup = sqlite3_backup_init(memory, "main", source.db, "main");
+        if (!backup) {
+            why = sqlite3_errmsg(memory);
+            return false;
+        }
+        rc = sqlite3_backup_step(backup, -1);
+        sqlite3_backup_finish(backup);
+        if (rc == SQLITE_DONE) return true;
+    }
+    why = sqlite3_errstr(rc);
+    return false;
+}
+
+bool CopyInto(sqlite3* memory, const std::string& path, std::string& why) {
+    if (BackupFrom(memory, path, SQLITE_OPEN_READONLY, why)) return true;
+    if (::access(path.c_str(), R_OK) != 0) return false;
+    char* uri = sqlite3_mprintf("file:%q?immutable=1", path.c_str());
+    std::string immutable = uri ? uri : "";
+    sqlite3_free(uri);
+    // A path holding '?' or '#' would need percent-escapes in a URI; such a copy just fails.
+    return BackupFrom(memory, immutable, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, why);
+}
+
 }  // namespace
 
 std::string SqliteStoreFile::AsideName(const std::string& path) {
@@ -219,35 +250,37 @@ std::unique_ptr<SqliteProfileStore> SqliteStoreFile::Open(const std::string& pat
     return nullptr;
 }
 
-std::unique_ptr<SqliteProfileStore> SqliteStoreFile::OpenInMemoryCopy(const std::string& path) {
+std::unique_ptr<SqliteProfileStore> SqliteStoreFile::OpenInMemoryCopy(const std::string& path,
+                                                                      std::string* error) {
     Connection memory;
     if (sqlite3_open_v2(":memory:", &memory.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                         nullptr) != SQLITE_OK) {
+        if (error) *error = "out of memory";
         return nullptr;
     }
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        Connection source;
-        if (sqlite3_open_v2(path.c_str(), &source.db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-            sqlite3_busy_timeout(source.db, kBusyTimeoutMs);
-            sqlite3_backup* backup = sqlite3_backup_init(memory.db, "main", source.db, "main");
-            if (backup) {
-                sqlite3_backup_step(backup, -1);
-                sqlite3_backup_finish(backup);
-            }
-        }
-    }
+    const bool exists = std::filesystem::exists(path, ec);
     std::string why;
+    if (exists && !CopyInto(memory.db, path, why)) {
+        if (error) *error = "cannot read the profile " + path + ": " + why;
+        return nullptr;
+    }
     if (Inspect(memory.db, why) != Health::kGood ||
         PrepareSchema(memory.db, why) != Health::kGood) {
-        // Whatever was copied is unusable: start the copy empty.
-        sqlite3_close_v2(memory.release());
-        if (sqlite3_open_v2(":memory:", &memory.db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-            PrepareSchema(memory.db, why) != Health::kGood) {
-            return nullptr;
-        }
+        if (error) *error = "cannot read the profile " + path + ": " + why;
+        return nullptr;
     }
     return std::make_unique<SqliteProfileStore>(memory.release());
+}
+
+bool SqliteStoreFile::HasSqliteHeader(const std::string& path) {
+    static constexpr char kMagic[] = "SQLite format 3";  // 16 bytes with its NUL
+    char head[sizeof kMagic] = {};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    const size_t got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    return got == sizeof head && std::memcmp(head, kMagic, sizeof kMagic) == 0;
 }
 
 }  // namespace tinsori

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "settings/ProfileStore.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
@@ -43,15 +44,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class ProgramTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::path(testing::TempDir()) /
-                  ("program-" + std::to_string(getpid()) + "-" +
-                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        profile_ = (folder_ / "profile.db").string();
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { profile_ = (folder_ / "profile.db").string(); }
 
     // Runs the program with the test's profile; sends `signal` after `interruptAfterMs`.
     Outcome Run(std::vector<std::string> args, int interruptAfterMs = -1, int signal = SIGINT) {
@@ -95,7 +88,7 @@ protected:
         return false;
     }
 
-    fs::path folder_;
+    testing_support::TempFolder folder_;
     std::string profile_;
 };
 

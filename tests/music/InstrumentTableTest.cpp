@@ -8,7 +8,7 @@
 #include "midi/ports/RecordingPort.h"
 #include "music/HoldNotes.h"
 #include "settings/ProfileStore.h"
-#include "settings/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "music/ScaleTable.h"
 #include "settings/ProfileStore.h"
-#include "settings/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

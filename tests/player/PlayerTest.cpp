@@ -11,6 +11,7 @@
 #include "platform/VirtualTimeline.h"
 #include "player/SilentView.h"
 #include "settings/ProfileStore.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
@@ -29,6 +30,8 @@ public:
         if (slider == PlayerSlider::Volume) volumePosition = position;
     }
     void SelectChannel(int channel) override { shownChannel = channel; }
+    // What the window shows; the silent view leaves it to the headless player.
+    void ShowNoDevice() override { PlayerView::ShowNoDevice(); }
 
     std::vector<std::string> messages;
     std::vector<int> windPositions;
@@ -42,18 +45,10 @@ private:
 class PlayerTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::path(testing::TempDir()) /
-                  ("player-" + std::to_string(getpid()) + "-" +
-                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
         store_ = ProfileStore::Open((folder_ / "profile.db").string());
         ASSERT_TRUE(store_);
     }
-    void TearDown() override {
-        player_.reset();
-        std::filesystem::remove_all(folder_);
-    }
+    void TearDown() override { player_.reset(); }
 
     Player& MakePlayer(bool deviceOpens = true) {
         OutputOpener opener = [this, deviceOpens](std::string* error) -> std::unique_ptr<MidiPort> {
@@ -73,7 +68,7 @@ protected:
 
     int NumOpenApps() { return store_->ReadInt("Current", "NumOpenApps", -99); }
 
-    std::filesystem::path folder_;
+    testing_support::TempFolder folder_;
     std::unique_ptr<ProfileStore> store_;
     VirtualTimeline timeline_;
     RecordingPort recorder_{timeline_};

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "ProfileStoreTestSupport.h"
 #include "settings/SqliteStoreFile.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

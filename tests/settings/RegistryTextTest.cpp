@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

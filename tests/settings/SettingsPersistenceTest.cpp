@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
