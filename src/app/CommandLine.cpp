@@ -49,21 +49,13 @@ bool SetMode(CommandLine& line, RunMode mode, const std::string& option, std::st
     return true;
 }
 
-bool ParseDuration(const std::string& text, double& seconds) {
+// A decimal number from `low` to `high`, the whole text and nothing else.
+bool ParseNumber(const std::string& text, double low, double high, double& value) {
     if (text.empty()) return false;
     char* end = nullptr;
     errno = 0;
-    seconds = std::strtod(text.c_str(), &end);
-    return errno == 0 && *end == '\0' && std::isfinite(seconds) && seconds >= 0.0 &&
-           seconds <= kMaxRenderSeconds;
-}
-
-bool ParseGain(const std::string& text, double& db) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    db = std::strtod(text.c_str(), &end);
-    return errno == 0 && *end == '\0' && std::isfinite(db) && db >= kMinGainDb && db <= kMaxGainDb;
+    value = std::strtod(text.c_str(), &end);
+    return errno == 0 && *end == '\0' && std::isfinite(value) && value >= low && value <= high;
 }
 
 bool ParseSeed(const std::string& text, uint32_t& seed) {
@@ -113,7 +105,7 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--gain",
          [](CommandLine& l, const std::string& v, std::string& e) {
              double db = 0;
-             if (!ParseGain(v, db)) {
+             if (!ParseNumber(v, kMinGainDb, kMaxGainDb, db)) {
                  e = "bad gain '" + v + "': give decibels from -60 to 20, such as 6 or -3.5";
                  return false;
              }
@@ -138,7 +130,7 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--duration",
          [](CommandLine& l, const std::string& v, std::string& e) {
              double seconds = 0;
-             if (!ParseDuration(v, seconds)) {
+             if (!ParseNumber(v, 0.0, kMaxRenderSeconds, seconds)) {
                  e = "bad duration '" + v + "': give seconds from 0 to 4000000, such as 30 or 2.5";
                  return false;
              }

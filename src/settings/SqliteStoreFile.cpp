@@ -178,11 +178,9 @@ bool MoveAside(const std::string& path, const struct stat& examined, std::string
     return true;
 }
 
-// Copies the database at `path` into `memory`. A file we may only read (a read-only mount, a
-// WAL file whose shared-memory file cannot be made) is opened as immutable instead.
-bool BackupFrom(sqlite3* memory, const std::string& uri, int flags, std::string& why) {
+bool BackupFrom(sqlite3* memory, const std::string& path, std::string& why) {
     Connection source;
-    int rc = sqlite3_open_v2(uri.c_str(), &source.db, flags, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &source.db, SQLITE_OPEN_READONLY, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(source.db, kBusyTimeoutMs);
         sqlite3_backup* backup = sqlite3_backup_init(memory, "main", source.db, "main");
@@ -198,14 +196,24 @@ bool BackupFrom(sqlite3* memory, const std::string& uri, int flags, std::string&
     return false;
 }
 
+// A file we may only read (a read-only mount, where a WAL file's shared-memory file cannot be
+// made) is read from a private copy of it and its WAL file, so that what the WAL holds counts.
+bool BackupFromPrivateCopy(sqlite3* memory, const std::string& path, std::string& why) {
+    namespace fs = std::filesystem;
+    std::string folder = (fs::temp_directory_path() / "tinsori-profile-XXXXXX").string();
+    if (!::mkdtemp(folder.data())) return false;
+    const std::string copy = folder + "/profile.db";
+    std::error_code ec;
+    fs::copy_file(path, copy, ec);
+    if (!ec && fs::exists(path + "-wal")) fs::copy_file(path + "-wal", copy + "-wal", ec);
+    const bool copied = !ec && BackupFrom(memory, copy, why);
+    fs::remove_all(folder, ec);
+    return copied;
+}
+
 bool CopyInto(sqlite3* memory, const std::string& path, std::string& why) {
-    if (BackupFrom(memory, path, SQLITE_OPEN_READONLY, why)) return true;
-    if (::access(path.c_str(), R_OK) != 0) return false;
-    char* uri = sqlite3_mprintf("file:%q?immutable=1", path.c_str());
-    std::string immutable = uri ? uri : "";
-    sqlite3_free(uri);
-    // A path holding '?' or '#' would need percent-escapes in a URI; such a copy just fails.
-    return BackupFrom(memory, immutable, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, why);
+    if (BackupFrom(memory, path, why)) return true;
+    return ::access(path.c_str(), R_OK) == 0 && BackupFromPrivateCopy(memory, path, why);
 }
 
 }  // namespace

@@ -73,7 +73,9 @@ protected:
         }
         int status = 0;
         waitpid(pid, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+        // A device given as standard output (/dev/full) is not read back: it never ends.
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                stdout_.empty() ? ReadAll(out) : std::string(), ReadAll(err)};
     }
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
