@@ -43,13 +43,13 @@ std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::st
 std::vector<std::string> FluidSynthEngine::audioDrivers() {
     SilenceLibraryLogs();
     std::vector<std::string> names;
-    fluid_settings_t* settings = new_fluid_settings();
-    if (!settings) return names;
+    fluid_settings_t* probe = new_fluid_settings();
+    if (!probe) return names;
     fluid_settings_foreach_option(
-        settings, "audio.driver", &names, [](void* data, const char*, const char* option) {
+        probe, "audio.driver", &names, [](void* data, const char*, const char* option) {
             static_cast<std::vector<std::string>*>(data)->push_back(option);
         });
-    delete_fluid_settings(settings);
+    delete_fluid_settings(probe);
     return names;
 }
 

@@ -41,10 +41,9 @@ int EncodingFor(int major) {
 }
 
 void Add(std::vector<AudioFormat>& formats, const std::string& ending, int format) {
-    if (format == 0) return;
-    for (const AudioFormat& known : formats)
-        if (known.ending == ending) return;
-    formats.push_back({ending, format});
+    const auto same = [&ending](const AudioFormat& known) { return known.ending == ending; };
+    if (format != 0 && std::none_of(formats.begin(), formats.end(), same))
+        formats.push_back({ending, format});
 }
 
 // Every container this libsndfile writes, by the ending it names, plus the usual endings it
@@ -73,9 +72,10 @@ const std::vector<AudioFormat>& AudioFormats() {
 
 int formatFor(const std::string& path) {
     const std::string ending = lowerEnding(path);
-    for (const AudioFormat& format : AudioFormats())
-        if (format.ending == ending) return format.format;
-    return 0;
+    const auto& formats = AudioFormats();
+    const auto found = std::find_if(formats.begin(), formats.end(),
+                                    [&ending](const AudioFormat& f) { return f.ending == ending; });
+    return found == formats.end() ? 0 : found->format;
 }
 
 uint64_t frameOf(uint32_t tick) {
