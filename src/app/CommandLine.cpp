@@ -10,9 +10,9 @@
 #include <map>
 #include <sstream>
 
-#include "midi/ports/AlsaSeqPort.h"
-#include "midi/ports/FluidSynthRenderer.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/FluidSynthRenderer.h"
+#include "midi/backends/OutputFactory.h"
 
 namespace tinsori {
 
@@ -56,6 +56,11 @@ bool ParseNumber(const std::string& text, double low, double high, double& value
     errno = 0;
     value = std::strtod(text.c_str(), &end);
     return errno == 0 && *end == '\0' && std::isfinite(value) && value >= low && value <= high;
+}
+
+// A number of minutes above 0 (fractions too: a short timer is handy to try it out).
+bool ParseSleep(const std::string& text, double& minutes) {
+    return ParseNumber(text, 0.0, kMaxSleepMinutes, minutes) && minutes > 0.0;
 }
 
 bool ParseSeed(const std::string& text, uint32_t& seed) {
@@ -147,6 +152,26 @@ const std::map<std::string, Setter>& ValueOptions() {
              l.seed = seed;
              return true;
          }},
+        {"--sleep",
+         [](CommandLine& l, const std::string& v, std::string& e) {
+             double minutes = 0;
+             if (!ParseSleep(v, minutes)) {
+                 e = "bad sleep time '" + v + "': give minutes above 0 up to 1440, such as 30";
+                 return false;
+             }
+             l.sleepMinutes = minutes;
+             return true;
+         }},
+        {"--fade",
+         [](CommandLine& l, const std::string& v, std::string& e) {
+             double seconds = 0;
+             if (!ParseNumber(v, 0.0, kMaxRenderSeconds, seconds)) {
+                 e = "bad fade '" + v + "': give seconds from 0 to 4000000, such as 30";
+                 return false;
+             }
+             l.fadeSeconds = seconds;
+             return true;
+         }},
         {"--export-profile",
          [](CommandLine& l, const std::string& v, std::string& e) {
              l.profileFile = v;
@@ -208,6 +233,10 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
     }
     if (line.mode != RunMode::Render && (line.durationSeconds || line.seed)) {
         error = "--duration and --seed only go with --render FILE";
+        return false;
+    }
+    if (line.mode != RunMode::Render && line.fadeSeconds) {
+        error = "--fade only goes with --render FILE (--sleep fades live play)";
         return false;
     }
     return true;
@@ -281,6 +310,14 @@ uint32_t CommandLine::durationTicks() const {
     return static_cast<uint32_t>(std::llround(durationSeconds.value_or(0.0) * 1000.0));
 }
 
+uint32_t CommandLine::sleepTicks() const {
+    return static_cast<uint32_t>(std::llround(sleepMinutes.value_or(0.0) * 60000.0));
+}
+
+uint32_t CommandLine::fadeTicks() const {
+    return static_cast<uint32_t>(std::llround(fadeSeconds.value_or(0.0) * 1000.0));
+}
+
 bool CommandLine::CheckEnvironment(const NameList& knownOutputs, const NameList& knownAudioDrivers,
                                    std::string& error) const {
     if (!soundfont.empty() && !IsReadableFile(soundfont)) {
@@ -340,6 +377,9 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "                           1 s wait follow, as when the window closes, and audio\n"
             "                           rings out 3 s more: about 4.5 s beyond SECONDS\n"
             "  --seed N                 random seed of the render (printed when not given)\n"
+            "  --fade SECONDS           fade the last SECONDS of the render out to silence\n"
+            "  --sleep MINUTES          sleep timer: fade out over the last minute, then stop\n"
+            "                           (the window pauses instead)\n"
             "  --midi-log FILE          append one line per MIDI message sent\n"
             "  --profile FILE           the profile (settings) file; also TINSORI_PROFILE\n"
             "  --export-profile FILE|-  write the profile as registry text\n"

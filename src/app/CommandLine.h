@@ -38,7 +38,9 @@ struct CommandLine {
     std::string renderFile;
     std::optional<double> durationSeconds;
     std::optional<uint32_t> seed;
-    std::string profileFile;  // the file of --export-profile or --import-profile
+    std::optional<double> sleepMinutes;  // --sleep: the sleep timer, in every mode
+    std::optional<double> fadeSeconds;   // --fade: the fade-out at the end of a render
+    std::string profileFile;             // the file of --export-profile or --import-profile
     std::string settingsLine;
 
     // Parses the arguments after the program name. A mistake the user made gives none and one
@@ -48,6 +50,9 @@ struct CommandLine {
 
     // The render length in virtual milliseconds: round(D x 1000).
     uint32_t durationTicks() const;
+    // The sleep timer's and the render fade's lengths in milliseconds (0 when not given).
+    uint32_t sleepTicks() const;
+    uint32_t fadeTicks() const;
 
     // Checks what parsing cannot: the soundfont is readable, the render file and log writable, the
     // output and the audio driver ones that exist. Runs before the profile is touched. The two
@@ -65,5 +70,7 @@ inline constexpr double kMaxRenderSeconds = 4000000.0;
 // `--gain` range in decibels: the synthesizer takes at most 25x its usual level.
 inline constexpr double kMinGainDb = -60.0;
 inline constexpr double kMaxGainDb = 20.0;
+// Longest sleep timer: a day.
+inline constexpr double kMaxSleepMinutes = 1440.0;
 
 }  // namespace tinsori

@@ -2,7 +2,7 @@
 
 #include "player/Player.h"
 #include "settings/Favorites.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

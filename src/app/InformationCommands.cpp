@@ -2,8 +2,8 @@
 
 #include "app/ProfileCommands.h"
 #include "app/Program.h"
-#include "midi/ports/FluidSynthEngine.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/FluidSynthEngine.h"
+#include "midi/backends/OutputFactory.h"
 #include "settings/Favorites.h"
 
 namespace tinsori {

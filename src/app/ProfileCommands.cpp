@@ -10,8 +10,8 @@
 
 #include "app/Program.h"
 #include "settings/BuiltInPresets.h"
-#include "settings/RegistryText.h"
-#include "settings/RegistryTextParser.h"
+#include "store/RegistryText.h"
+#include "store/RegistryTextParser.h"
 
 namespace tinsori {
 

@@ -12,8 +12,8 @@
 #include "app/ProfileCommands.h"
 #include "app/Renderer.h"
 #include "app/StartChecks.h"
-#include "midi/ports/OutputFactory.h"
-#include "settings/ProfileStore.h"
+#include "midi/backends/OutputFactory.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

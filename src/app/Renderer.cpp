@@ -12,12 +12,12 @@
 #include "app/ProfileCommands.h"
 #include "app/Program.h"
 #include "app/TerminalLine.h"
+#include "midi/backends/OutputFactory.h"
 #include "midi/ports/MessageLogWriter.h"
-#include "midi/ports/OutputFactory.h"
 #include "platform/VirtualTimeline.h"
 #include "player/Player.h"
 #include "player/SilentView.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 
@@ -66,6 +66,12 @@ std::string PeakText(double dbfs) {
     return text;
 }
 
+// A sleep timer that runs out first ends the render, as it ends play without a window.
+uint32_t RenderEnd(const CommandLine& line) {
+    const uint32_t duration = line.durationTicks();
+    return line.sleepMinutes ? std::min(duration, line.sleepTicks()) : duration;
+}
+
 }  // namespace
 
 int RunRender(const CommandLine& line, std::ostream& err) {
@@ -104,7 +110,17 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         player.handle().setTap(log.get());
         player.Start(line.settingsLine);
         ApplyFavoriteAtStart(line, player, *store, err);
-        RunWithProgress(timeline, player, line.durationTicks(), err);
+        const uint32_t end = RenderEnd(line);
+        if (line.sleepMinutes || line.fadeSeconds) {
+            // --fade fades out to the render's end; --sleep alone runs the live sleep timer.
+            const uint32_t length =
+                line.sleepMinutes && !line.fadeSeconds ? line.sleepTicks() : end;
+            player.StartSleep(length, SleepEnd::Stop,
+                              line.fadeSeconds ? line.fadeTicks() : SleepTimer::kFadeMs);
+        }
+        RunWithProgress(timeline, player, end, err);
+        // The fade's last step, to silence, falls on the end itself, where no wind tick runs.
+        player.OnSleepTimer();
         player.ShutDownOnDestroy();
         player.handle().setTap(nullptr);
     }

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "app/ProfileCommands.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/OutputFactory.h"
 #include "settings/Favorites.h"
 
 namespace tinsori {

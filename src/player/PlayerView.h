@@ -40,6 +40,9 @@ public:
     virtual void ShowNoDevice() {
         ShowMessage(LoadResString(kStringNoMidiDevice), LoadResString(kStringNoMidiDeviceCaption));
     }
+    // Pause or Continue took effect (also when the sleep timer paused): the Pause button's text
+    // and its blink timer follow `Player::pauseButtonText()` and `blinkTimerRunning()`.
+    virtual void ShowPaused(bool /*paused*/) {}
 };
 
 }  // namespace tinsori

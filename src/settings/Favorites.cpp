@@ -4,18 +4,18 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/ChimeSettings.h"
 #include "engine/WindDrive.h"
 #include "midi/MidiOut.h"
+#include "model/ChimeSettings.h"
 #include "music/ChimeNoteSet.h"
 #include "music/ScaleTable.h"
 #include "platform/WakeEvent.h"
 #include "settings/FavoriteLine.h"
 #include "settings/FavoritesView.h"
-#include "settings/ProfileStore.h"
 #include "settings/RecentFavorites.h"
-#include "settings/SplitField.h"
 #include "settings/StringTable.h"
+#include "store/ProfileStore.h"
+#include "store/SplitField.h"
 
 namespace tinsori {
 
@@ -210,6 +210,17 @@ int FindSelectedFavorite(FavoritesContext& ctx) {
     return favorite ? favorite->index : -1;
 }
 
+std::vector<FavoriteEntry> ListFavorites(ProfileStore& store) {
+    std::vector<FavoriteEntry> entries;
+    for (int i = 1, end = ScanEnd(store); i <= end; ++i) {
+        std::string line = ReadSlot(store, i);
+        if (line.empty()) continue;
+        StoredFavorite favorite = SplitLine(i, std::move(line));
+        entries.push_back({i, DisplayFavoriteName(favorite.name), std::move(favorite.values)});
+    }
+    return entries;
+}
+
 bool SlotHoldsText(ProfileStore& store, std::string_view section, const std::string& valueName) {
     std::string text;
     store.ReadString(section, valueName, text, UINT32_MAX);
@@ -228,13 +239,9 @@ void RecoverLastIndex(ProfileStore& store, std::string_view section, std::string
 void LoadFavoritesList(FavoritesContext& ctx) {
     std::string values = FormatSettingsValues(ctx.settings, ctx.scales);
     std::optional<std::string> current;
-    for (int i = 1, end = ScanEnd(ctx.store); i <= end; ++i) {
-        std::string line = ReadSlot(ctx.store, i);
-        if (line.empty()) continue;
-        StoredFavorite favorite = SplitLine(i, std::move(line));
-        std::string display = DisplayFavoriteName(favorite.name);
-        ctx.view.AddFavorite(display);
-        if (favorite.values == values) current = display;
+    for (const FavoriteEntry& favorite : ListFavorites(ctx.store)) {
+        ctx.view.AddFavorite(favorite.displayName);
+        if (favorite.values == values) current = favorite.displayName;
     }
     if (current) ctx.view.SelectFavorite(*current);
     ctx.view.EnableSaveSettings(current.has_value());

@@ -7,7 +7,7 @@
 #include "midi/MidiTestSupport.h"
 #include "midi/ports/RecordingPort.h"
 #include "music/HoldNotes.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 #include "support/TempFolder.h"
 
 namespace tinsori {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "music/ScaleTable.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 #include "support/TempFolder.h"
 
 namespace tinsori {

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 
 namespace tinsori::testing_support {
 

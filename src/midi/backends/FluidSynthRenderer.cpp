@@ -1,0 +1,190 @@
+#include "midi/backends/FluidSynthRenderer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace tinsori {
+
+namespace {
+
+// Small blocks keep events close to their frame; FluidSynth itself works in 64-frame steps.
+constexpr int kBlockFrames = 64;
+constexpr int kChannels = 2;
+
+std::string lowerEnding(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
+    std::string ending = path.substr(dot + 1);
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ending;
+}
+
+struct AudioFormat {
+    std::string ending;
+    int format;
+};
+
+// The first encoding libsndfile accepts for this container at our rate and channel count:
+// 16-bit PCM where the container has it, else its lossy codec, else floats.
+int EncodingFor(int major) {
+    for (int subtype : {SF_FORMAT_PCM_16, SF_FORMAT_VORBIS, SF_FORMAT_MPEG_LAYER_III,
+                        SF_FORMAT_FLOAT, SF_FORMAT_PCM_U8}) {
+        SF_INFO info{};
+        info.samplerate = FluidSynthEngine::kSampleRate;
+        info.channels = kChannels;
+        info.format = major | subtype;
+        if (sf_format_check(&info)) return info.format;
+    }
+    return 0;
+}
+
+void Add(std::vector<AudioFormat>& formats, const std::string& ending, int format) {
+    const auto same = [&ending](const AudioFormat& known) { return known.ending == ending; };
+    if (format != 0 && std::none_of(formats.begin(), formats.end(), same))
+        formats.push_back({ending, format});
+}
+
+// Every container this libsndfile writes, by the ending it names, plus the usual endings it
+// does not name: .ogg for Ogg Vorbis (libsndfile says .oga), .aif for AIFF, .mp3 for MPEG.
+const std::vector<AudioFormat>& AudioFormats() {
+    static const std::vector<AudioFormat> formats = [] {
+        std::vector<AudioFormat> list;
+        int count = 0;
+        sf_command(nullptr, SFC_GET_FORMAT_MAJOR_COUNT, &count, sizeof count);
+        for (int i = 0; i < count; ++i) {
+            SF_FORMAT_INFO info{};
+            info.format = i;
+            if (sf_command(nullptr, SFC_GET_FORMAT_MAJOR, &info, sizeof info) != 0 ||
+                !info.extension)
+                continue;
+            const int format = EncodingFor(info.format & SF_FORMAT_TYPEMASK);
+            if (info.format == SF_FORMAT_OGG) Add(list, "ogg", format);
+            if (info.format == SF_FORMAT_AIFF) Add(list, "aif", format);
+            if (info.format == SF_FORMAT_MPEG) Add(list, "mp3", format);
+            Add(list, info.extension, format);
+        }
+        return list;
+    }();
+    return formats;
+}
+
+// Loud passages must clip, not wrap round to the opposite sign. Clipped here rather than by the
+// library, whose clipping conversion rounds down: it would turn the synthesizer's faint noise
+// floor (about -1e-8) into a constant -1, so that silence would never be digital silence.
+void ClipSamples(float* samples, int count) {
+    constexpr float kHighest = 32767.0f / 32768.0f;
+    for (int i = 0; i < count; ++i) samples[i] = std::clamp(samples[i], -1.0f, kHighest);
+}
+
+int formatFor(const std::string& path) {
+    const std::string ending = lowerEnding(path);
+    const auto& formats = AudioFormats();
+    const auto found = std::find_if(formats.begin(), formats.end(),
+                                    [&ending](const AudioFormat& f) { return f.ending == ending; });
+    return found == formats.end() ? 0 : found->format;
+}
+
+uint64_t frameOf(uint32_t tick) {
+    return static_cast<uint64_t>(tick) * FluidSynthEngine::kSampleRate / 1000;
+}
+
+}  // namespace
+
+bool FluidSynthRenderer::handlesPath(const std::string& path) {
+    return formatFor(path) != 0;
+}
+
+std::vector<std::string> FluidSynthRenderer::audioEndings() {
+    std::vector<std::string> endings;
+    for (const AudioFormat& format : AudioFormats()) endings.push_back(format.ending);
+    return endings;
+}
+
+std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& clock,
+                                                               const std::string& path,
+                                                               const std::string& soundfont,
+                                                               std::string* error, double gainDb) {
+    const int format = formatFor(path);
+    if (!format) {
+        if (error) *error = "cannot render audio to " + path + ": not an ending libsndfile writes";
+        return nullptr;
+    }
+    auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
+    if (!engine) return nullptr;
+    SF_INFO info{};
+    info.samplerate = FluidSynthEngine::kSampleRate;
+    info.channels = kChannels;
+    info.format = format;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file) {
+        if (error) *error = "cannot write " + path + ": " + sf_strerror(nullptr);
+        return nullptr;
+    }
+    return std::unique_ptr<FluidSynthRenderer>(
+        new FluidSynthRenderer(clock, std::move(engine), file, path));
+}
+
+FluidSynthRenderer::FluidSynthRenderer(const TickClock& clock,
+                                       std::unique_ptr<FluidSynthEngine> engine, SNDFILE* file,
+                                       std::string path)
+    : clock_(clock),
+      engine_(std::move(engine)),
+      file_(file),
+      path_(std::move(path)),
+      buffer_(kBlockFrames * kChannels) {}
+
+FluidSynthRenderer::~FluidSynthRenderer() {
+    if (file_) sf_close(file_);
+}
+
+bool FluidSynthRenderer::renderTo(uint64_t frame) {
+    while (!failed_ && frames_ < frame) {
+        const int count = static_cast<int>(std::min<uint64_t>(kBlockFrames, frame - frames_));
+        fluid_synth_write_float(engine_->synth(), count, buffer_.data(), 0, kChannels,
+                                buffer_.data(), 1, kChannels);
+        for (int i = 0; i < count * kChannels; ++i) peak_ = std::max(peak_, std::fabs(buffer_[i]));
+        ClipSamples(buffer_.data(), count * kChannels);
+        if (sf_writef_float(file_, buffer_.data(), count) != count) failed_ = true;
+        frames_ += count;
+    }
+    return !failed_;
+}
+
+void FluidSynthRenderer::send(uint32_t message) {
+    const uint32_t tick = clock_.now();
+    std::lock_guard lock(mutex_);
+    if (!file_) return;
+    renderTo(frameOf(tick));
+    engine_->apply(message);
+}
+
+bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
+    std::lock_guard lock(mutex_);
+    if (!file_) return true;
+    const bool rendered = renderTo(frameOf(endTick) + frameOf(kTailMilliseconds));
+    const bool closed = sf_close(file_) == 0;
+    file_ = nullptr;
+    if (!(rendered && closed)) {
+        if (error) *error = "writing " + path_ + " failed";
+        return false;
+    }
+    return true;
+}
+
+std::optional<double> FluidSynthRenderer::peakDbfs() const {
+    std::lock_guard lock(mutex_);
+    return peak_ > 0.0f ? 20.0 * std::log10(static_cast<double>(peak_)) : -HUGE_VAL;
+}
+
+uint64_t FluidSynthRenderer::framesWritten() const {
+    std::lock_guard lock(mutex_);
+    return frames_;
+}
+
+std::string FluidSynthRenderer::describe() const {
+    return "render to " + path_ + " (" + engine_->soundfont() + ")";
+}
+
+}  // namespace tinsori
