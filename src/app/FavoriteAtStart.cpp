@@ -2,21 +2,13 @@
 
 #include "player/Player.h"
 #include "settings/Favorites.h"
-#include "store/ProfileStore.h"
 
 namespace tinsori {
 
-void ApplyFavoriteAtStart(const CommandLine& line, Player& player, ProfileStore& store,
-                          std::ostream& err) {
-    if (!line.favorite) return;
+void ApplyFavoriteAtStart(const CommandLine& line, Player& player, std::ostream& err) {
     // Checked before the start, but another running copy may have removed it since.
-    const auto name = FindFavoriteName(store, *line.favorite);
-    if (!name) {
+    if (line.favorite && !ApplyFavoriteNamed(player.favorites(), *line.favorite))
         err << "tinsori: the favorite '" << *line.favorite << "' is no longer stored\n";
-        return;
-    }
-    ApplyFavorite(player.favorites(), *name);
-    player.favorites().view.SelectFavorite(*name);
 }
 
 }  // namespace tinsori

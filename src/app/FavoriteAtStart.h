@@ -7,11 +7,9 @@
 namespace tinsori {
 
 class Player;
-class ProfileStore;
 
 // --favorite NAME: once the player has started, applies the stored favorite that NAME finds, as
 // choosing it in the Favorites list would.
-void ApplyFavoriteAtStart(const CommandLine& line, Player& player, ProfileStore& store,
-                          std::ostream& err);
+void ApplyFavoriteAtStart(const CommandLine& line, Player& player, std::ostream& err);
 
 }  // namespace tinsori

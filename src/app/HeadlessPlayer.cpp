@@ -109,7 +109,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     Player player(timebase, store, opener, view, BootTicks() * 17u);
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
-    ApplyFavoriteAtStart(line, player, store, err);
+    ApplyFavoriteAtStart(line, player, err);
     if (line.sleepMinutes) player.StartSleep(line.sleepTicks(), SleepEnd::Stop);
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();

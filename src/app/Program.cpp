@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "app/ProfileCommands.h"
 #include "app/Renderer.h"
 #include "app/StartChecks.h"
+#include "app/WindowProgram.h"
 #include "midi/backends/OutputFactory.h"
 #include "store/ProfileStore.h"
 
@@ -37,12 +39,17 @@ OutputChoice ChooseOutput(const CommandLine& line, ProfileStore& store) {
 }
 
 int Play(const CommandLine& line) {
-    if (!line.noGui) {
-        std::cerr << "tinsori: this build has no window yet; playing headless (as --no-gui)\n";
+    const bool window = !line.noGui && WindowAvailable();
+    if (!line.noGui && !window) {
+        std::cerr << "tinsori: no display found; playing headless (as --no-gui)\n";
     }
-    auto store = OpenProfile(line, std::cerr);
+    std::ostringstream notice;
+    auto store = OpenProfile(line, notice);
+    std::cerr << notice.str();
     if (!store) return kExitFailure;
-    return RunHeadless(line, *store, ChooseOutput(line, *store), std::cerr);
+    const OutputChoice output = ChooseOutput(line, *store);
+    if (window) return RunWindow(line, *store, output, notice.str(), std::cerr);
+    return RunHeadless(line, *store, output, std::cerr);
 }
 
 int Run(const CommandLine& line) {

@@ -109,7 +109,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         Player player(timeline, *store, opener, view, seed);
         player.handle().setTap(log.get());
         player.Start(line.settingsLine);
-        ApplyFavoriteAtStart(line, player, *store, err);
+        ApplyFavoriteAtStart(line, player, err);
         const uint32_t end = RenderEnd(line);
         if (line.sleepMinutes || line.fadeSeconds) {
             // --fade fades out to the render's end; --sleep alone runs the live sleep timer.

@@ -188,6 +188,14 @@ std::optional<std::string> FindFavoriteName(ProfileStore& store, const std::stri
     return found;
 }
 
+bool ApplyFavoriteNamed(FavoritesContext& ctx, const std::string& name) {
+    const std::optional<std::string> found = FindFavoriteName(ctx.store, name);
+    if (!found) return false;
+    ApplyFavorite(ctx, *found);
+    ctx.view.SelectFavorite(*found);
+    return true;
+}
+
 int FindCurrentFavorite(FavoritesContext& ctx, std::string* displayName) {
     std::string values = FormatSettingsValues(ctx.settings, ctx.scales);
     int found = -1;

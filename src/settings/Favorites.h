@@ -29,6 +29,10 @@ std::vector<std::string> FavoriteNames(ProfileStore& store);
 // ignoring case, an exact match first. Nothing when there is none.
 std::optional<std::string> FindFavoriteName(ProfileStore& store, const std::string& name);
 
+// Applies the stored favorite that `name` finds (see FindFavoriteName) as choosing it in the
+// Favorites list would, and selects it there; false when none is stored under that name.
+bool ApplyFavoriteNamed(FavoritesContext& ctx, const std::string& name);
+
 // Index of the stored favorite whose values part equals the current settings (the highest
 // when several do), or -1; `displayName` receives its name when given.
 int FindCurrentFavorite(FavoritesContext& ctx, std::string* displayName = nullptr);
