@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/AutoResetEvent.h"
+#include "platform/ThreadPriority.h"
 #include "platform/TickClock.h"
 #include "platform/Timebase.h"
 
@@ -24,6 +25,9 @@ public:
     WakeEvent& wakeEvent() override { return event_; }
     void startThread(std::function<void()> body) override;
     bool joinThread(uint32_t milliseconds) override;
+    // What the thread obtained when it raised its priority; waits (briefly) until it has asked.
+    // Normal priority when no thread was started.
+    PriorityGrant priorityGrant();
 
 private:
     SteadyTickClock clock_;
@@ -31,6 +35,8 @@ private:
     std::mutex mutex_;
     std::condition_variable finishedChanged_;
     bool finished_ = false;
+    bool asked_ = false;
+    PriorityGrant grant_;
     std::thread thread_;
 };
 

@@ -234,6 +234,10 @@ TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
     const Outcome outcome =
         Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 1000);
     ASSERT_EQ(outcome.status, 0) << outcome.err;
+    size_t priorityLines = 0;
+    for (const auto& line : Lines(outcome.err))
+        priorityLines += line.find("thread at ") != line.npos;
+    EXPECT_EQ(priorityLines, 1u) << outcome.err;
     const auto lines = Lines(ReadAll(Path("live.log")));
     ASSERT_GT(lines.size(), 2u * 7 + 4);
     // The closing run descends from the highest chime before the program ends.
