@@ -68,7 +68,7 @@ std::string PriorityGrant::describe() const {
         case Source::RealtimeKit:
             return what + " from RealtimeKit";
         case Source::RealtimeLimit:
-            return what + " within RLIMIT_RTPRIO";
+            return what + " from RLIMIT_RTPRIO or CAP_SYS_NICE";
         case Source::NiceLimit:
             return what + " within RLIMIT_NICE";
         case Source::None:
