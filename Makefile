@@ -5,8 +5,9 @@ FUZZ_DIR     ?= build-fuzz
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 ARGS         ?=
+PREFIX       ?= /usr/local
 
-.PHONY: all deps build run test sanitize bench fuzz format clean
+.PHONY: all deps build run test install sanitize bench fuzz format clean
 
 all: build
 
@@ -24,6 +25,9 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DTINSORI_SANITIZE=ON

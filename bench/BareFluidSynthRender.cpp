@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "midi/MidiOut.h"
-#include "midi/ports/FluidSynthEngine.h"
-#include "midi/ports/FluidSynthRenderer.h"
-#include "midi/ports/LibraryLogs.h"
+#include "midi/backends/FluidSynthEngine.h"
+#include "midi/backends/FluidSynthRenderer.h"
+#include "midi/backends/LibraryLogs.h"
 #include "platform/TickClock.h"
 
 namespace {

@@ -10,13 +10,13 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/ChimeSettings.h"
-#include "engine/Random.h"
 #include "midi/MidiDevice.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
 #include "midi/ports/NullPort.h"
-#include "settings/SqliteStoreFile.h"
+#include "model/ChimeSettings.h"
+#include "model/Random.h"
+#include "store/SqliteStoreFile.h"
 
 using namespace tinsori;
 

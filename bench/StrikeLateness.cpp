@@ -11,12 +11,12 @@
 #include <thread>
 #include <vector>
 
-#include "engine/ChimeSettings.h"
-#include "engine/ModelValues.h"
 #include "engine/SimulationThread.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
 #include "midi/ports/MidiPort.h"
+#include "model/ChimeSettings.h"
+#include "model/ModelValues.h"
 #include "music/ChimeNoteSet.h"
 #include "music/ScaleTable.h"
 #include "platform/LiveTimebase.h"

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "midi/ports/FluidSynthEngine.h"
-#include "midi/ports/FluidSynthPort.h"
+#include "midi/backends/FluidSynthEngine.h"
+#include "midi/backends/FluidSynthPort.h"
 
 using Clock = std::chrono::steady_clock;
 

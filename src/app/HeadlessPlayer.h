@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/CommandLine.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/OutputFactory.h"
 
 namespace tinsori {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "app/Program.h"
-#include "settings/RegistryText.h"
+#include "store/RegistryText.h"
 
 namespace tinsori {
 

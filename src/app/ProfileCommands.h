@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/CommandLine.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

@@ -9,8 +9,8 @@
 #include "app/HeadlessPlayer.h"
 #include "app/ProfileCommands.h"
 #include "app/Renderer.h"
-#include "midi/ports/OutputFactory.h"
-#include "settings/ProfileStore.h"
+#include "midi/backends/OutputFactory.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

@@ -8,12 +8,12 @@
 
 #include "app/Program.h"
 #include "app/TerminalLine.h"
+#include "midi/backends/OutputFactory.h"
 #include "midi/ports/MessageLogWriter.h"
-#include "midi/ports/OutputFactory.h"
 #include "platform/VirtualTimeline.h"
 #include "player/Player.h"
 #include "player/SilentView.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <utility>
 
-#include "engine/ChimeSettings.h"
-#include "engine/ModelValues.h"
-#include "engine/Pink.h"
-#include "engine/Random.h"
+#include "model/ChimeSettings.h"
+#include "model/ModelValues.h"
+#include "model/Pink.h"
+#include "model/Random.h"
 #include "music/ScaleTable.h"
 
 namespace tinsori {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 
 namespace tinsori {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "engine/ChimeSettings.h"
-#include "engine/ModelValues.h"
-#include "engine/Random.h"
+#include "model/ChimeSettings.h"
+#include "model/ModelValues.h"
+#include "model/Random.h"
 
 namespace tinsori {
 

@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "engine/ChimeSelector.h"
-#include "engine/ChimeSettings.h"
-#include "engine/ModelValues.h"
 #include "engine/PendingStrikes.h"
 #include "engine/Pendulum.h"
-#include "engine/Pink.h"
-#include "engine/Random.h"
 #include "engine/WaitPlanner.h"
+#include "model/ChimeSettings.h"
+#include "model/ModelValues.h"
+#include "model/Pink.h"
+#include "model/Random.h"
 #include "music/ScaleTable.h"
 #include "platform/TickClock.h"
 #include "platform/WakeEvent.h"

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "engine/ChimeSettings.h"
-#include "engine/ModelValues.h"
 #include "engine/Pendulum.h"
-#include "engine/Pink.h"
-#include "engine/Random.h"
+#include "model/ChimeSettings.h"
+#include "model/ModelValues.h"
+#include "model/Pink.h"
+#include "model/Random.h"
 
 namespace tinsori {
 

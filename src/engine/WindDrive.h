@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 #include "platform/WakeEvent.h"
 
 namespace tinsori {

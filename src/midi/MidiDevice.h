@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "engine/ChimeSettings.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
 #include "midi/ports/MidiPort.h"
+#include "model/ChimeSettings.h"
 #include "platform/ProcessIdentity.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "engine/ChimeSettings.h"
 #include "midi/MidiHandle.h"
 #include "midi/ports/ShortMessage.h"
+#include "model/ChimeSettings.h"
 #include "platform/WakeEvent.h"
 
 namespace tinsori {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/SplitField.h"
+#include "store/SplitField.h"
 
 namespace tinsori {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/ProcessIdentity.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 #include "music/ScaleTable.h"
 
 namespace tinsori {

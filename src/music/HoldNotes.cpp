@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "midi/MidiOut.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

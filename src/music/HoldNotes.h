@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 
 namespace tinsori {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

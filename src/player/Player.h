@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "engine/ChimeSettings.h"
-#include "engine/ModelValues.h"
-#include "engine/Random.h"
 #include "midi/MidiDevice.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
+#include "model/ChimeSettings.h"
+#include "model/ModelValues.h"
+#include "model/Random.h"
 #include "music/InstrumentTable.h"
 #include "music/ScaleTable.h"
 #include "platform/Timebase.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 #include "settings/FavoriteLine.h"
 #include "settings/Favorites.h"
-#include "settings/ProfileStore.h"
-#include "settings/SplitField.h"
+#include "store/ProfileStore.h"
+#include "store/SplitField.h"
 
 namespace tinsori {
 

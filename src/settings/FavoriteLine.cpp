@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "settings/SplitField.h"
+#include "store/SplitField.h"
 
 namespace tinsori {
 

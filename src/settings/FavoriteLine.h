@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 #include "music/ScaleTable.h"
 
 namespace tinsori {

@@ -4,18 +4,18 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/ChimeSettings.h"
 #include "engine/WindDrive.h"
 #include "midi/MidiOut.h"
+#include "model/ChimeSettings.h"
 #include "music/ChimeNoteSet.h"
 #include "music/ScaleTable.h"
 #include "platform/WakeEvent.h"
 #include "settings/FavoriteLine.h"
 #include "settings/FavoritesView.h"
-#include "settings/ProfileStore.h"
 #include "settings/RecentFavorites.h"
-#include "settings/SplitField.h"
 #include "settings/StringTable.h"
+#include "store/ProfileStore.h"
+#include "store/SplitField.h"
 
 namespace tinsori {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "settings/FavoriteLine.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

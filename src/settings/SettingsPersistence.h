@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/ChimeSettings.h"
+#include "model/ChimeSettings.h"
 #include "music/InstrumentTable.h"
 #include "music/ScaleTable.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 

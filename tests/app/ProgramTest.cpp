@@ -14,7 +14,7 @@
 #include <sstream>
 #include <thread>
 
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 namespace {

@@ -3,13 +3,13 @@
 #include <map>
 #include <vector>
 
-#include "engine/ChimeSettings.h"
-#include "engine/ModelValues.h"
-#include "engine/Random.h"
 #include "engine/SimulationThread.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
 #include "midi/ports/RecordingPort.h"
+#include "model/ChimeSettings.h"
+#include "model/ModelValues.h"
+#include "model/Random.h"
 #include "music/ChimeNoteSet.h"
 #include "music/ScaleTable.h"
 #include "platform/VirtualTimeline.h"

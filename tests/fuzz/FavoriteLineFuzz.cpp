@@ -7,19 +7,19 @@
 #include <memory>
 #include <string>
 
-#include "engine/ChimeSettings.h"
-#include "engine/Random.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
+#include "model/ChimeSettings.h"
+#include "model/Random.h"
 #include "music/ScaleTable.h"
 #include "platform/AutoResetEvent.h"
 #include "settings/BuiltInPresets.h"
 #include "settings/FavoriteLine.h"
 #include "settings/Favorites.h"
 #include "settings/FavoritesView.h"
-#include "settings/ProfileStore.h"
 #include "settings/RecentFavorites.h"
-#include "settings/SplitField.h"
+#include "store/ProfileStore.h"
+#include "store/SplitField.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
-#include "midi/ports/AlsaSeqPort.h"
-#include "midi/ports/FluidSynthEngine.h"
-#include "midi/ports/FluidSynthPort.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/FluidSynthEngine.h"
+#include "midi/backends/FluidSynthPort.h"
+#include "midi/backends/OutputFactory.h"
 #include "midi/ports/RecordingPort.h"
 
 namespace tinsori {

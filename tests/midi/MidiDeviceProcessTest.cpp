@@ -3,9 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "../settings/ProfileStoreTestSupport.h"
 #include "MidiDeviceTestSupport.h"
 #include "midi/MidiDevice.h"
+#include "store/ProfileStoreTestSupport.h"
 
 namespace tinsori {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../settings/ProfileStoreTestSupport.h"
 #include "MidiDeviceTestSupport.h"
+#include "store/ProfileStoreTestSupport.h"
 
 namespace tinsori {
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "MidiTestSupport.h"
-#include "engine/ChimeSettings.h"
-#include "engine/Random.h"
 #include "midi/MidiDevice.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
 #include "midi/ports/RecordingPort.h"
-#include "settings/ProfileStore.h"
+#include "model/ChimeSettings.h"
+#include "model/Random.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori::test {
 

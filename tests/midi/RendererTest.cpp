@@ -8,9 +8,9 @@
 
 #include "MidiTestSupport.h"
 #include "midi/MidiOut.h"
-#include "midi/ports/FluidSynthEngine.h"
-#include "midi/ports/FluidSynthRenderer.h"
-#include "midi/ports/OutputFactory.h"
+#include "midi/backends/FluidSynthEngine.h"
+#include "midi/backends/FluidSynthRenderer.h"
+#include "midi/backends/OutputFactory.h"
 
 namespace tinsori {
 namespace {

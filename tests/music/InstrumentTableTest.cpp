@@ -7,8 +7,8 @@
 #include "midi/MidiTestSupport.h"
 #include "midi/ports/RecordingPort.h"
 #include "music/HoldNotes.h"
-#include "settings/ProfileStore.h"
-#include "settings/ProfileStoreTestSupport.h"
+#include "store/ProfileStore.h"
+#include "store/ProfileStoreTestSupport.h"
 
 namespace tinsori {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "music/ScaleTable.h"
-#include "settings/ProfileStore.h"
-#include "settings/ProfileStoreTestSupport.h"
+#include "store/ProfileStore.h"
+#include "store/ProfileStoreTestSupport.h"
 
 namespace tinsori {
 namespace {

@@ -10,7 +10,7 @@
 #include "midi/ports/RecordingPort.h"
 #include "platform/VirtualTimeline.h"
 #include "player/SilentView.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori {
 namespace {

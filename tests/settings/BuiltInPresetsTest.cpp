@@ -6,7 +6,7 @@
 
 #include "FavoritesTestSupport.h"
 #include "settings/Favorites.h"
-#include "settings/SplitField.h"
+#include "store/SplitField.h"
 
 namespace tinsori::testing {
 namespace {

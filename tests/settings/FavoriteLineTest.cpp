@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/Random.h"
+#include "model/Random.h"
 
 namespace tinsori {
 namespace {

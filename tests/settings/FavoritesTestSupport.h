@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "engine/ChimeSettings.h"
-#include "engine/Random.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
 #include "midi/ports/RecordingPort.h"
+#include "model/ChimeSettings.h"
+#include "model/Random.h"
 #include "music/ScaleTable.h"
 #include "platform/AutoResetEvent.h"
 #include "settings/FavoriteLine.h"
 #include "settings/FavoritesContext.h"
 #include "settings/FavoritesView.h"
-#include "settings/ProfileStore.h"
+#include "store/ProfileStore.h"
 
 namespace tinsori::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/ProfileStoreTestSupport.h"
+#include "store/ProfileStoreTestSupport.h"
 
 namespace tinsori {
 namespace {

@@ -1,0 +1,101 @@
+#include "midi/backends/AlsaSeqPort.h"
+
+#include <rtmidi/RtMidi.h>
+#include <unistd.h>
+
+#include "midi/backends/LibraryLogs.h"
+#include "midi/ports/ShortMessage.h"
+
+namespace tinsori {
+
+namespace {
+
+constexpr const char* kSequencerDevice = "/dev/snd/seq";
+constexpr const char* kClientName = "Tinsori";
+
+// RtMidi prints its own warnings; the caller gets the reason instead.
+void ignoreRtMidiError(RtMidiError::Type, const std::string&, void*) {}
+
+std::unique_ptr<RtMidiOut> openSequencer(std::string* error) {
+    SilenceLibraryLogs();
+    if (::access(kSequencerDevice, F_OK) != 0) {
+        if (error) *error = std::string("no ALSA sequencer (") + kSequencerDevice + " is missing)";
+        return nullptr;
+    }
+    try {
+        auto out = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
+        out->setErrorCallback(&ignoreRtMidiError, nullptr);
+        return out;
+    } catch (const RtMidiError& e) {
+        if (error) *error = "cannot open the ALSA sequencer: " + e.getMessage();
+        return nullptr;
+    }
+}
+
+std::vector<std::string> portNames(RtMidiOut& out) {
+    std::vector<std::string> names;
+    const unsigned count = out.getPortCount();
+    for (unsigned i = 0; i < count; ++i) names.push_back(out.getPortName(i));
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> AlsaSeqPort::listPorts(std::string* error) {
+    auto out = openSequencer(error);
+    return out ? portNames(*out) : std::vector<std::string>{};
+}
+
+int AlsaSeqPort::matchPort(const std::vector<std::string>& ports, const std::string& name) {
+    if (name.empty()) return -1;
+    // An address matches the "(client:port)" RtMidi appends to every ALSA port name.
+    const std::string address = "(" + name + ")";
+    for (size_t i = 0; i < ports.size(); ++i) {
+        const std::string& port = ports[i];
+        if (port.size() >= address.size() &&
+            port.compare(port.size() - address.size(), address.size(), address) == 0)
+            return static_cast<int>(i);
+    }
+    for (size_t i = 0; i < ports.size(); ++i)
+        if (ports[i].find(name) != std::string::npos) return static_cast<int>(i);
+    return -1;
+}
+
+std::unique_ptr<AlsaSeqPort> AlsaSeqPort::open(const std::string& name, std::string* error) {
+    auto out = openSequencer(error);
+    if (!out) return nullptr;
+    const std::vector<std::string> ports = portNames(*out);
+    const int index = matchPort(ports, name);
+    if (index < 0) {
+        if (error) *error = "no MIDI output named \"" + name + "\"";
+        return nullptr;
+    }
+    try {
+        out->openPort(static_cast<unsigned>(index), kClientName);
+    } catch (const RtMidiError& e) {
+        if (error) *error = "cannot open " + ports[index] + ": " + e.getMessage();
+        return nullptr;
+    }
+    if (!out->isPortOpen()) {
+        if (error) *error = "cannot open " + ports[index];
+        return nullptr;
+    }
+    return std::unique_ptr<AlsaSeqPort>(new AlsaSeqPort(std::move(out), ports[index]));
+}
+
+AlsaSeqPort::AlsaSeqPort(std::unique_ptr<RtMidiOut> out, std::string name)
+    : out_(std::move(out)), name_(std::move(name)) {}
+
+AlsaSeqPort::~AlsaSeqPort() = default;
+
+void AlsaSeqPort::send(uint32_t message) {
+    const ShortMessage m = ShortMessage::decode(message);
+    const unsigned char bytes[3] = {m.status, m.data1, m.data2};
+    try {
+        out_->sendMessage(bytes, 1 + static_cast<size_t>(m.dataLength()));
+    } catch (const RtMidiError&) {
+        // A port that went away drops the message like a closed device would.
+    }
+}
+
+}  // namespace tinsori

@@ -1,0 +1,100 @@
+#include "midi/backends/FluidSynthEngine.h"
+
+#include <unistd.h>
+
+#include "midi/backends/LibraryLogs.h"
+#include "midi/ports/ShortMessage.h"
+
+namespace tinsori {
+
+namespace {
+
+bool readable(const std::string& path) {
+    return !path.empty() && ::access(path.c_str(), R_OK) == 0;
+}
+
+}  // namespace
+
+const std::vector<std::string>& FluidSynthEngine::defaultSoundfonts() {
+    static const std::vector<std::string> paths = {
+        "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    };
+    return paths;
+}
+
+std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::string* error) {
+    if (!userPath.empty()) {
+        if (readable(userPath)) return userPath;
+        if (error) *error = "cannot read the soundfont " + userPath;
+        return {};
+    }
+    for (const std::string& path : defaultSoundfonts())
+        if (readable(path)) return path;
+    if (error)
+        *error = "no General MIDI soundfont found (install timgm6mb-soundfont or use --soundfont)";
+    return {};
+}
+
+std::unique_ptr<FluidSynthEngine> FluidSynthEngine::create(const std::string& userPath,
+                                                           std::string* error) {
+    SilenceLibraryLogs();
+    const std::string path = findSoundfont(userPath, error);
+    if (path.empty()) return nullptr;
+
+    std::unique_ptr<FluidSynthEngine> engine(new FluidSynthEngine());
+    engine->soundfont_ = path;
+    engine->settings_ = new_fluid_settings();
+    if (!engine->settings_) {
+        if (error) *error = "cannot create the synthesizer's settings";
+        return nullptr;
+    }
+    fluid_settings_setnum(engine->settings_, "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(engine->settings_, "synth.gain", kGain);
+    engine->synth_ = new_fluid_synth(engine->settings_);
+    if (!engine->synth_) {
+        if (error) *error = "cannot create the synthesizer";
+        return nullptr;
+    }
+    // Checked first: handing another kind of file to the loader makes a helper library complain
+    // on stderr.
+    if (!fluid_is_soundfont(path.c_str()) ||
+        fluid_synth_sfload(engine->synth_, path.c_str(), 1) == FLUID_FAILED) {
+        if (error) *error = "cannot load the soundfont " + path;
+        return nullptr;
+    }
+    return engine;
+}
+
+FluidSynthEngine::~FluidSynthEngine() {
+    if (synth_) delete_fluid_synth(synth_);
+    if (settings_) delete_fluid_settings(settings_);
+}
+
+void FluidSynthEngine::apply(uint32_t message) {
+    const ShortMessage m = ShortMessage::decode(message);
+    const int channel = m.channel();
+    // The synth rejects data bytes above 127 by itself; nothing here can crash it.
+    switch (m.kind()) {
+        case kNoteOff:
+            fluid_synth_noteoff(synth_, channel, m.data1);
+            break;
+        case kNoteOn:
+            if (m.data2 == 0)
+                fluid_synth_noteoff(synth_, channel, m.data1);
+            else
+                fluid_synth_noteon(synth_, channel, m.data1, m.data2);
+            break;
+        case kControlChange:
+            fluid_synth_cc(synth_, channel, m.data1, m.data2);
+            break;
+        case kProgramChange:
+            fluid_synth_program_change(synth_, channel, m.data1);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace tinsori

@@ -1,0 +1,122 @@
+#include "midi/backends/FluidSynthRenderer.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tinsori {
+
+namespace {
+
+// Rendering always stops at an event's exact frame, and FluidSynth keeps its own 64-frame steps
+// across calls, so the block size changes no sample; large blocks save a call pair per 64 frames.
+constexpr int kBlockFrames = 4096;
+constexpr int kChannels = 2;
+
+std::string lowerEnding(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
+    std::string ending = path.substr(dot + 1);
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ending;
+}
+
+int formatFor(const std::string& path) {
+    const std::string ending = lowerEnding(path);
+    if (ending == "wav") return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    if (ending == "flac") return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    if (ending == "ogg") return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    return 0;
+}
+
+uint64_t frameOf(uint32_t tick) {
+    return static_cast<uint64_t>(tick) * FluidSynthEngine::kSampleRate / 1000;
+}
+
+}  // namespace
+
+bool FluidSynthRenderer::handlesPath(const std::string& path) {
+    return formatFor(path) != 0;
+}
+
+std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& clock,
+                                                               const std::string& path,
+                                                               const std::string& soundfont,
+                                                               std::string* error) {
+    const int format = formatFor(path);
+    if (!format) {
+        if (error) *error = "cannot render audio to " + path + " (use .wav, .flac or .ogg)";
+        return nullptr;
+    }
+    auto engine = FluidSynthEngine::create(soundfont, error);
+    if (!engine) return nullptr;
+    SF_INFO info{};
+    info.samplerate = FluidSynthEngine::kSampleRate;
+    info.channels = kChannels;
+    info.format = format;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file) {
+        if (error) *error = "cannot write " + path + ": " + sf_strerror(nullptr);
+        return nullptr;
+    }
+    // Loud passages must clip, not wrap round to the opposite sign.
+    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    return std::unique_ptr<FluidSynthRenderer>(
+        new FluidSynthRenderer(clock, std::move(engine), file, path));
+}
+
+FluidSynthRenderer::FluidSynthRenderer(const TickClock& clock,
+                                       std::unique_ptr<FluidSynthEngine> engine, SNDFILE* file,
+                                       std::string path)
+    : clock_(clock),
+      engine_(std::move(engine)),
+      file_(file),
+      path_(std::move(path)),
+      buffer_(kBlockFrames * kChannels) {}
+
+FluidSynthRenderer::~FluidSynthRenderer() {
+    if (file_) sf_close(file_);
+}
+
+bool FluidSynthRenderer::renderTo(uint64_t frame) {
+    while (!failed_ && frames_ < frame) {
+        const int count = static_cast<int>(std::min<uint64_t>(kBlockFrames, frame - frames_));
+        fluid_synth_write_float(engine_->synth(), count, buffer_.data(), 0, kChannels,
+                                buffer_.data(), 1, kChannels);
+        if (sf_writef_float(file_, buffer_.data(), count) != count) failed_ = true;
+        frames_ += count;
+    }
+    return !failed_;
+}
+
+void FluidSynthRenderer::send(uint32_t message) {
+    const uint32_t tick = clock_.now();
+    std::lock_guard lock(mutex_);
+    if (!file_) return;
+    renderTo(frameOf(tick));
+    engine_->apply(message);
+}
+
+bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
+    std::lock_guard lock(mutex_);
+    if (!file_) return true;
+    const bool rendered = renderTo(frameOf(endTick) + frameOf(kTailMilliseconds));
+    const bool closed = sf_close(file_) == 0;
+    file_ = nullptr;
+    if (!(rendered && closed)) {
+        if (error) *error = "writing " + path_ + " failed";
+        return false;
+    }
+    return true;
+}
+
+uint64_t FluidSynthRenderer::framesWritten() const {
+    std::lock_guard lock(mutex_);
+    return frames_;
+}
+
+std::string FluidSynthRenderer::describe() const {
+    return "render to " + path_ + " (" + engine_->soundfont() + ")";
+}
+
+}  // namespace tinsori

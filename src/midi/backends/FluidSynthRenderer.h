@@ -1,0 +1,58 @@
+#pragma once
+
+#include <sndfile.h>
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "midi/backends/FluidSynthEngine.h"
+#include "midi/ports/RenderSink.h"
+#include "platform/TickClock.h"
+
+namespace tinsori {
+
+// The embedded synthesizer rendering to an audio file instead of a sound card, faster than real
+// time: a message sent at tick t of the clock sounds at frame t x rate / 1000 of the file.
+// WAV and FLAC are 16-bit PCM, Ogg is Vorbis, chosen by the file's ending; 44100 Hz stereo.
+class FluidSynthRenderer : public RenderSink {
+public:
+    // Seconds rendered after the end tick so that the last strikes ring out.
+    static constexpr uint32_t kTailMilliseconds = 3000;
+
+    // True when the path ends in a supported audio ending (any case).
+    static bool handlesPath(const std::string& path);
+
+    // Loads the soundfont and creates the file; null with a reason when either fails.
+    static std::unique_ptr<FluidSynthRenderer> create(const TickClock& clock,
+                                                      const std::string& path,
+                                                      const std::string& soundfont,
+                                                      std::string* error);
+    ~FluidSynthRenderer() override;
+
+    void send(uint32_t message) override;
+    std::string describe() const override;
+    bool finish(uint32_t endTick, std::string* error) override;
+
+    // Frames written to the file so far.
+    uint64_t framesWritten() const;
+
+private:
+    FluidSynthRenderer(const TickClock& clock, std::unique_ptr<FluidSynthEngine> engine,
+                       SNDFILE* file, std::string path);
+    // Renders audio up to (not including) `frame`; false once a write has failed.
+    bool renderTo(uint64_t frame);
+
+    const TickClock& clock_;
+    std::unique_ptr<FluidSynthEngine> engine_;
+    SNDFILE* file_;
+    std::string path_;
+    mutable std::mutex mutex_;
+    uint64_t frames_ = 0;
+    bool failed_ = false;
+    std::vector<float> buffer_;
+};
+
+}  // namespace tinsori

@@ -1,0 +1,57 @@
+#include "midi/backends/OutputFactory.h"
+
+#include <strings.h>
+
+#include <fstream>
+
+#include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/FluidSynthPort.h"
+#include "midi/backends/FluidSynthRenderer.h"
+#include "midi/ports/ForwardingPort.h"
+#include "midi/ports/MessageLogWriter.h"
+#include "midi/ports/NullPort.h"
+#include "midi/ports/SmfWriter.h"
+
+namespace tinsori {
+
+namespace {
+
+bool sameName(const std::string& a, const char* b) {
+    return ::strcasecmp(a.c_str(), b) == 0;
+}
+
+bool endsWithIgnoringCase(const std::string& path, const char* ending) {
+    const size_t n = std::char_traits<char>::length(ending);
+    return path.size() >= n && ::strcasecmp(path.c_str() + path.size() - n, ending) == 0;
+}
+
+}  // namespace
+
+std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
+    if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
+    if (choice.output.empty() || sameName(choice.output, kFluidSynthOutput))
+        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error);
+    if (sameName(choice.output, kNoOutput)) return std::make_unique<NullPort>();
+    std::string reason;
+    auto port = AlsaSeqPort::open(choice.output, &reason);
+    if (!port && error) *error = "cannot open the output \"" + choice.output + "\": " + reason;
+    return port;
+}
+
+std::vector<std::string> ListOutputs() {
+    std::vector<std::string> names = {kFluidSynthOutput, kNoOutput};
+    for (std::string& port : AlsaSeqPort::listPorts()) names.push_back(std::move(port));
+    return names;
+}
+
+std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
+                                           const TickClock& clock, std::string* error) {
+    if (FluidSynthRenderer::handlesPath(path))
+        return FluidSynthRenderer::create(clock, path, soundfont, error);
+    if (endsWithIgnoringCase(path, ".mid")) return SmfWriter::create(clock, path, error);
+    // A render's log holds that render alone, unlike the appending --midi-log.
+    std::ofstream(path, std::ios::trunc).close();
+    return MessageLogWriter::open(path, clock, error);
+}
+
+}  // namespace tinsori

@@ -1,0 +1,149 @@
+#include "store/RegistryText.h"
+
+#include <strings.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <limits>
+
+#include "store/RegistryTextParser.h"
+#include "store/Utf16Text.h"
+
+namespace tinsori {
+
+namespace {
+
+// Bytes per line of a hex list, as the registry editor wraps them.
+constexpr size_t kHexPerLine = 25;
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string KeyPath(const std::string& section) {
+    if (section.rfind('-', 0) == 0) {
+        const std::string rest = section.substr(1);
+        return std::string(RegistryTextParser::kVendorKey) + (rest.empty() ? "" : "\\" + rest);
+    }
+    return std::string(RegistryTextParser::kApplicationKey) +
+           (section.empty() ? "" : "\\" + section);
+}
+
+std::string HexList(const std::string& prefix, const std::vector<uint8_t>& bytes) {
+    std::string out = prefix;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02x", bytes[i]);
+        out += hex;
+        if (i + 1 < bytes.size()) out += (i + 1) % kHexPerLine == 0 ? ",\\\n  " : ",";
+    }
+    return out;
+}
+
+bool HasControlCharacters(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 32; });
+}
+
+std::string ValueData(int kind, const std::vector<uint8_t>& data) {
+    if (kind == kKindString) {
+        const std::string_view text(reinterpret_cast<const char*>(data.data()), data.size());
+        if (!HasControlCharacters(text)) return "\"" + Escaped(text) + "\"";
+        std::vector<uint8_t> image;
+        for (char16_t unit : Utf8ToUtf16(text)) {
+            image.push_back(static_cast<uint8_t>(unit));
+            image.push_back(static_cast<uint8_t>(unit >> 8));
+        }
+        image.insert(image.end(), {0, 0});
+        return HexList("hex(1):", image);
+    }
+    if (kind == kKindInteger && data.size() == 4) {
+        char dword[16];
+        std::snprintf(
+            dword, sizeof dword, "dword:%08x",
+            data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<unsigned>(data[3]) << 24));
+        return dword;
+    }
+    return HexList("hex:", data);
+}
+
+bool SectionExists(ProfileStore& store, const std::string& name) {
+    const bool beside = name.rfind('-', 0) == 0;
+    for (const std::string& existing : store.SectionNames()) {
+        if ((existing.rfind('-', 0) == 0) == beside && existing.size() == name.size() &&
+            strcasecmp(existing.c_str(), name.c_str()) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Apply(ProfileStore& store, const RegistryTextSection& section) {
+    if (section.remove) {
+        store.DeleteSection(section.name);
+        return true;
+    }
+    bool ok = true;
+    if (section.values.empty() && !SectionExists(store, section.name)) {
+        const std::string anyName;
+        ok = store.WriteValue(section.name, &anyName, nullptr, kKindString, 0);  // just the section
+    }
+    for (const RegistryTextValue& value : section.values) {
+        if (value.remove) {
+            store.WriteString(section.name, value.name, nullptr);
+        } else if (value.kind == kKindString) {
+            ok &= store.WriteString(section.name, value.name, &value.text);
+        } else if (value.kind == kKindInteger) {
+            ok &= store.WriteInt(section.name, value.name, static_cast<int32_t>(value.number));
+        } else {
+            // Empty binary still needs a non-null pointer: null data would delete the value.
+            static constexpr uint8_t kNoBytes = 0;
+            const uint8_t* bytes = value.bytes.empty() ? &kNoBytes : value.bytes.data();
+            ok &= store.WriteValue(section.name, &value.name, bytes, kKindBinary,
+                                   static_cast<uint32_t>(value.bytes.size()));
+        }
+    }
+    return ok;
+}
+
+}  // namespace
+
+bool ExportProfile(ProfileStore& store, std::ostream& out) {
+    out << RegistryTextParser::kHeader << "\n";
+    for (const std::string& section : store.SectionNames()) {
+        out << "\n[" << KeyPath(section) << "]\n";
+        for (const std::string& name : store.ValueNames(section)) {
+            std::vector<uint8_t> data;
+            uint32_t size = std::numeric_limits<uint32_t>::max();
+            const ProfileValueKind kind = store.QueryValue(section, name, data, size);
+            if (kind == kKindNone) continue;
+            out << (name.empty() ? "@" : "\"" + Escaped(name) + "\"") << "="
+                << ValueData(kind, data) << "\n";
+        }
+    }
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool ImportProfile(ProfileStore& store, std::istream& in, std::string* error) {
+    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        if (error) *error = "the file could not be read";
+        return false;
+    }
+    const auto sections = RegistryTextParser::Parse(file, error);
+    if (!sections) return false;
+    bool ok = true;
+    ProfileStore::Transaction txn(store);
+    for (const RegistryTextSection& section : *sections) ok &= Apply(store, section);
+    if (!ok && error) *error = "the profile could not be written";
+    return ok;
+}
+
+}  // namespace tinsori
