@@ -33,6 +33,11 @@ bool ParseDuration(const std::string& text, double& seconds) {
            seconds <= kMaxRenderSeconds;
 }
 
+// A number of minutes above 0 (fractions too: a short timer is handy to try it out).
+bool ParseSleep(const std::string& text, double& minutes) {
+    return ParseDuration(text, minutes) && minutes > 0.0 && minutes <= kMaxSleepMinutes;
+}
+
 bool ParseSeed(const std::string& text, uint32_t& seed) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
     errno = 0;
@@ -95,6 +100,26 @@ const std::map<std::string, Setter>& ValueOptions() {
              l.seed = seed;
              return true;
          }},
+        {"--sleep",
+         [](CommandLine& l, const std::string& v, std::string& e) {
+             double minutes = 0;
+             if (!ParseSleep(v, minutes)) {
+                 e = "bad sleep time '" + v + "': give minutes above 0 up to 1440, such as 30";
+                 return false;
+             }
+             l.sleepMinutes = minutes;
+             return true;
+         }},
+        {"--fade",
+         [](CommandLine& l, const std::string& v, std::string& e) {
+             double seconds = 0;
+             if (!ParseDuration(v, seconds)) {
+                 e = "bad fade '" + v + "': give seconds from 0 to 4000000, such as 30";
+                 return false;
+             }
+             l.fadeSeconds = seconds;
+             return true;
+         }},
         {"--export-profile",
          [](CommandLine& l, const std::string& v, std::string& e) {
              l.profileFile = v;
@@ -132,6 +157,10 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
     }
     if (line.mode != RunMode::Render && (line.durationSeconds || line.seed)) {
         error = "--duration and --seed only go with --render FILE";
+        return false;
+    }
+    if (line.mode != RunMode::Render && line.fadeSeconds) {
+        error = "--fade only goes with --render FILE (--sleep fades live play)";
         return false;
     }
     return true;
@@ -210,6 +239,14 @@ uint32_t CommandLine::durationTicks() const {
     return static_cast<uint32_t>(std::llround(durationSeconds.value_or(0.0) * 1000.0));
 }
 
+uint32_t CommandLine::sleepTicks() const {
+    return static_cast<uint32_t>(std::llround(sleepMinutes.value_or(0.0) * 60000.0));
+}
+
+uint32_t CommandLine::fadeTicks() const {
+    return static_cast<uint32_t>(std::llround(fadeSeconds.value_or(0.0) * 1000.0));
+}
+
 bool CommandLine::CheckEnvironment(const std::function<std::vector<std::string>()>& knownOutputs,
                                    std::string& error) const {
     if (!soundfont.empty() && !IsReadableFile(soundfont)) {
@@ -255,6 +292,9 @@ std::string CommandLine::HelpText() {
             "log\n"
             "  --duration SECONDS       length of the render\n"
             "  --seed N                 random seed of the render (printed when not given)\n"
+            "  --fade SECONDS           fade the last SECONDS of the render out to silence\n"
+            "  --sleep MINUTES          sleep timer: fade out over the last minute, then stop\n"
+            "                           (the window pauses instead)\n"
             "  --midi-log FILE          append one line per MIDI message sent\n"
             "  --profile FILE           the profile (settings) file; also TINSORI_PROFILE\n"
             "  --export-profile FILE|-  write the profile as registry text\n"

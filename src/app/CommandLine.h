@@ -33,7 +33,9 @@ struct CommandLine {
     std::string renderFile;
     std::optional<double> durationSeconds;
     std::optional<uint32_t> seed;
-    std::string profileFile;  // the file of --export-profile or --import-profile
+    std::optional<double> sleepMinutes;  // --sleep: the sleep timer, in every mode
+    std::optional<double> fadeSeconds;   // --fade: the fade-out at the end of a render
+    std::string profileFile;             // the file of --export-profile or --import-profile
     std::string settingsLine;
 
     // Parses the arguments after the program name. A mistake the user made gives none and one
@@ -43,6 +45,9 @@ struct CommandLine {
 
     // The render length in virtual milliseconds: round(D x 1000).
     uint32_t durationTicks() const;
+    // The sleep timer's and the render fade's lengths in milliseconds (0 when not given).
+    uint32_t sleepTicks() const;
+    uint32_t fadeTicks() const;
 
     // Checks what parsing cannot: the soundfont is readable, the render file and log writable, the
     // output one that exists. Runs before the profile is touched. `knownOutputs` lists the names
@@ -55,5 +60,7 @@ struct CommandLine {
 
 // Longest render accepted: the tick count is 32-bit and the shut-down needs a few seconds more.
 inline constexpr double kMaxRenderSeconds = 4000000.0;
+// Longest sleep timer: a day.
+inline constexpr double kMaxSleepMinutes = 1440.0;
 
 }  // namespace tinsori

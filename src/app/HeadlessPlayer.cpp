@@ -71,13 +71,21 @@ uint32_t BootTicks() {
                                  static_cast<uint64_t>(now.tv_nsec) / 1000000u);
 }
 
-std::string StatusText(Player& player, const std::string& outputName) {
+std::string SleepText(const SleepTimer& sleep, uint32_t now) {
+    if (!sleep.running()) return {};
+    const uint32_t seconds = (sleep.remainingMs(now) + 999) / 1000;
+    const std::string ss = std::to_string(seconds % 60);
+    return "  sleep " + std::to_string(seconds / 60) + ":" + (ss.size() < 2 ? "0" : "") + ss;
+}
+
+std::string StatusText(Player& player, const std::string& outputName, uint32_t now) {
     const ChimeSettings& s = player.settings();
     return "wind " + std::to_string(s.windNow.load()) + " (effective " +
            std::to_string(static_cast<int>(player.effectiveWind())) + ")  strikes " +
            std::to_string(player.strikes()) + "  velocity " +
            std::to_string(player.lastVelocity()) + "  output " +
-           (player.handle().isOpen() ? outputName : std::string("none (silent)"));
+           (player.handle().isOpen() ? outputName : std::string("none (silent)")) +
+           SleepText(player.sleepTimer(), now);
 }
 
 }  // namespace
@@ -102,6 +110,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     player.Start(line.settingsLine);
     // Said once: late strikes on a busy machine are the first thing this explains.
     err << "tinsori: simulation thread at " << timebase.priorityGrant().describe() << std::endl;
+    if (line.sleepMinutes) player.StartSleep(line.sleepTicks(), SleepEnd::Stop);
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();
         err << "tinsori: no sound: " << (why.empty() ? "the output did not open" : why)
@@ -119,7 +128,9 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
         if (stopSignal != 0) break;
         if (Clock::now() < nextTick) continue;
         player.OnWindTimer();
-        status.show(StatusText(player, output.output));
+        // The sleep timer has faded the music out: the usual shut-down follows.
+        if (player.sleepEnded()) break;
+        status.show(StatusText(player, output.output, timebase.clock().now()));
         nextTick += kWindTimerPeriod;
         // After a suspend, carry on from now instead of catching up on every missed tick.
         if (Clock::now() - nextTick > std::chrono::seconds(1)) nextTick = Clock::now();

@@ -54,6 +54,12 @@ void RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end, st
     } while (reached < end);
 }
 
+// A sleep timer that runs out first ends the render, as it ends play without a window.
+uint32_t RenderEnd(const CommandLine& line) {
+    const uint32_t duration = line.durationTicks();
+    return line.sleepMinutes ? std::min(duration, line.sleepTicks()) : duration;
+}
+
 }  // namespace
 
 int RunRender(const CommandLine& line, std::ostream& err) {
@@ -96,7 +102,17 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         Player player(timeline, *store, opener, view, seed);
         player.handle().setTap(log.get());
         player.Start(line.settingsLine);
-        RunWithProgress(timeline, player, line.durationTicks(), err);
+        const uint32_t end = RenderEnd(line);
+        if (line.sleepMinutes || line.fadeSeconds) {
+            // --fade fades out to the render's end; --sleep alone runs the live sleep timer.
+            const uint32_t length =
+                line.sleepMinutes && !line.fadeSeconds ? line.sleepTicks() : end;
+            player.StartSleep(length, SleepEnd::Stop,
+                              line.fadeSeconds ? line.fadeTicks() : SleepTimer::kFadeMs);
+        }
+        RunWithProgress(timeline, player, end, err);
+        // The fade's last step, to silence, falls on the end itself, where no wind tick runs.
+        player.OnSleepTimer();
         player.ShutDownOnDestroy();
         player.handle().setTap(nullptr);
     }

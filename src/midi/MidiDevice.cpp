@@ -158,7 +158,8 @@ ChannelChangeResult ChangeMidiChannel(MidiDeviceContext& device, int channel) {
         settings.volume = StoredChannelVolume(device.store, channel);
     }
     device.out.SendShortMessage(kProgramChange + channel, settings.instrument, 0);
-    device.out.SendShortMessage(kControlChange + channel, kChannelVolume, settings.volume);
+    device.out.SendShortMessage(kControlChange + channel, kChannelVolume,
+                                device.out.ChannelVolume());
     settings.channel = channel;
     if (settings.holdNotes) device.out.SweepNotesOff(old);
     return {true, channel, settings.volume.load()};

@@ -1,6 +1,7 @@
 #include "midi/MidiOut.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace tinsori {
@@ -28,6 +29,13 @@ uint32_t PackShortMessage(int status, int data1, int data2) {
            ((static_cast<uint32_t>(data2) & 0xFFu) << 16);
 }
 
+int FadedVolume(int volume, double progress) {
+    volume = dataByte(volume);
+    if (!(progress > 0.0)) return volume;
+    if (progress >= 1.0) return 0;
+    return static_cast<int>(std::lround(std::pow(volume, 1.0 - progress)));
+}
+
 int MidiOut::SendShortMessage(int status, int data1, int data2) const {
     return handle_.send(PackShortMessage(status, data1, data2)) ? 1 : 0;
 }
@@ -50,14 +58,17 @@ void MidiOut::SendProgramAndVolume() const {
     const int channel = channelNibble(settings_.channel.load(std::memory_order_relaxed));
     SendShortMessage(kProgramChange + channel,
                      dataByte(settings_.instrument.load(std::memory_order_relaxed)), 0);
-    SendShortMessage(kControlChange + channel, kChannelVolume,
-                     dataByte(settings_.volume.load(std::memory_order_relaxed)));
+    SendShortMessage(kControlChange + channel, kChannelVolume, ChannelVolume());
 }
 
 void MidiOut::SendVolume() const {
     const int channel = channelNibble(settings_.channel.load(std::memory_order_relaxed));
-    SendShortMessage(kControlChange + channel, kChannelVolume,
-                     dataByte(settings_.volume.load(std::memory_order_relaxed)));
+    SendShortMessage(kControlChange + channel, kChannelVolume, ChannelVolume());
+}
+
+int MidiOut::ChannelVolume() const {
+    return FadedVolume(settings_.volume.load(std::memory_order_relaxed),
+                       fade_.load(std::memory_order_relaxed));
 }
 
 void MidiOut::SweepNotesOff(int channel) const {

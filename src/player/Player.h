@@ -15,7 +15,11 @@
 #include "music/InstrumentTable.h"
 #include "music/ScaleTable.h"
 #include "platform/Timebase.h"
+#include "player/OutputCatalog.h"
+#include "player/PauseBlink.h"
 #include "player/PlayerView.h"
+#include "player/SleepTimer.h"
+#include "player/TrayMenu.h"
 #include "settings/FavoritesContext.h"
 
 namespace tinsori {
@@ -25,6 +29,20 @@ class SimulationThread;
 
 // Opens the output device: a fresh port, or null with the reason in `error`.
 using OutputOpener = MidiPortOpener;
+
+// What a menu command leaves for the window to do.
+enum class MenuAction { None, Exit, ShowWindow };
+
+// What the end of the sleep timer does: pause (the window), or end the program through its
+// usual shut-down (no window), which the host does once `sleepEnded()` says so.
+enum class SleepEnd { Pause, Stop };
+
+// A switch of output: false, with the reason, when the new output did not open (the old one
+// plays on).
+struct OutputSwitchResult {
+    bool switched = false;
+    std::string error;
+};
 
 // What the main window does that is not a widget: it owns the live settings, the scale and
 // instrument tables, the MIDI handle and the simulation thread, and runs the start-up, the wind
@@ -73,6 +91,36 @@ public:
     void OnClosenessSlider(int position);
     void OnLengthSlider(int position);
 
+    // Pause and Continue (the Pause button and the menu item). Pausing silences held notes and
+    // releases the device; the simulation plays on into the closed handle. Continue opens the
+    // device again; when that fails the program runs on silently.
+    void OnPauseCommand();
+    bool paused() const { return settings_.paused != 0; }
+    // The Pause button's text, and the tick of its blink timer (runs while paused).
+    const std::string& pauseButtonText() const { return blink_.text(); }
+    bool blinkTimerRunning() const { return blink_.timerRunning(); }
+    void OnBlinkTimer() { blink_.OnTick(); }
+
+    // The tray icon's popup menu as it reads now, and the effect of one of its commands.
+    std::vector<MenuEntry> TrayMenu();
+    MenuAction OnMenuCommand(int id);
+
+    // The outputs the menu offers; without them there is no Output submenu.
+    void SetOutputs(OutputCatalog catalog) { outputs_ = std::move(catalog); }
+    const std::string& currentOutput() const { return outputs_.current; }
+    // Releases the device and takes `name` instead (paused: on Continue), claiming a channel as
+    // at start-up, and remembers it in "Midi", "Output".
+    OutputSwitchResult SwitchOutput(const std::string& name);
+
+    // The sleep timer: `lengthMs` from now, the volume fading out over the last `fadeMs`.
+    void StartSleep(uint32_t lengthMs, SleepEnd end, uint32_t fadeMs = SleepTimer::kFadeMs);
+    void StopSleep();
+    const SleepTimer& sleepTimer() const { return sleep_; }
+    // A step of the sleep timer; the wind timer's tick takes one too.
+    void OnSleepTimer();
+    // The sleep timer ended with SleepEnd::Stop: the host shuts down now.
+    bool sleepEnded() const { return sleepEnded_; }
+
     ChimeSettings& settings() { return settings_; }
     const ScaleTable& scales() const { return scales_; }
     InstrumentTable& instruments() { return instruments_; }
@@ -91,7 +139,9 @@ public:
 private:
     void ShowEverything();
     void Recompute();
-    void OpenDevice();
+    bool OpenDevice();
+    void ReleaseDevice();
+    void EndSleep();
     // Stops the thread and waits for it; false when an earlier shut-down already did.
     bool StopThread();
     void SweepSaveAndRelease();
@@ -110,6 +160,14 @@ private:
     MidiDeviceContext device_;
     std::unique_ptr<SimulationThread> thread_;
     std::string openError_;
+    PauseBlink blink_;
+    OutputCatalog outputs_;
+    std::vector<std::string> menuOutputs_;
+    SleepTimer sleep_;
+    SleepEnd sleepEnd_ = SleepEnd::Pause;
+    int lastFadeLevel_ = -1;
+    uint32_t lastFadeSend_ = 0;
+    bool sleepEnded_ = false;
     bool started_ = false;
     bool threadStopped_ = false;
     bool threadEnded_ = false;

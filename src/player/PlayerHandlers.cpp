@@ -113,6 +113,7 @@ void Player::OnWindTimer() {
     if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent())) {
         view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
     }
+    OnSleepTimer();
 }
 
 }  // namespace tinsori

@@ -86,10 +86,11 @@ void Player::Start(const std::string& commandLine) {
     view_.ShowConfiguration(settings_.configuration);
 }
 
-void Player::OpenDevice() {
+bool Player::OpenDevice() {
     const DeviceOpenResult result = OpenMidiDevice(device_);
     openError_ = result.error;
     view_.SelectChannel(result.channel);
+    return result.opened;
 }
 
 void Player::ShowEverything() {

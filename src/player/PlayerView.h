@@ -34,6 +34,9 @@ public:
     virtual void ShowConfiguration(int configuration) = 0;
     virtual void SetSlider(PlayerSlider slider, int position) = 0;
     virtual void SetCheckBox(PlayerCheckBox box, bool checked) = 0;
+    // Pause or Continue took effect (also when the sleep timer paused): the Pause button's text
+    // and its blink timer follow `Player::pauseButtonText()` and `blinkTimerRunning()`.
+    virtual void ShowPaused(bool /*paused*/) {}
 };
 
 }  // namespace tinsori

@@ -192,6 +192,17 @@ int FindSelectedFavorite(FavoritesContext& ctx) {
     return favorite ? favorite->index : -1;
 }
 
+std::vector<FavoriteEntry> ListFavorites(ProfileStore& store) {
+    std::vector<FavoriteEntry> entries;
+    for (int i = 1, end = ScanEnd(store); i <= end; ++i) {
+        std::string line = ReadSlot(store, i);
+        if (line.empty()) continue;
+        StoredFavorite favorite = SplitLine(i, std::move(line));
+        entries.push_back({i, DisplayFavoriteName(favorite.name), std::move(favorite.values)});
+    }
+    return entries;
+}
+
 bool SlotHoldsText(ProfileStore& store, std::string_view section, const std::string& valueName) {
     std::string text;
     store.ReadString(section, valueName, text, UINT32_MAX);
@@ -210,13 +221,9 @@ void RecoverLastIndex(ProfileStore& store, std::string_view section, std::string
 void LoadFavoritesList(FavoritesContext& ctx) {
     std::string values = FormatSettingsValues(ctx.settings, ctx.scales);
     std::optional<std::string> current;
-    for (int i = 1, end = ScanEnd(ctx.store); i <= end; ++i) {
-        std::string line = ReadSlot(ctx.store, i);
-        if (line.empty()) continue;
-        StoredFavorite favorite = SplitLine(i, std::move(line));
-        std::string display = DisplayFavoriteName(favorite.name);
-        ctx.view.AddFavorite(display);
-        if (favorite.values == values) current = display;
+    for (const FavoriteEntry& favorite : ListFavorites(ctx.store)) {
+        ctx.view.AddFavorite(favorite.displayName);
+        if (favorite.values == values) current = favorite.displayName;
     }
     if (current) ctx.view.SelectFavorite(*current);
     ctx.view.EnableSaveSettings(current.has_value());

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/FavoritesContext.h"
 
@@ -23,6 +24,16 @@ void ApplyFavorite(FavoritesContext& ctx, const std::string& displayName);
 // Index of the stored favorite whose values part equals the current settings (the highest
 // when several do), or -1; `displayName` receives its name when given.
 int FindCurrentFavorite(FavoritesContext& ctx, std::string* displayName = nullptr);
+
+// One stored favorite as the Favorites list shows it.
+struct FavoriteEntry {
+    int index = -1;
+    std::string displayName;
+    std::string values;
+};
+
+// Every favorite the Favorites list shows, in slot order.
+std::vector<FavoriteEntry> ListFavorites(ProfileStore& store);
 
 // Index of the stored favorite named by the list's selected entry, or -1.
 int FindSelectedFavorite(FavoritesContext& ctx);

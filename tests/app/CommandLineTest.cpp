@@ -43,6 +43,8 @@ TEST(CommandLineTest, DurationRoundsToTheNearestMillisecond) {
     EXPECT_EQ(Parse({"--render", "a.log", "--duration", "0.0004"})->durationTicks(), 0u);
     EXPECT_EQ(Parse({"--render", "a.log", "--duration", "0.0015"})->durationTicks(), 2u);
     EXPECT_EQ(Parse({"--render", "a.log", "--duration", "3600"})->durationTicks(), 3600000u);
+    EXPECT_EQ(Parse({"--no-gui", "--sleep", "0.05"})->sleepTicks(), 3000u);
+    EXPECT_EQ(Parse({"--render", "a.log", "--duration", "9", "--fade=2.5"})->fadeTicks(), 2500u);
 }
 
 TEST(CommandLineTest, UserMistakesGiveOneLine) {
@@ -59,6 +61,10 @@ TEST(CommandLineTest, UserMistakesGiveOneLine) {
         {"--duration", "5"},
         {"--no-gui=yes"},
         {"--render", "x.mid", "--duration", "5", "--export-profile", "-"},
+        {"--no-gui", "--sleep", "0"},
+        {"--no-gui", "--sleep", "2000"},
+        {"--no-gui", "--fade", "5"},
+        {"--render", "x.mid", "--duration", "5", "--fade", "-1"},
     };
     for (const auto& args : mistakes) {
         std::string error;

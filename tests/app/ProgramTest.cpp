@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -228,6 +229,51 @@ TEST_F(ProgramTest, WaveRenderIsNotSilent) {
     }
     EXPECT_GT(peak, 0.01f);
     EXPECT_GT(std::sqrt(energy / samples.size()), 0.0005);
+}
+
+TEST_F(ProgramTest, FadedRenderEndsInDigitalSilenceAndRepeatsByteForByte) {
+    for (const char* name : {"a.log", "b.log"})
+        ASSERT_EQ(
+            Run({"--render", Path(name), "--duration", "20", "--fade", "5", "--seed", "4"}).status,
+            0);
+    const std::string log = ReadAll(Path("a.log"));
+    EXPECT_EQ(log, ReadAll(Path("b.log")));
+    // After the start-up's volume messages, the fade's first step and its last.
+    std::vector<std::string> fade;
+    for (const auto& line : Lines(log))
+        if (line.find(" B0 7 ") != std::string::npos && std::stoul(line) > 1000)
+            fade.push_back(line);
+    ASSERT_GT(fade.size(), 5u);
+    EXPECT_EQ(fade.front().rfind("15200 ", 0), 0u) << fade.front();
+    EXPECT_EQ(fade.back(), "20000 B0 7 0");
+
+    ASSERT_EQ(
+        Run({"--render", Path("f.wav"), "--duration", "20", "--fade", "5", "--seed", "4"}).status,
+        0);
+    SF_INFO info{};
+    SNDFILE* file = sf_open(Path("f.wav").c_str(), SFM_READ, &info);
+    ASSERT_NE(file, nullptr);
+    std::vector<short> tail(static_cast<size_t>(info.samplerate * info.channels));
+    sf_seek(file, info.frames - info.samplerate, SEEK_SET);
+    ASSERT_EQ(sf_readf_short(file, tail.data(), info.samplerate), info.samplerate);
+    sf_close(file);
+    EXPECT_EQ(std::count(tail.begin(), tail.end(), 0), static_cast<long>(tail.size()));
+}
+
+TEST_F(ProgramTest, SleepEndsHeadlessPlayWithTheUnfadedVolumeSaved) {
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--sleep", "0.05", "--midi-log", Path("sleep.log")});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    std::vector<int> volumes;
+    for (const auto& line : Lines(ReadAll(Path("sleep.log"))))
+        if (line.find(" B0 7 ") != std::string::npos)
+            volumes.push_back(std::stoi(line.substr(line.rfind(' ') + 1)));
+    ASSERT_GT(volumes.size(), 5u);
+    EXPECT_TRUE(std::count(volumes.begin(), volumes.end(), 0) > 0);
+    EXPECT_LT(*std::min_element(volumes.begin(), volumes.end()), 80);
+    auto store = ProfileStore::OpenInMemoryCopy(profile_);
+    EXPECT_EQ(store->ReadInt("Midi", "Volume 0", 0), 80);
+    EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
 }
 
 TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {

@@ -1,85 +1,13 @@
 #include "player/Player.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <sstream>
 
-#include "midi/ports/RecordingPort.h"
-#include "platform/VirtualTimeline.h"
-#include "player/SilentView.h"
-#include "store/ProfileStore.h"
+#include "PlayerTestSupport.h"
 
 namespace tinsori {
 namespace {
-
-constexpr char kFirstPresetValues[] = "24,10,45,0,-3,1,0,1190,0,579,4,12,0,4,7,11,0,1000";
-
-// Records what the player shows that the tests look at.
-class RecordingView : public SilentView {
-public:
-    RecordingView() : SilentView(sink_) {}
-    void ShowMessage(const std::string& text, const std::string& caption) override {
-        messages.push_back(caption + "|" + text);
-    }
-    void SetSlider(PlayerSlider slider, int position) override {
-        if (slider == PlayerSlider::Wind) windPositions.push_back(position);
-        if (slider == PlayerSlider::Volume) volumePosition = position;
-    }
-    void SelectChannel(int channel) override { shownChannel = channel; }
-
-    std::vector<std::string> messages;
-    std::vector<int> windPositions;
-    int volumePosition = -1;
-    int shownChannel = -1;
-
-private:
-    std::ostringstream sink_;
-};
-
-class PlayerTest : public testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = std::filesystem::path(testing::TempDir()) /
-                  ("player-" + std::to_string(getpid()) + "-" +
-                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        store_ = ProfileStore::Open((folder_ / "profile.db").string());
-        ASSERT_TRUE(store_);
-    }
-    void TearDown() override {
-        player_.reset();
-        std::filesystem::remove_all(folder_);
-    }
-
-    Player& MakePlayer(bool deviceOpens = true) {
-        OutputOpener opener = [this, deviceOpens](std::string* error) -> std::unique_ptr<MidiPort> {
-            if (deviceOpens) return recorder_.borrow();
-            if (error) *error = "no device here";
-            return nullptr;
-        };
-        player_ = std::make_unique<Player>(timeline_, *store_, opener, view_, 7u);
-        return *player_;
-    }
-
-    void Run(uint32_t end) {
-        timeline_.runUntil(end, 200, [this] { player_->OnWindTimer(); });
-    }
-
-    std::vector<RecordedMessage> Sent() const { return recorder_.messages(); }
-
-    int NumOpenApps() { return store_->ReadInt("Current", "NumOpenApps", -99); }
-
-    std::filesystem::path folder_;
-    std::unique_ptr<ProfileStore> store_;
-    VirtualTimeline timeline_;
-    RecordingPort recorder_{timeline_};
-    RecordingView view_;
-    std::unique_ptr<Player> player_;
-};
 
 std::vector<int> NoteOnsBetween(const std::vector<RecordedMessage>& sent, size_t from, size_t to) {
     std::vector<int> notes;

@@ -21,6 +21,14 @@ std::string lowerEnding(const std::string& path) {
     return ending;
 }
 
+// Loud passages must clip, not wrap round to the opposite sign. Clipped here rather than by the
+// library, whose clipping conversion rounds down: it would turn the synthesizer's faint noise
+// floor (about -1e-8) into a constant -1, so that silence would never be digital silence.
+void ClipSamples(float* samples, int count) {
+    constexpr float kHighest = 32767.0f / 32768.0f;
+    for (int i = 0; i < count; ++i) samples[i] = std::clamp(samples[i], -1.0f, kHighest);
+}
+
 int formatFor(const std::string& path) {
     const std::string ending = lowerEnding(path);
     if (ending == "wav") return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
@@ -59,8 +67,6 @@ std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& 
         if (error) *error = "cannot write " + path + ": " + sf_strerror(nullptr);
         return nullptr;
     }
-    // Loud passages must clip, not wrap round to the opposite sign.
-    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     return std::unique_ptr<FluidSynthRenderer>(
         new FluidSynthRenderer(clock, std::move(engine), file, path));
 }
@@ -83,6 +89,7 @@ bool FluidSynthRenderer::renderTo(uint64_t frame) {
         const int count = static_cast<int>(std::min<uint64_t>(kBlockFrames, frame - frames_));
         fluid_synth_write_float(engine_->synth(), count, buffer_.data(), 0, kChannels,
                                 buffer_.data(), 1, kChannels);
+        ClipSamples(buffer_.data(), count * kChannels);
         if (sf_writef_float(file_, buffer_.data(), count) != count) failed_ = true;
         frames_ += count;
     }

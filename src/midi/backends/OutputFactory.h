@@ -5,13 +5,11 @@
 #include <vector>
 
 #include "midi/ports/MidiPort.h"
+#include "midi/ports/OutputNames.h"
 #include "midi/ports/RenderSink.h"
 #include "platform/TickClock.h"
 
 namespace tinsori {
-
-inline constexpr const char* kFluidSynthOutput = "fluidsynth";
-inline constexpr const char* kNoOutput = "none";
 
 // What "opening the device" opens: `--output`, `--soundfont` and `--audio-driver`.
 struct OutputChoice {

@@ -1,0 +1,28 @@
+#include "player/PauseBlink.h"
+
+#include "settings/StringTable.h"
+
+namespace tinsori {
+
+namespace {
+
+constexpr int kPhases = 3;
+
+}  // namespace
+
+void PauseBlink::SetPaused(bool paused) {
+    paused_ = paused;
+    text_ = LoadResString(paused ? kStringContinue : kStringPause);
+}
+
+void PauseBlink::OnTick() {
+    if (!paused_) return;
+    if (++phase_ >= kPhases) {
+        phase_ = 0;
+        text_.clear();
+    } else {
+        text_ = LoadResString(kStringContinue);
+    }
+}
+
+}  // namespace tinsori

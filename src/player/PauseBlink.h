@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace tinsori {
+
+// The Pause button's text. Playing, it reads "Pause"; paused, it reads "Continue" at once and the
+// 350 ms blink timer then shows "Continue" for two ticks and nothing for the third. The phase
+// lives as long as the program: a later pause goes on from where the last one stopped.
+class PauseBlink {
+public:
+    static constexpr int kTimerId = 333;
+    static constexpr int kPeriodMs = 350;
+
+    PauseBlink() { SetPaused(false); }
+
+    // Pause or Continue took effect.
+    void SetPaused(bool paused);
+    // A tick of the blink timer; nothing while playing, when the timer is stopped.
+    void OnTick();
+
+    const std::string& text() const { return text_; }
+    bool timerRunning() const { return paused_; }
+
+private:
+    bool paused_ = false;
+    int phase_ = 0;
+    std::string text_;
+};
+
+}  // namespace tinsori

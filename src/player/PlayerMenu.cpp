@@ -1,0 +1,66 @@
+#include <algorithm>
+
+#include "player/Player.h"
+#include "settings/Favorites.h"
+#include "settings/RecentFavorites.h"
+
+// The tray icon's popup menu: what it lists when it opens, and its commands.
+
+namespace tinsori {
+
+namespace {
+
+constexpr uint32_t kMinuteMs = 60000;
+
+}  // namespace
+
+std::vector<MenuEntry> Player::TrayMenu() {
+    TrayMenuState state;
+    const int count = std::min(RecentFavoriteCount(store_), kRecentLimit);
+    for (int i = 0; i < count; ++i) state.recent.push_back(ReadRecentFavorite(store_, i));
+    if (count > 0 && !state.recent.back().empty()) {
+        std::string current;
+        state.lastRecentIsCurrent =
+            FindCurrentFavorite(favorites_, &current) >= 0 && current == state.recent.back();
+    }
+    state.paused = settings_.paused != 0;
+    menuOutputs_.clear();
+    if (outputs_.open) {
+        menuOutputs_ = outputs_.names();
+        for (const std::string& name : menuOutputs_)
+            state.outputs.push_back(OutputCatalog::menuText(name));
+        state.currentOutput = OutputCatalog::find(menuOutputs_, outputs_.current);
+    }
+    const uint32_t now = timebase_.clock().now();
+    state.sleepRunning = sleep_.running();
+    state.sleepLengthMs = sleep_.lengthMs();
+    state.sleepRemainingMs = sleep_.remainingMs(now);
+    return BuildTrayMenu(state);
+}
+
+MenuAction Player::OnMenuCommand(int id) {
+    if (id == kExitCommand) return MenuAction::Exit;
+    if (id == kSettingsCommand) return MenuAction::ShowWindow;
+    if (id == kPauseCommand) {
+        OnPauseCommand();
+    } else if (id >= kRecentFirstCommand && id < kRecentFirstCommand + kRecentLimit) {
+        OnRecentFavoriteCommand(favorites_, id);
+    } else if (id >= kOutputFirstCommand &&
+               id - kOutputFirstCommand < static_cast<int>(menuOutputs_.size())) {
+        const std::string name = menuOutputs_[id - kOutputFirstCommand];
+        const OutputSwitchResult result = SwitchOutput(name);
+        if (!result.switched)
+            view_.ShowMessage("Tinsori cannot play on " + OutputCatalog::menuText(name) + ": " +
+                                  result.error + ".",
+                              "Output");
+    } else if (id == kSleepOffCommand) {
+        StopSleep();
+    } else if (id == kSleepAgainCommand) {
+        if (sleep_.lengthMs() > 0) StartSleep(sleep_.lengthMs(), sleepEnd_);
+    } else if (id > kSleepAgainCommand && id <= kSleepLastCommand) {
+        StartSleep(static_cast<uint32_t>(id - kSleepOffCommand) * kMinuteMs, sleepEnd_);
+    }
+    return MenuAction::None;
+}
+
+}  // namespace tinsori

@@ -1,0 +1,51 @@
+#include <utility>
+
+#include "midi/MidiDevice.h"
+#include "player/Player.h"
+
+// Pause and Continue, and switching the output: both let the device go and take one again.
+
+namespace tinsori {
+
+void Player::ReleaseDevice() {
+    // Notes held on the old output would sound on for ever once nothing can stop them.
+    midi_.SweepNotesOff(settings_.channel);
+    CloseMidiDevice(device_);
+}
+
+void Player::OnPauseCommand() {
+    // Before start-up the copy holds no place to give up; after a shut-down nothing may reopen.
+    if (!started_ || threadStopped_) return;
+    if (settings_.paused)
+        OpenDevice();
+    else
+        ReleaseDevice();
+    settings_.paused = settings_.paused ? 0 : 1;
+    blink_.SetPaused(settings_.paused != 0);
+    view_.ShowPaused(settings_.paused != 0);
+}
+
+OutputSwitchResult Player::SwitchOutput(const std::string& name) {
+    if (!outputs_.open) return {false, "no output can be chosen here"};
+    if (!started_ || threadStopped_) return {false, "the player is not running"};
+    auto opener = [open = outputs_.open, name](std::string* error) { return open(name, error); };
+    if (settings_.paused) {
+        // Paused, the copy holds no device: Continue opens the new one.
+        device_.opener = std::move(opener);
+    } else {
+        ReleaseDevice();
+        MidiPortOpener previous = std::exchange(device_.opener, std::move(opener));
+        if (!OpenDevice()) {
+            const std::string error = openError_;
+            CloseMidiDevice(device_);
+            device_.opener = std::move(previous);
+            OpenDevice();
+            return {false, error};
+        }
+    }
+    outputs_.current = name;
+    store_.WriteString("Midi", "Output", &name);
+    return {true, {}};
+}
+
+}  // namespace tinsori

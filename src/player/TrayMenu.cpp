@@ -1,0 +1,105 @@
+#include "player/TrayMenu.h"
+
+#include <algorithm>
+
+#include "settings/RecentFavorites.h"
+
+namespace tinsori {
+
+namespace {
+
+constexpr uint32_t kMinuteMs = 60000;
+constexpr uint32_t kSecondMs = 1000;
+
+MenuEntry Command(std::string text, int id, bool checked = false) {
+    MenuEntry entry;
+    entry.text = std::move(text);
+    entry.id = id;
+    entry.checked = checked;
+    return entry;
+}
+
+MenuEntry Separator() {
+    MenuEntry entry;
+    entry.separator = true;
+    return entry;
+}
+
+std::string LengthText(uint32_t ms) {
+    if (ms % kMinuteMs == 0) return std::to_string(ms / kMinuteMs) + " minutes";
+    return std::to_string((ms + kSecondMs - 1) / kSecondMs) + " seconds";
+}
+
+std::string TimeLeftText(uint32_t ms) {
+    if (ms >= kMinuteMs)
+        return " (" + std::to_string((ms + kMinuteMs - 1) / kMinuteMs) + " min left)";
+    return " (" + std::to_string((ms + kSecondMs - 1) / kSecondMs) + " s left)";
+}
+
+void AppendRecent(const TrayMenuState& state, std::vector<MenuEntry>& menu) {
+    // Only seven commands exist; a damaged count must not reach ids that mean something else.
+    const int count = std::min<int>(static_cast<int>(state.recent.size()), kRecentLimit);
+    if (count == 0) return;
+    for (int i = 0; i < count; ++i) {
+        if (state.recent[i].empty()) continue;
+        menu.push_back(Command(state.recent[i], kRecentFirstCommand + i,
+                               i == count - 1 && state.lastRecentIsCurrent));
+    }
+    menu.push_back(Separator());
+}
+
+MenuEntry OutputMenu(const TrayMenuState& state) {
+    MenuEntry output;
+    output.text = "Output";
+    const int count = std::min<int>(static_cast<int>(state.outputs.size()), kOutputLimit);
+    for (int i = 0; i < count; ++i)
+        output.submenu.push_back(
+            Command(state.outputs[i], kOutputFirstCommand + i, i == state.currentOutput));
+    return output;
+}
+
+MenuEntry SleepMenu(const TrayMenuState& state) {
+    MenuEntry sleep;
+    sleep.text = "Sleep";
+    sleep.submenu.push_back(Command("Off", kSleepOffCommand, !state.sleepRunning));
+    const std::string left = TimeLeftText(state.sleepRemainingMs);
+    bool shown = !state.sleepRunning;
+    for (const int minutes : SleepMenuMinutes()) {
+        const uint32_t length = minutes * kMinuteMs;
+        // A length given on the command line goes in its place among the others.
+        if (!shown && state.sleepLengthMs < length) {
+            sleep.submenu.push_back(
+                Command(LengthText(state.sleepLengthMs) + left, kSleepAgainCommand, true));
+            shown = true;
+        }
+        const bool running = !shown && state.sleepLengthMs == length;
+        shown = shown || running;
+        sleep.submenu.push_back(Command(LengthText(length) + (running ? left : ""),
+                                        kSleepOffCommand + minutes, running));
+    }
+    if (!shown)
+        sleep.submenu.push_back(
+            Command(LengthText(state.sleepLengthMs) + left, kSleepAgainCommand, true));
+    return sleep;
+}
+
+}  // namespace
+
+const std::vector<int>& SleepMenuMinutes() {
+    static const std::vector<int> minutes = {15, 30, 45, 60, 90};
+    return minutes;
+}
+
+std::vector<MenuEntry> BuildTrayMenu(const TrayMenuState& state) {
+    std::vector<MenuEntry> menu;
+    menu.push_back(Command("E&xit", kExitCommand));
+    menu.push_back(Separator());
+    AppendRecent(state, menu);
+    menu.push_back(Command("&Settings...", kSettingsCommand));
+    if (!state.outputs.empty()) menu.push_back(OutputMenu(state));
+    menu.push_back(SleepMenu(state));
+    menu.push_back(Command(state.paused ? "&Continue" : "&Pause", kPauseCommand));
+    return menu;
+}
+
+}  // namespace tinsori

@@ -1,0 +1,194 @@
+// Pause and Continue, the tray menu's commands and switching the output, on the virtual timeline.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "PlayerTestSupport.h"
+#include "settings/FavoriteLine.h"
+
+namespace tinsori {
+namespace {
+
+class PauseTest : public PlayerTest {
+protected:
+    // Outputs as the menu lists them: the recorder is the synthesizer, `other_` port B, and
+    // port A cannot be opened.
+    void OfferOutputs(Player& player) {
+        player.SetOutputs({"fluidsynth",
+                           [] {
+                               return std::vector<std::string>{"Port A (128:0)", "Port B (129:0)"};
+                           },
+                           [this](const std::string& name, std::string* error) {
+                               if (name == "fluidsynth") return recorder_.borrow();
+                               if (name == "Port B (129:0)") return other_.borrow();
+                               *error = "it is gone";
+                               return std::unique_ptr<MidiPort>();
+                           }});
+    }
+
+    std::vector<MenuEntry> OutputMenu(Player& player) {
+        for (MenuEntry& entry : player.TrayMenu())
+            if (entry.text == "Output") return entry.submenu;
+        return {};
+    }
+
+    std::string StoredOutput() {
+        std::string output;
+        store_->ReadString("Midi", "Output", output, 510);
+        return output;
+    }
+
+    RecordingPort other_{timeline_};
+};
+
+TEST_F(PauseTest, PauseTwiceReleasesAndRetakesTheDeviceWhileTheMusicPlaysOn) {
+    Player& player = MakePlayer();
+    player.Start("");
+    Run(20000);
+    EXPECT_EQ(player.pauseButtonText(), "Pause");
+    player.OnPauseCommand();
+    // Held notes are swept off before the device goes.
+    const auto swept = Sent();
+    ASSERT_TRUE(swept.back().isNoteOff());
+    EXPECT_EQ(swept.back().data1(), 124);
+    EXPECT_FALSE(player.handle().isOpen());
+    EXPECT_EQ(NumOpenApps(), 0);
+    EXPECT_EQ(player.pauseButtonText(), "Continue");
+    EXPECT_EQ(player.TrayMenu().back().text, "&Continue");
+
+    const uint64_t strikes = player.strikes();
+    Run(80000);
+    EXPECT_GT(player.strikes(), strikes);
+    EXPECT_EQ(Sent().size(), swept.size());
+
+    player.OnPauseCommand();
+    EXPECT_TRUE(player.handle().isOpen());
+    EXPECT_EQ(NumOpenApps(), 1);
+    EXPECT_EQ(player.pauseButtonText(), "Pause");
+    EXPECT_EQ(player.TrayMenu().back().text, "&Pause");
+    const auto resumed = Sent();
+    ASSERT_EQ(resumed.size(), swept.size() + 2);
+    EXPECT_EQ(resumed[swept.size()].kind(), 0xC0);
+    EXPECT_EQ(resumed.back().data2(), 80);
+    player.ShutDownOnDestroy();
+}
+
+TEST_F(PauseTest, PauseButtonBlinksAndKeepsItsPhaseAcrossPauses) {
+    Player& player = MakePlayer();
+    player.Start("");
+    player.OnPauseCommand();
+    std::vector<std::string> shown = {player.pauseButtonText()};  // 0 ms, then every 350 ms
+    for (int tick = 0; tick < 4; ++tick) {
+        player.OnBlinkTimer();
+        shown.push_back(player.pauseButtonText());
+    }
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"Continue", "Continue", "Continue", "", "Continue"}));
+    EXPECT_TRUE(player.blinkTimerRunning());
+    player.OnPauseCommand();
+    EXPECT_FALSE(player.blinkTimerRunning());
+    player.OnPauseCommand();
+    EXPECT_EQ(player.pauseButtonText(), "Continue");
+    player.OnBlinkTimer();
+    EXPECT_EQ(player.pauseButtonText(), "Continue");
+    player.OnBlinkTimer();
+    EXPECT_EQ(player.pauseButtonText(), "");
+    player.ShutDownOnDestroy();
+}
+
+TEST_F(PauseTest, PausedCopyLeavesTheDeviceAloneAtExitAndAFailedContinueIsSilent) {
+    Player& player = MakePlayer(false);
+    player.Start("");
+    ASSERT_EQ(view_.messages.size(), 1u);
+    player.OnPauseCommand();
+    player.OnPauseCommand();
+    EXPECT_FALSE(player.paused());
+    EXPECT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(NumOpenApps(), 1);
+    player.OnPauseCommand();
+    // Another copy takes the device meanwhile; this copy's exit must not count itself out again.
+    store_->WriteInt("Current", "NumOpenApps", 1);
+    player.ShutDownOnDestroy();
+    EXPECT_EQ(NumOpenApps(), 1);
+}
+
+TEST_F(PauseTest, RecentFavoriteFromTheMenuAppliesAndIsCheckedWhileTheSettingsMatch) {
+    Player& player = MakePlayer();
+    player.Start("");  // installs the built-in favorites
+    std::vector<std::string> names;
+    for (int i = 1; i <= 3; ++i) {
+        std::string line;
+        store_->ReadString("Favorites", "Favorite" + std::to_string(i), line, 2048);
+        names.push_back(DisplayFavoriteName(line.substr(0, line.find(','))));
+    }
+    store_->WriteInt("MRU Favorites", "NumItems", 3);
+    for (int i = 0; i < 3; ++i)
+        store_->WriteString("MRU Favorites", "Item" + std::to_string(i), &names[i]);
+
+    EXPECT_EQ(player.OnMenuCommand(7778), MenuAction::None);
+    const std::string applied = FormatSettingsValues(player.settings(), player.scales());
+    std::string stored;
+    store_->ReadString("Favorites", "Favorite2", stored, 2048);
+    EXPECT_EQ(stored.substr(stored.find(',') + 1), applied);
+    auto menu = player.TrayMenu();
+    // The applied name moved to the most recent place, checked.
+    ASSERT_GE(menu.size(), 5u);
+    EXPECT_EQ(menu[4].text, names[1]);
+    EXPECT_EQ(menu[4].id, 7779);
+    EXPECT_TRUE(menu[4].checked);
+    EXPECT_FALSE(menu[2].checked);
+
+    player.OnChimeCountText(std::to_string(player.settings().numChimes + 1));
+    EXPECT_FALSE(player.TrayMenu()[4].checked);
+    EXPECT_EQ(player.OnMenuCommand(kSettingsCommand), MenuAction::ShowWindow);
+    EXPECT_EQ(player.OnMenuCommand(kExitCommand), MenuAction::Exit);
+    player.ShutDownOnDestroy();
+}
+
+TEST_F(PauseTest, SwitchingTheOutputMovesTheMusicAndIsRemembered) {
+    Player& player = MakePlayer();
+    OfferOutputs(player);
+    player.Start("");
+    Run(10000);
+    auto outputs = OutputMenu(player);
+    ASSERT_EQ(outputs.size(), 4u);
+    EXPECT_EQ(outputs[0].text, "Embedded synthesizer");
+    EXPECT_TRUE(outputs[0].checked);
+    EXPECT_EQ(outputs[3].text, "None");
+
+    player.OnMenuCommand(outputs[2].id);
+    const size_t onFirst = Sent().size();
+    ASSERT_GE(other_.size(), 2u);
+    EXPECT_EQ(other_.messages()[0].kind(), 0xC0);
+    EXPECT_EQ(other_.messages()[1].data2(), 80);
+    EXPECT_EQ(StoredOutput(), "Port B (129:0)");
+    EXPECT_EQ(NumOpenApps(), 1);
+    EXPECT_TRUE(OutputMenu(player)[2].checked);
+    Run(60000);
+    EXPECT_EQ(Sent().size(), onFirst);
+    const auto played = other_.messages();
+    EXPECT_TRUE(std::any_of(played.begin(), played.end(), [](auto& m) { return m.isNoteOn(); }));
+
+    // A port that will not open leaves the music where it was, with a word why.
+    player.OnMenuCommand(OutputMenu(player)[1].id);
+    EXPECT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(StoredOutput(), "Port B (129:0)");
+    EXPECT_EQ(player.currentOutput(), "Port B (129:0)");
+    EXPECT_TRUE(player.handle().isOpen());
+    EXPECT_EQ(NumOpenApps(), 1);
+
+    // Paused, the switch waits for Continue.
+    player.OnPauseCommand();
+    const size_t beforeSwitch = Sent().size();
+    player.OnMenuCommand(OutputMenu(player)[0].id);
+    EXPECT_EQ(Sent().size(), beforeSwitch);
+    EXPECT_EQ(StoredOutput(), "fluidsynth");
+    player.OnPauseCommand();
+    EXPECT_EQ(Sent().size(), beforeSwitch + 2);
+    player.ShutDownOnDestroy();
+    EXPECT_EQ(NumOpenApps(), 0);
+}
+
+}  // namespace
+}  // namespace tinsori
