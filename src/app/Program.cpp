@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "app/HeadlessPlayer.h"
 #include "app/ProfileCommands.h"
 #include "app/Renderer.h"
+#include "app/WindowProgram.h"
 #include "midi/backends/OutputFactory.h"
 #include "store/ProfileStore.h"
 
@@ -33,12 +35,17 @@ OutputChoice ChooseOutput(const CommandLine& line, ProfileStore& store) {
 }
 
 int Play(const CommandLine& line) {
-    if (!line.noGui) {
-        std::cerr << "tinsori: this build has no window yet; playing headless (as --no-gui)\n";
+    const bool window = !line.noGui && WindowAvailable();
+    if (!line.noGui && !window) {
+        std::cerr << "tinsori: no display found; playing headless (as --no-gui)\n";
     }
-    auto store = OpenProfile(line, std::cerr);
+    std::ostringstream notice;
+    auto store = OpenProfile(line, notice);
+    std::cerr << notice.str();
     if (!store) return kExitFailure;
-    return RunHeadless(line, *store, ChooseOutput(line, *store), std::cerr);
+    const OutputChoice output = ChooseOutput(line, *store);
+    if (window) return RunWindow(line, *store, output, notice.str(), std::cerr);
+    return RunHeadless(line, *store, output, std::cerr);
 }
 
 }  // namespace

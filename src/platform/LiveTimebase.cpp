@@ -20,6 +20,7 @@ void LiveTimebase::startThread(std::function<void()> body) {
             asked_ = true;
         }
         finishedChanged_.notify_all();
+        if (report_) report_(grant);
         body();
         {
             std::lock_guard lock(mutex_);

@@ -28,6 +28,10 @@ public:
     // What the thread obtained when it raised its priority; waits (briefly) until it has asked.
     // Normal priority when no thread was started.
     PriorityGrant priorityGrant();
+    // Called once on the thread, with what it obtained, before the body runs; set before start.
+    void onPriorityGranted(std::function<void(const PriorityGrant&)> report) {
+        report_ = std::move(report);
+    }
 
 private:
     SteadyTickClock clock_;
@@ -37,6 +41,7 @@ private:
     bool finished_ = false;
     bool asked_ = false;
     PriorityGrant grant_;
+    std::function<void(const PriorityGrant&)> report_;
     std::thread thread_;
 };
 

@@ -15,9 +15,11 @@
 #include "music/InstrumentTable.h"
 #include "music/ScaleTable.h"
 #include "platform/Timebase.h"
+#include "player/ContextHelp.h"
 #include "player/OutputCatalog.h"
 #include "player/PauseBlink.h"
 #include "player/PlayerView.h"
+#include "player/ScrollRequest.h"
 #include "player/SleepTimer.h"
 #include "player/TrayMenu.h"
 #include "settings/FavoritesContext.h"
@@ -90,6 +92,17 @@ public:
     void OnPinknessSlider(int position);
     void OnClosenessSlider(int position);
     void OnLengthSlider(int position);
+    // Any request of one of the five bars, with the bar's position read back after it.
+    void OnScroll(PlayerSlider slider, ScrollRequest request, int position);
+    // The pointer moved to offset (dx, dy) from the chime picture's corner, or left the picture.
+    void OnPointerOverPicture(int dx, int dy);
+    void OnPointerOutsidePicture();
+    // The Instrument list dropped down or lost the focus: its edit text names the selected entry.
+    // Returns whether a name changed.
+    bool OnInstrumentRename(int selectedIndex, const std::string& editText);
+
+    ContextHelp& help() { return help_; }
+    int lastPointerChime() const { return lastPointerChime_; }
 
     // Pause and Continue (the Pause button and the menu item). Pausing silences held notes and
     // releases the device; the simulation plays on into the closed handle. Continue opens the
@@ -160,6 +173,8 @@ private:
     MidiDeviceContext device_;
     std::unique_ptr<SimulationThread> thread_;
     std::string openError_;
+    ContextHelp help_;
+    int lastPointerChime_ = -1;
     PauseBlink blink_;
     OutputCatalog outputs_;
     std::vector<std::string> menuOutputs_;

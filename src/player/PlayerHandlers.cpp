@@ -4,6 +4,7 @@
 #include "midi/MidiDevice.h"
 #include "music/ChimeNoteSet.h"
 #include "music/HoldNotes.h"
+#include "player/ChimePictureGeometry.h"
 #include "player/Player.h"
 
 // The effects of the window's controls on the settings, the notes, MIDI and the store. Positions
@@ -47,24 +48,29 @@ void Player::OnConfigurationChosen(int configuration) {
         return;
     settings_.configuration = configuration;
     settings_.clearChimeEnergy();
+    help_.Set(kHelpChime);
     view_.ShowConfiguration(configuration);
 }
 
 void Player::OnShuffleClicked(bool checked) {
     settings_.shuffle = checked ? 1 : 0;
     Recompute();
+    help_.Set(kHelpChime);
 }
 
 void Player::OnConstantWindClicked(bool checked) {
     settings_.constantWind = checked ? 1 : 0;
+    help_.Set(kHelpWind);
 }
 
 void Player::OnFractalClicked(bool checked) {
     settings_.fractal = checked ? 1 : 0;
+    help_.Set(kHelpWind);
 }
 
 void Player::OnChordsClicked(bool checked) {
     settings_.chords = checked ? 1 : 0;
+    help_.Set(kHelpWind);
 }
 
 void Player::OnHoldNotesClicked(bool checked) {
@@ -106,6 +112,50 @@ void Player::OnClosenessSlider(int position) {
 
 void Player::OnLengthSlider(int position) {
     settings_.length = std::clamp(position, 650, 2700);
+}
+
+void Player::OnScroll(PlayerSlider slider, ScrollRequest request, int position) {
+    if (slider == PlayerSlider::Wind && request == ScrollRequest::ThumbTrack) OnWindDragging(true);
+    if (request == ScrollRequest::EndScroll) {
+        help_.ScrollEnded(slider);
+        if (slider == PlayerSlider::Wind) OnWindDragging(false);
+    }
+    switch (slider) {
+        case PlayerSlider::Wind:
+            OnWindSlider(position);
+            return;
+        case PlayerSlider::Pinkness:
+            OnPinknessSlider(position);
+            return;
+        case PlayerSlider::Closeness:
+            OnClosenessSlider(position);
+            return;
+        case PlayerSlider::Length:
+            OnLengthSlider(position);
+            return;
+        case PlayerSlider::Volume:
+            OnVolumeSlider(position);
+            return;
+    }
+}
+
+void Player::OnPointerOverPicture(int dx, int dy) {
+    const TubeHit tube = TubeAt(dx, dy, settings_.chimeCount());
+    if (!tube.hit) {
+        lastPointerChime_ = -1;
+        return;
+    }
+    if (tube.chime == lastPointerChime_) return;
+    midi_.StrikeNote(settings_.chimeNotes[tube.chime], tube.velocity);
+    lastPointerChime_ = tube.chime;
+}
+
+void Player::OnPointerOutsidePicture() {
+    lastPointerChime_ = -1;
+}
+
+bool Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
+    return instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText);
 }
 
 void Player::OnWindTimer() {

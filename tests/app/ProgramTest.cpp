@@ -42,6 +42,13 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// The simulation thread's priority is told once a run, on stderr.
+size_t PriorityLines(const std::string& err) {
+    size_t count = 0;
+    for (const auto& line : Lines(err)) count += line.find("simulation thread at ") != line.npos;
+    return count;
+}
+
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -280,10 +287,7 @@ TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
     const Outcome outcome =
         Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 1000);
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    size_t priorityLines = 0;
-    for (const auto& line : Lines(outcome.err))
-        priorityLines += line.find("thread at ") != line.npos;
-    EXPECT_EQ(priorityLines, 1u) << outcome.err;
+    EXPECT_EQ(PriorityLines(outcome.err), 1u) << outcome.err;
     const auto lines = Lines(ReadAll(Path("live.log")));
     ASSERT_GT(lines.size(), 2u * 7 + 4);
     // The closing run descends from the highest chime before the program ends.
@@ -324,6 +328,49 @@ TEST_F(ProgramTest, HangUpEndsHeadlessPlayLikeASessionEnd) {
     auto store = ProfileStore::OpenInMemoryCopy(profile_);
     EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
     EXPECT_EQ(store->ReadInt("Settings", "Num Chimes", 0), 7);
+}
+
+// The window, offscreen: SIGTERM is the desktop session ending (no closing run), SIGINT closes
+// the window (closing run); both save and release the device.
+TEST_F(ProgramTest, WindowEndsOnSignalsAsTheSessionOrTheCloseBoxWould) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    auto noteOns = [this](const char* log) {
+        std::vector<int> notes;
+        for (const auto& line : Lines(ReadAll(Path(log)))) {
+            std::istringstream fields(line);
+            uint32_t tick;
+            std::string status;
+            int note;
+            if (fields >> tick >> status >> note && status == "90") notes.push_back(note);
+        }
+        return notes;
+    };
+    const Outcome term = Run({"--output", "none", "--midi-log", Path("hup.log")}, 0, SIGTERM);
+    ASSERT_EQ(term.status, 0) << term.err;
+    EXPECT_EQ(noteOns("hup.log").size(), 7u);
+    fs::remove(Path("hup.log"));  // the next run waits for its own opening run
+    const Outcome closed = Run({"--output", "none", "--midi-log", Path("live.log")}, 0, SIGINT);
+    ASSERT_EQ(closed.status, 0) << closed.err;
+    EXPECT_EQ(PriorityLines(closed.err), 1u) << closed.err;
+    const std::vector<int> notes = noteOns("live.log");
+    ASSERT_GE(notes.size(), 14u);
+    EXPECT_EQ(std::vector<int>(notes.end() - 7, notes.end()),
+              (std::vector<int>{66, 64, 61, 59, 57, 54, 52}));
+    auto store = ProfileStore::OpenInMemoryCopy(profile_);
+    EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
+    EXPECT_EQ(store->ReadInt("Settings", "Num Chimes", 0), 7);
+}
+
+// A damaged profile is moved aside and the window says where; closing the window while that
+// message is still open ends the program all the same.
+TEST_F(ProgramTest, WindowReportsADamagedProfileAndStillCloses) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::ofstream(profile_, std::ios::binary) << std::string(4096, 'x');
+    const Outcome outcome = Run({"--output", "none", "--midi-log", Path("live.log")}, 0, SIGINT);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.err.find("it was moved to"), std::string::npos) << outcome.err;
+    auto store = ProfileStore::OpenInMemoryCopy(profile_);
+    EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
 }
 
 }  // namespace

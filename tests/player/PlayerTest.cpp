@@ -244,5 +244,42 @@ TEST_F(PlayerTest, ScaleAndTransposeChangesRecomputeTheChimes) {
     player.ShutDownOnDestroy();
 }
 
+TEST_F(PlayerTest, PointerStrikesEachChimeOnceUntilItLeaves) {
+    Player& player = MakePlayer();
+    player.Start("");
+    const size_t before = Sent().size();
+    player.OnPointerOverPicture(9, 17);
+    player.OnPointerOverPicture(10, 20);
+    auto sent = Sent();
+    ASSERT_EQ(sent.size(), before + 2);  // note-off first while notes are held, then note-on
+    EXPECT_TRUE(sent.back().isNoteOn());
+    EXPECT_EQ(sent.back().data1(), 66);
+    EXPECT_EQ(sent.back().data2(), 94);
+    EXPECT_EQ(player.lastPointerChime(), 6);
+    // Off the tubes re-arms, and so does leaving the picture.
+    player.OnPointerOverPicture(30, 15);
+    EXPECT_EQ(player.lastPointerChime(), -1);
+    player.OnPointerOverPicture(9, 17);
+    player.OnPointerOutsidePicture();
+    player.OnPointerOverPicture(9, 17);
+    EXPECT_EQ(Sent().size(), before + 6);
+    player.ShutDownOnDestroy();
+}
+
+TEST_F(PlayerTest, ScrollEndsSetTheHelpTopicAndReleaseTheWind) {
+    Player& player = MakePlayer();
+    player.Start("");
+    player.OnScroll(PlayerSlider::Wind, ScrollRequest::ThumbTrack, 700);
+    EXPECT_EQ(player.settings().windDragging & 1, 1);
+    const int held = player.settings().windNow;
+    Run(5000);
+    EXPECT_EQ(player.settings().windNow.load(), held);
+    player.OnScroll(PlayerSlider::Wind, ScrollRequest::EndScroll, 700);
+    EXPECT_EQ(player.settings().windDragging & 1, 0);
+    EXPECT_EQ(player.help().Keyword(), "wind");
+    EXPECT_EQ(player.settings().windSpeed, 700);
+    player.ShutDownOnDestroy();
+}
+
 }  // namespace
 }  // namespace tinsori

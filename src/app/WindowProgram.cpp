@@ -1,0 +1,89 @@
+#include "app/WindowProgram.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+
+#include "app/Program.h"
+#include "midi/ports/MessageLogWriter.h"
+#include "platform/LiveTimebase.h"
+#include "platform/StopSignalDescriptor.h"
+#if TINSORI_HAS_GUI
+#include "ui/CTinsoriApp.h"
+#endif
+
+namespace tinsori {
+
+namespace {
+
+bool Set(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// The tick count the window's generator is seeded with (x 17): milliseconds since the system
+// started, so each run plays other music.
+uint32_t SystemTicks() {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+// "tinsori: <text>\n" lines, as the profile reported them, without the prefix.
+std::string WithoutPrefix(std::string notice) {
+    constexpr std::string_view kPrefix = "tinsori: ";
+    if (notice.rfind(kPrefix, 0) == 0) notice.erase(0, kPrefix.size());
+    while (!notice.empty() && notice.back() == '\n') notice.pop_back();
+    return notice;
+}
+
+}  // namespace
+
+bool WindowAvailable() {
+#if TINSORI_HAS_GUI
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const bool displayless = platform && std::string_view(platform) == "offscreen";
+    return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || displayless;
+#else
+    return false;
+#endif
+}
+
+int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
+              const std::string& profileNotice, std::ostream& err) {
+#if TINSORI_HAS_GUI
+    // Before any thread exists, so that every thread inherits the blocked signals.
+    StopSignalDescriptor stopSignals;
+    LiveTimebase timebase;
+    // The thread starts inside the window's start-up, so it tells the log output itself.
+    timebase.onPriorityGranted([&err](const PriorityGrant& grant) {
+        err << "tinsori: simulation thread at " << grant.describe() << std::endl;
+    });
+    std::unique_ptr<MessageLogWriter> log;
+    if (!line.midiLog.empty()) {
+        std::string error;
+        log = MessageLogWriter::open(line.midiLog, timebase.clock(), &error);
+        if (!log) {
+            err << "tinsori: " << error << std::endl;
+            return kExitUsage;
+        }
+    }
+    WindowStart start{timebase,
+                      store,
+                      [&output](std::string* why) { return OpenOutput(output, why); },
+                      SystemTicks() * 17u,
+                      line.settingsLine,
+                      line.minimized,
+                      WithoutPrefix(profileNotice),
+                      log.get(),
+                      &stopSignals};
+    return CTinsoriApp::Run(start);
+#else
+    (void)line, (void)store, (void)output, (void)profileNotice;
+    err << "tinsori: this build has no window" << std::endl;
+    return kExitFailure;
+#endif
+}
+
+}  // namespace tinsori

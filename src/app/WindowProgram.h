@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "app/CommandLine.h"
+#include "midi/backends/OutputFactory.h"
+
+namespace tinsori {
+
+class ProfileStore;
+
+// Whether a window can open: a display to show it on, or a Qt platform that needs none.
+bool WindowAvailable();
+
+// Plays with the main window until it is closed; returns the exit status. `profileNotice` is
+// what opening the profile had to say (a damaged file moved aside), shown once in the window.
+int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
+              const std::string& profileNotice, std::ostream& err);
+
+}  // namespace tinsori

@@ -1,0 +1,37 @@
+#include "platform/StopSignalDescriptor.h"
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace tinsori {
+
+struct StopSignalDescriptor::Masks {
+    sigset_t stop{};
+    sigset_t previous{};
+};
+
+StopSignalDescriptor::StopSignalDescriptor() : masks_(std::make_unique<Masks>()) {
+    sigemptyset(&masks_->stop);
+    sigaddset(&masks_->stop, SIGINT);
+    sigaddset(&masks_->stop, SIGTERM);
+    sigaddset(&masks_->stop, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &masks_->stop, &masks_->previous);
+    fd_ = signalfd(-1, &masks_->stop, SFD_CLOEXEC | SFD_NONBLOCK);
+}
+
+StopSignalDescriptor::~StopSignalDescriptor() {
+    if (fd_ >= 0) close(fd_);
+    pthread_sigmask(SIG_SETMASK, &masks_->previous, nullptr);
+}
+
+int StopSignalDescriptor::Take() {
+    signalfd_siginfo info{};
+    if (fd_ < 0 || read(fd_, &info, sizeof info) != static_cast<ssize_t>(sizeof info)) return 0;
+    return static_cast<int>(info.ssi_signo);
+}
+
+}  // namespace tinsori

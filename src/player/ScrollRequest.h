@@ -1,0 +1,35 @@
+#pragma once
+
+#include "player/PlayerView.h"
+
+namespace tinsori {
+
+// What a scroll bar asks for: an arrow, the trough, the thumb, or the end of a scroll.
+enum class ScrollRequest {
+    LineBack,       // line left / line up
+    LineForward,    // line right / line down
+    PageBack,       // page left / page up
+    PageForward,    // page right / page down
+    ThumbPosition,  // the thumb was let go at a position
+    ThumbTrack,     // the thumb is being dragged
+    EndScroll,
+    Top,
+    Bottom,
+};
+
+struct SliderRange {
+    int minimum = 0;
+    int maximum = 0;
+};
+
+inline constexpr int kScrollLine = 1;
+inline constexpr int kScrollPage = 50;
+
+// The range each of the five bars has.
+SliderRange RangeOf(PlayerSlider slider);
+
+// The position a request moves the bar to, from its current position; `carried` is the position
+// a thumb request brings. The result is not limited: the bar keeps it inside its range.
+int ScrollTarget(ScrollRequest request, int current, int carried);
+
+}  // namespace tinsori

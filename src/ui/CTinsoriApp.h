@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "player/Player.h"
+
+namespace tinsori {
+
+class MidiPort;
+class StopSignalDescriptor;
+
+// What the window needs from the program's start: where it plays and what it was asked.
+struct WindowStart {
+    Timebase& timebase;
+    ProfileStore& store;
+    OutputOpener opener;
+    std::optional<uint32_t> seed;
+    std::string commandLine;         // a "Settings,..." line, or empty
+    bool minimized = false;          // start hidden
+    std::string profileNotice;       // a damaged profile was moved aside: shown once
+    MidiPort* messageLog = nullptr;  // --midi-log
+    StopSignalDescriptor* stopSignals = nullptr;
+};
+
+// The application object: runs the main window modally until it closes, then ends the program.
+class CTinsoriApp {
+public:
+    // Creates the application (there is no window system before this), runs the main window and
+    // returns the exit status.
+    static int Run(const WindowStart& start);
+};
+
+}  // namespace tinsori

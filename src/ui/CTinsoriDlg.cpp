@@ -1,0 +1,109 @@
+#include "ui/CTinsoriDlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "settings/StringTable.h"
+#include "ui/CAboutDlg.h"
+#include "ui/ControlIds.h"
+#include "ui/HelpWindow.h"
+#include "ui/Pictures.h"
+
+// Construction, start-up, shut-down, help and the About box of the main window.
+
+namespace tinsori {
+
+namespace {
+
+constexpr int kWindTimerMs = 200;
+constexpr int kChannels = 16;
+constexpr int kTransposeSteps = 12;
+
+}  // namespace
+
+CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener opener,
+                         std::optional<uint32_t> seed)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      controls_(DialogControls::Build(*this, MainDialogTemplate(), QApplication::font())) {
+    player_ = std::make_unique<Player>(timebase, store, std::move(opener), *this, seed);
+    setWindowIcon(ApplicationIcon());
+    combo(kIdChannel)->clear();
+    for (int channel = 0; channel < kChannels; ++channel)
+        combo(kIdChannel)->addItem(QString::number(channel));
+    for (int step = -kTransposeSteps; step <= kTransposeSteps; ++step)
+        combo(kIdTranspose)->addItem(QString::number(step));
+    static_cast<QPushButton*>(control(kIdNothing))->setDefault(true);
+    static_cast<QPushButton*>(control(kIdPause))->setText(LoadResString(kStringPause));
+    ConnectLists();
+    ConnectButtons();
+    ConnectScrollBars();
+    ConnectFocusHelp();
+    ConnectPicture();
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &CTinsoriDlg::ShowContextHelp);
+    windTimer_.setInterval(kWindTimerMs);
+    connect(&windTimer_, &QTimer::timeout, this, [this] { player_->OnWindTimer(); });
+}
+
+CTinsoriDlg::~CTinsoriDlg() {
+    ShutDownOnDestroy();
+    delete help_;
+}
+
+void CTinsoriDlg::Start(const std::string& commandLine) {
+    if (started_) return;
+    started_ = true;
+    player_->Start(commandLine);
+    windTimer_.start();
+    // The first control of the tab order has the focus when the window opens.
+    control(kIdFavorites)->setFocus(Qt::TabFocusReason);
+}
+
+void CTinsoriDlg::ShutDownOnDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    windTimer_.stop();
+    if (help_) help_->close();
+    player_->ShutDownOnDestroy();
+}
+
+void CTinsoriDlg::ShutDownOnSessionEnd() {
+    windTimer_.stop();
+    player_->ShutDownOnSessionEnd();
+}
+
+void CTinsoriDlg::RequestClose() {
+    closeRequested_ = true;
+    // A start-up message or a question may be waiting for an answer no one will give.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal == this || !modal->close()) break;
+    }
+    reject();
+}
+
+void CTinsoriDlg::ShowContextHelp() {
+    if (!help_) help_ = new HelpWindow();
+    help_->ShowPage(HelpPageOf(player_->help().Keyword()));
+}
+
+void CTinsoriDlg::ShowHelpContents() {
+    if (!help_) help_ = new HelpWindow();
+    help_->ShowPage(HelpPageOf(""));
+}
+
+void CTinsoriDlg::ShowAbout() {
+    CAboutDlg about(this);
+    about.onHelp = [this] { ShowContextHelp(); };
+    about.exec();
+}
+
+QComboBox* CTinsoriDlg::combo(int id) const {
+    return static_cast<QComboBox*>(control(id));
+}
+
+}  // namespace tinsori

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "player/Player.h"
+#include "player/PlayerView.h"
+#include "ui/DialogControls.h"
+#include "ui/HelpWindow.h"
+
+class QComboBox;
+
+namespace tinsori {
+
+// The main window. It shows what the player asks through the view interface and hands every
+// user action to the player, which owns the settings, the device and the simulation thread.
+// Tray, menu and Pause are added on top of it through `control()` and `player()`.
+class CTinsoriDlg : public QDialog, public PlayerView {
+public:
+    // Loads the settings (no window work yet).
+    CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener opener,
+                std::optional<uint32_t> seed = std::nullopt);
+    ~CTinsoriDlg() override;
+
+    // The start-up: every list and control, the device, a "Settings" command line, the thread,
+    // the Favorites list, then the wind timer. Call once, before the window is shown.
+    void Start(const std::string& commandLine);
+    // The shut-down of a closed window (closing chime run included); runs once.
+    void ShutDownOnDestroy();
+    // The shorter shut-down when the desktop session ends.
+    void ShutDownOnSessionEnd();
+
+    // Closes the window from outside (a signal): any message box over it first, and a window
+    // not yet running its modal loop does not start it.
+    void RequestClose();
+    bool closeRequested() const { return closeRequested_; }
+
+    void ShowContextHelp();
+    void ShowHelpContents();
+    void ShowAbout();
+
+    Player& player() { return *player_; }
+    QWidget* control(int id) const { return controls_.widget(id); }
+    HelpWindow* helpWindow() const { return help_; }
+
+    // PlayerView
+    void ShowBaseNotes(const BaseNoteList& list) override;
+    void ShowNotesInUse(const std::string& text) override;
+    void ShowInstruments(const std::vector<std::string>& names, int selected) override;
+    void ShowScales(const std::vector<std::string>& names, int selected) override;
+    void SelectTranspose(int transpose) override;
+    void SelectChannel(int channel) override;
+    void ShowChimeCount(int count) override;
+    void ShowConfiguration(int configuration) override;
+    void SetSlider(PlayerSlider slider, int position) override;
+    void SetCheckBox(PlayerCheckBox box, bool checked) override;
+
+    // FavoritesView
+    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void AddFavorite(const std::string& displayName) override;
+    void DeleteFavorite(const std::string& displayName) override;
+    bool SelectFavorite(const std::string& displayName) override;
+    void ClearFavoriteSelection() override;
+    std::optional<std::string> SelectedFavorite() const override;
+    std::string FavoritesEditText() const override;
+    void EnableSaveSettings(bool enabled) override;
+    void EnableRemove(bool enabled) override;
+    void AppendScaleName(const std::string& name) override;
+    void SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) override;
+
+private:
+    void ConnectLists();
+    void ConnectButtons();
+    void ConnectScrollBars();
+    void ConnectFocusHelp();
+    void ConnectPicture();
+    void RenameInstrument();
+    int CheckedConfiguration() const;
+    QComboBox* combo(int id) const;
+
+    DialogControls controls_;
+    std::unique_ptr<Player> player_;
+    QTimer windTimer_;
+    QPointer<HelpWindow> help_;
+    bool started_ = false;
+    bool destroyed_ = false;
+    bool closeRequested_ = false;
+};
+
+}  // namespace tinsori

@@ -1,0 +1,214 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/CTinsoriDlg.h"
+#include "ui/ControlIds.h"
+#include "ui/DialogScrollBar.h"
+
+// What the player shows, shown with the main window's widgets.
+
+namespace tinsori {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+int SliderId(PlayerSlider slider) {
+    switch (slider) {
+        case PlayerSlider::Wind:
+            return kIdWindSlider;
+        case PlayerSlider::Pinkness:
+            return kIdPinknessSlider;
+        case PlayerSlider::Closeness:
+            return kIdClosenessSlider;
+        case PlayerSlider::Length:
+            return kIdLengthBar;
+        case PlayerSlider::Volume:
+            return kIdVolumeSlider;
+    }
+    return kIdNone;
+}
+
+int CheckBoxId(PlayerCheckBox box) {
+    switch (box) {
+        case PlayerCheckBox::Shuffle:
+            return kIdShuffle;
+        case PlayerCheckBox::ConstantWind:
+            return kIdConstantWind;
+        case PlayerCheckBox::Fractal:
+            return kIdFractal;
+        case PlayerCheckBox::Chords:
+            return kIdChords;
+        case PlayerCheckBox::HoldNotes:
+            return kIdHoldNotes;
+        case PlayerCheckBox::Prismora:
+            return kIdPrismora;
+    }
+    return kIdNone;
+}
+
+void Fill(QComboBox* list, const std::vector<std::string>& names, int selected) {
+    list->clear();
+    for (const std::string& name : names) list->addItem(Text(name));
+    list->setCurrentIndex(selected >= 0 && selected < list->count() ? selected : -1);
+}
+
+}  // namespace
+
+void CTinsoriDlg::ShowBaseNotes(const BaseNoteList& list) {
+    auto* notes = combo(kIdBaseNote);
+    notes->clear();
+    for (const BaseNoteItem& item : list.items) notes->addItem(Text(item.text), item.note);
+    notes->setCurrentIndex(list.selected);
+}
+
+void CTinsoriDlg::ShowNotesInUse(const std::string& text) {
+    QString lines = Text(text);
+    lines.remove(QLatin1Char('\r'));
+    if (lines.endsWith(QLatin1Char('\n'))) lines.chop(1);
+    static_cast<QPlainTextEdit*>(control(kIdNotesInUse))->setPlainText(lines);
+}
+
+void CTinsoriDlg::ShowInstruments(const std::vector<std::string>& names, int selected) {
+    Fill(combo(kIdInstrument), names, selected);
+}
+
+void CTinsoriDlg::ShowScales(const std::vector<std::string>& names, int selected) {
+    Fill(combo(kIdScale), names, selected);
+}
+
+void CTinsoriDlg::SelectTranspose(int transpose) {
+    combo(kIdTranspose)->setCurrentIndex(std::clamp(transpose, -12, 12) + 12);
+}
+
+void CTinsoriDlg::SelectChannel(int channel) {
+    combo(kIdChannel)->setCurrentIndex(std::clamp(channel, 0, 15));
+}
+
+void CTinsoriDlg::ShowChimeCount(int count) {
+    static_cast<QLineEdit*>(control(kIdChimeCount))->setText(QString::number(count));
+}
+
+void CTinsoriDlg::ShowConfiguration(int configuration) {
+    const std::pair<int, int> buttons[] = {{kIdCenterPendulum, kCenterPendulum},
+                                           {kIdAllIndependent, kAllIndependent},
+                                           {kIdChimesOnly, kChimesOnly},
+                                           {kIdQuantized, kQuantized}};
+    for (auto [id, value] : buttons) {
+        auto* radio = static_cast<QRadioButton*>(control(id));
+        // An exclusive group refuses to clear its checked button; let each be set explicitly.
+        radio->setAutoExclusive(false);
+        radio->setChecked(configuration == value);
+        radio->setAutoExclusive(true);
+    }
+    control(kIdLengthBar)->setEnabled(configuration == kCenterPendulum);
+}
+
+void CTinsoriDlg::SetSlider(PlayerSlider slider, int position) {
+    static_cast<DialogScrollBar*>(control(SliderId(slider)))->setValue(position);
+}
+
+void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
+    static_cast<QCheckBox*>(control(CheckBoxId(box)))->setChecked(checked);
+}
+
+bool CTinsoriDlg::AskYesNo(const std::string& text, const std::string& caption) {
+    return QMessageBox::question(this, Text(caption), Text(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void CTinsoriDlg::ShowMessage(const std::string& text, const std::string& caption) {
+    QMessageBox::information(this, Text(caption), Text(text));
+}
+
+// The list keeps itself sorted without regard to case, as the list the favorites came from.
+void CTinsoriDlg::AddFavorite(const std::string& displayName) {
+    auto* favorites = combo(kIdFavorites);
+    const QString name = Text(displayName);
+    int at = 0;
+    while (at < favorites->count() &&
+           QString::compare(favorites->itemText(at), name, Qt::CaseInsensitive) <= 0)
+        ++at;
+    const QString typed = favorites->currentText();
+    favorites->insertItem(at, name);
+    // Inserting into an empty list selects the entry; the typed text stays as it was.
+    if (favorites->count() == 1) {
+        favorites->setCurrentIndex(-1);
+        favorites->setEditText(typed);
+    }
+}
+
+void CTinsoriDlg::DeleteFavorite(const std::string& displayName) {
+    auto* favorites = combo(kIdFavorites);
+    const int at =
+        favorites->findText(Text(displayName), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (at >= 0) favorites->removeItem(at);
+}
+
+bool CTinsoriDlg::SelectFavorite(const std::string& displayName) {
+    auto* favorites = combo(kIdFavorites);
+    const QString name = Text(displayName);
+    int at = favorites->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (at < 0) at = favorites->findText(name, Qt::MatchFixedString);
+    if (at < 0) return false;
+    favorites->setCurrentIndex(at);
+    return true;
+}
+
+void CTinsoriDlg::ClearFavoriteSelection() {
+    combo(kIdFavorites)->setCurrentIndex(-1);
+}
+
+std::optional<std::string> CTinsoriDlg::SelectedFavorite() const {
+    const auto* favorites = combo(kIdFavorites);
+    if (favorites->currentIndex() < 0) return std::nullopt;
+    return favorites->itemText(favorites->currentIndex()).toStdString();
+}
+
+std::string CTinsoriDlg::FavoritesEditText() const {
+    return combo(kIdFavorites)->currentText().toStdString();
+}
+
+void CTinsoriDlg::EnableSaveSettings(bool enabled) {
+    control(kIdSaveSettings)->setEnabled(enabled);
+}
+
+void CTinsoriDlg::EnableRemove(bool enabled) {
+    control(kIdRemove)->setEnabled(enabled);
+}
+
+void CTinsoriDlg::AppendScaleName(const std::string& name) {
+    combo(kIdScale)->addItem(Text(name));
+}
+
+// A favorite or command line replaced the settings: every control follows the record.
+void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) {
+    const ChimeSettings& s = player_->settings();
+    combo(kIdInstrument)->setCurrentIndex(s.instrument);
+    combo(kIdScale)->setCurrentIndex(s.scaleIndex);
+    SelectTranspose(s.transpose);
+    ShowBaseNotes(baseNotes);
+    ShowChimeCount(s.numChimes);
+    ShowNotesInUse(notesInUse);
+    SetSlider(PlayerSlider::Wind, s.windNow);
+    SetSlider(PlayerSlider::Pinkness, static_cast<int>(s.pinkness * 1000));
+    SetSlider(PlayerSlider::Closeness, static_cast<int>(s.closeness * 1000));
+    SetSlider(PlayerSlider::Length, static_cast<int>(s.length));
+    SetSlider(PlayerSlider::Volume, s.volume);
+    ShowConfiguration(s.configuration);
+    SetCheckBox(PlayerCheckBox::Shuffle, s.shuffle != 0);
+    SetCheckBox(PlayerCheckBox::ConstantWind, s.constantWind != 0);
+    SetCheckBox(PlayerCheckBox::Fractal, s.fractal != 0);
+    SetCheckBox(PlayerCheckBox::Chords, s.chords != 0);
+    SetCheckBox(PlayerCheckBox::HoldNotes, s.holdNotes != 0);
+}
+
+}  // namespace tinsori

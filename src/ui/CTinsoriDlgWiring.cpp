@@ -1,0 +1,154 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "settings/Favorites.h"
+#include "ui/CTinsoriDlg.h"
+#include "ui/ChimePicture.h"
+#include "ui/ControlIds.h"
+#include "ui/DialogComboBox.h"
+#include "ui/DialogScrollBar.h"
+#include "ui/FocusWatcher.h"
+
+// What each control of the main window does when the user works it: the handlers of the
+// player, reached from the widgets' own notifications. Only the user's actions count; what the
+// player shows through the view does not come back here.
+
+namespace tinsori {
+
+namespace {
+
+// The check boxes and the player's handler each one calls.
+struct CheckBoxHandler {
+    int id;
+    void (Player::*handler)(bool);
+};
+
+constexpr CheckBoxHandler kCheckBoxHandlers[] = {
+    {kIdShuffle, &Player::OnShuffleClicked},     {kIdConstantWind, &Player::OnConstantWindClicked},
+    {kIdFractal, &Player::OnFractalClicked},     {kIdChords, &Player::OnChordsClicked},
+    {kIdHoldNotes, &Player::OnHoldNotesClicked},
+};
+
+struct SliderControl {
+    int id;
+    PlayerSlider slider;
+};
+
+constexpr SliderControl kSliders[] = {
+    {kIdWindSlider, PlayerSlider::Wind},           {kIdPinknessSlider, PlayerSlider::Pinkness},
+    {kIdClosenessSlider, PlayerSlider::Closeness}, {kIdLengthBar, PlayerSlider::Length},
+    {kIdVolumeSlider, PlayerSlider::Volume},
+};
+
+struct FocusHelp {
+    int id;
+    HelpControl control;
+};
+
+constexpr FocusHelp kFocusHelp[] = {
+    {kIdFavorites, HelpControl::Favorites},   {kIdInstrument, HelpControl::Instrument},
+    {kIdChannel, HelpControl::Channel},       {kIdChimeCount, HelpControl::ChimeCount},
+    {kIdNotesInUse, HelpControl::NotesInUse}, {kIdBaseNote, HelpControl::BaseNote},
+    {kIdScale, HelpControl::Scale},           {kIdTranspose, HelpControl::Transpose},
+};
+
+constexpr int kRadioIds[] = {kIdCenterPendulum, kIdAllIndependent, kIdChimesOnly, kIdQuantized};
+constexpr int kRadioConfigurations[] = {kCenterPendulum, kAllIndependent, kChimesOnly, kQuantized};
+
+}  // namespace
+
+void CTinsoriDlg::ConnectLists() {
+    auto* favorites = combo(kIdFavorites);
+    connect(favorites, &QComboBox::activated, this, [this] {
+        OnFavoritesSelEndOk(player_->favorites());
+        OnFavoritesSelChange(player_->favorites());
+    });
+    connect(favorites->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { OnFavoritesEditChange(player_->favorites()); });
+    auto* instrument = static_cast<DialogComboBox*>(combo(kIdInstrument));
+    connect(instrument, &QComboBox::activated, this,
+            [this](int index) { player_->OnInstrumentSelected(index); });
+    instrument->onDropDown = [this] { RenameInstrument(); };
+    instrument->onFocusOut = [this] { RenameInstrument(); };
+    connect(combo(kIdChannel), &QComboBox::activated, this,
+            [this](int index) { player_->OnChannelSelected(index); });
+    connect(combo(kIdBaseNote), &QComboBox::activated, this, [this](int index) {
+        player_->OnBaseNoteSelected(combo(kIdBaseNote)->itemData(index).toInt());
+    });
+    connect(combo(kIdScale), &QComboBox::activated, this,
+            [this](int index) { player_->OnScaleSelected(index); });
+    connect(combo(kIdTranspose), &QComboBox::activated, this,
+            [this](int index) { player_->OnTransposeSelected(index - 12); });
+    connect(static_cast<QLineEdit*>(control(kIdChimeCount)), &QLineEdit::textChanged, this,
+            [this](const QString& text) { player_->OnChimeCountText(text.toStdString()); });
+}
+
+void CTinsoriDlg::ConnectButtons() {
+    connect(static_cast<QPushButton*>(control(kIdSaveSettings)), &QPushButton::clicked, this,
+            [this] { OnSaveSettings(player_->favorites()); });
+    connect(static_cast<QPushButton*>(control(kIdRemove)), &QPushButton::clicked, this,
+            [this] { OnRemoveFavorite(player_->favorites()); });
+    connect(static_cast<QPushButton*>(control(kIdAbout)), &QPushButton::clicked, this,
+            &CTinsoriDlg::ShowAbout);
+    connect(static_cast<QPushButton*>(control(kIdHelp)), &QPushButton::clicked, this,
+            &CTinsoriDlg::ShowHelpContents);
+    for (const CheckBoxHandler& entry : kCheckBoxHandlers) {
+        auto handler = entry.handler;
+        connect(static_cast<QCheckBox*>(control(entry.id)), &QCheckBox::clicked, this,
+                [this, handler](bool checked) { ((*player_).*handler)(checked); });
+    }
+    for (int id : kRadioIds) {
+        connect(static_cast<QRadioButton*>(control(id)), &QRadioButton::clicked, this,
+                [this] { player_->OnConfigurationChosen(CheckedConfiguration()); });
+    }
+}
+
+void CTinsoriDlg::ConnectScrollBars() {
+    for (const SliderControl& entry : kSliders) {
+        auto* bar = static_cast<DialogScrollBar*>(control(entry.id));
+        const SliderRange range = RangeOf(entry.slider);
+        bar->setRange(range.minimum, range.maximum);
+        const PlayerSlider slider = entry.slider;
+        bar->setHandler([this, slider](ScrollRequest request, int position) {
+            player_->OnScroll(slider, request, position);
+        });
+    }
+}
+
+void CTinsoriDlg::ConnectFocusHelp() {
+    auto* watcher = new FocusWatcher(this);
+    for (const FocusHelp& entry : kFocusHelp) {
+        const HelpControl helpControl = entry.control;
+        watcher->watch(control(entry.id),
+                       [this, helpControl] { player_->help().FocusReceived(helpControl); });
+    }
+}
+
+void CTinsoriDlg::ConnectPicture() {
+    auto* picture = static_cast<ChimePicture*>(control(kIdChimePicture));
+    picture->onPointerMove = [this](int dx, int dy) { player_->OnPointerOverPicture(dx, dy); };
+    picture->onPointerLeave = [this] { player_->OnPointerOutsidePicture(); };
+}
+
+void CTinsoriDlg::RenameInstrument() {
+    auto* instrument = combo(kIdInstrument);
+    const int selected = instrument->currentIndex();
+    if (!player_->OnInstrumentRename(selected, instrument->currentText().toStdString())) return;
+    const int program = selected < 0 ? player_->settings().instrument.load() : selected;
+    instrument->setItemText(program, QString::fromStdString(player_->instruments().name(program)));
+}
+
+// Tested in the order of the buttons; none checked leaves the configuration as it is.
+int CTinsoriDlg::CheckedConfiguration() const {
+    for (size_t i = 0; i < std::size(kRadioIds); ++i) {
+        if (static_cast<QRadioButton*>(control(kRadioIds[i]))->isChecked())
+            return kRadioConfigurations[i];
+    }
+    return player_->settings().configuration;
+}
+
+}  // namespace tinsori

@@ -1,0 +1,125 @@
+#include "ui/DialogScrollBar.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+namespace tinsori {
+
+namespace {
+
+// The keys of a focused bar: arrows step, Page Down and Page Up page toward the end and the
+// start of either bar, Home and End ask for the top and the bottom.
+QAbstractSlider::SliderAction ActionOfKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return QAbstractSlider::SliderSingleStepSub;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return QAbstractSlider::SliderSingleStepAdd;
+        case Qt::Key_PageUp:
+            return QAbstractSlider::SliderPageStepSub;
+        case Qt::Key_PageDown:
+            return QAbstractSlider::SliderPageStepAdd;
+        case Qt::Key_Home:
+            return QAbstractSlider::SliderToMinimum;
+        case Qt::Key_End:
+            return QAbstractSlider::SliderToMaximum;
+        default:
+            return QAbstractSlider::SliderNoAction;
+    }
+}
+
+}  // namespace
+
+DialogScrollBar::DialogScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent) {
+    setSingleStep(kScrollLine);
+    // The page is not shown as the thumb's length: the thumb stays small, as on a dialog's bar.
+    setPageStep(0);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    connect(this, &QAbstractSlider::actionTriggered, this, &DialogScrollBar::OnAction);
+}
+
+void DialogScrollBar::request(ScrollRequest request, int carried) {
+    // The bar keeps the position inside its range; the handler reads it back.
+    setValue(ScrollTarget(request, value(), carried));
+    Report(request);
+}
+
+// Runs before the slider takes the new position, with `value()` still the old one.
+void DialogScrollBar::OnAction(int action) {
+    const int carried = sliderPosition();
+    ScrollRequest kind = ScrollRequest::ThumbTrack;
+    switch (action) {
+        case SliderSingleStepAdd:
+            kind = ScrollRequest::LineForward;
+            break;
+        case SliderSingleStepSub:
+            kind = ScrollRequest::LineBack;
+            break;
+        case SliderPageStepAdd:
+            kind = ScrollRequest::PageForward;
+            break;
+        case SliderPageStepSub:
+            kind = ScrollRequest::PageBack;
+            break;
+        case SliderToMinimum:
+            kind = ScrollRequest::Top;
+            break;
+        case SliderToMaximum:
+            kind = ScrollRequest::Bottom;
+            break;
+        case SliderMove:
+            kind = ScrollRequest::ThumbTrack;
+            break;
+        default:
+            return;
+    }
+    scrolling_ = true;
+    // The slider sets the position it holds once this returns: make it the requested one.
+    setSliderPosition(ScrollTarget(kind, value(), carried));
+    setValue(sliderPosition());
+    Report(kind);
+}
+
+void DialogScrollBar::Report(ScrollRequest request) {
+    if (handler_) handler_(request, value());
+}
+
+void DialogScrollBar::mouseReleaseEvent(QMouseEvent* event) {
+    const bool thumbHeld = isSliderDown();
+    QScrollBar::mouseReleaseEvent(event);
+    if (thumbHeld) request(ScrollRequest::ThumbPosition, value());
+    if (thumbHeld || scrolling_) {
+        scrolling_ = false;
+        request(ScrollRequest::EndScroll);
+    }
+}
+
+void DialogScrollBar::keyPressEvent(QKeyEvent* event) {
+    const SliderAction action = ActionOfKey(event->key());
+    if (action == SliderNoAction || event->modifiers() != Qt::NoModifier) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+}
+
+void DialogScrollBar::keyReleaseEvent(QKeyEvent* event) {
+    const bool scrollKey = ActionOfKey(event->key()) != SliderNoAction;
+    if (!event->isAutoRepeat() && scrollKey && scrolling_) {
+        scrolling_ = false;
+        request(ScrollRequest::EndScroll);
+        return;
+    }
+    QScrollBar::keyReleaseEvent(event);
+}
+
+// A dialog's scroll bar takes no wheel: turning it must not move a setting unseen.
+void DialogScrollBar::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}
+
+}  // namespace tinsori

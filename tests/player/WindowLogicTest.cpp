@@ -1,0 +1,60 @@
+// The main window's logic that needs no widgets: the chime picture's tubes and the help pages.
+
+#include <gtest/gtest.h>
+
+#include "player/ChimePictureGeometry.h"
+#include "player/ContextHelp.h"
+
+namespace tinsori {
+namespace {
+
+TEST(ChimePictureGeometryTest, TubesGiveChimeAndVelocityOfTheColumnUnderThePointer) {
+    const TubeHit top = TubeAt(9, 17, 7);
+    EXPECT_TRUE(top.hit);
+    EXPECT_EQ(top.chime, 6);
+    EXPECT_EQ(top.velocity, 94);
+    const TubeHit low = TubeAt(70, 60, 7);
+    EXPECT_TRUE(low.hit);
+    EXPECT_EQ(low.chime, 0);
+    EXPECT_EQ(low.velocity, 47);
+    // Right of the last tube, above the tubes, below a tube's bottom, left of the first column.
+    EXPECT_FALSE(TubeAt(72, 40, 7).hit);
+    EXPECT_FALSE(TubeAt(30, 15, 7).hit);
+    EXPECT_FALSE(TubeAt(30, 38, 7).hit);
+    EXPECT_FALSE(TubeAt(4, 20, 7).hit);
+}
+
+TEST(ChimePictureGeometryTest, ChimeIndexStaysInsideTheSet) {
+    for (int count : {1, 2, 7, 77}) {
+        for (int dx = 5; dx <= 71; ++dx) {
+            const TubeHit hit = TubeAt(dx, 20, count);
+            ASSERT_TRUE(hit.hit) << dx;
+            EXPECT_GE(hit.chime, 0);
+            EXPECT_LT(hit.chime, count);
+            EXPECT_GE(hit.velocity, 38);
+            EXPECT_LE(hit.velocity, 99);
+        }
+    }
+    EXPECT_FALSE(TubeAt(30, 20, 0).hit);
+}
+
+TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
+    ContextHelp help;
+    EXPECT_EQ(help.Keyword(), "");
+    EXPECT_EQ(HelpPageOf(help.Keyword()), "index.html");
+    help.FocusReceived(HelpControl::Favorites);
+    EXPECT_EQ(HelpPageOf(help.Keyword()), "creating-presets.html");
+    help.ScrollEnded(PlayerSlider::Volume);
+    EXPECT_EQ(help.Keyword(), "instrument");
+    help.FocusReceived(HelpControl::NotesInUse);
+    EXPECT_EQ(help.Keyword(), "transpose");
+    help.ScrollEnded(PlayerSlider::Length);
+    EXPECT_EQ(help.Keyword(), "chime");
+    help.ScrollEnded(PlayerSlider::Wind);
+    EXPECT_EQ(help.Keyword(), "wind");
+    help.Set(42);
+    EXPECT_EQ(help.Keyword(), "");
+}
+
+}  // namespace
+}  // namespace tinsori

@@ -1,0 +1,56 @@
+// The templates laid out in the desktop's font: nothing clipped, pictures at their own size.
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "WindowTestSupport.h"
+#include "ui/CAboutDlg.h"
+
+namespace tinsori::test {
+namespace {
+
+// Every one-line label, check box and radio button shows its whole text inside the window.
+void ExpectNothingClipped(const QWidget& window) {
+    const QRect inside = window.rect();
+    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden()) continue;
+        EXPECT_TRUE(inside.contains(child->geometry())) << child->metaObject()->className();
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const bool oneLine = label && !label->wordWrap() && label->pixmap().isNull();
+        if (oneLine || qobject_cast<const QAbstractButton*>(child)) {
+            const QString text =
+                label ? label->text() : static_cast<const QAbstractButton*>(child)->text();
+            if (qobject_cast<const QPushButton*>(child)) continue;
+            EXPECT_LE(child->sizeHint().width(), child->width()) << text.toStdString();
+        }
+    }
+}
+
+TEST_F(WindowTest, MainWindowShowsEveryLabelWholeAndThePictureAtItsSize) {
+    Open();
+    ExpectNothingClipped(*dialog_);
+    EXPECT_EQ(Control<QWidget>(kIdChimePicture)->size(), QSize(79, 69));
+    EXPECT_EQ(dialog_->minimumSize(), dialog_->maximumSize());
+    // Template order is tab order: the notes box comes after the wind slider.
+    QWidget* next = Control<QWidget>(kIdWindSlider)->nextInFocusChain();
+    while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+    EXPECT_EQ(next, Control<QWidget>(kIdNotesInUse));
+}
+
+TEST_F(WindowTest, AboutBoxOpensOverTheWindowAndClosesWithOk) {
+    Open();
+    CAboutDlg about(dialog_.get());
+    about.show();
+    ExpectNothingClipped(about);
+    EXPECT_EQ(about.windowTitle(), "Tinsori version 1.2");
+    QPushButton* ok = nullptr;
+    for (auto* button : about.findChildren<QPushButton*>()) ok = button;
+    ASSERT_TRUE(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace tinsori::test
