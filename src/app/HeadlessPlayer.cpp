@@ -110,6 +110,8 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
     ApplyFavoriteAtStart(line, player, err);
+    // Said once: late strikes on a busy machine are the first thing this explains.
+    err << "tinsori: simulation thread at " << timebase.priorityGrant().describe() << std::endl;
     if (line.sleepMinutes) player.StartSleep(line.sleepTicks(), SleepEnd::Stop);
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();
@@ -122,8 +124,8 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     auto nextTick = Clock::now() + kWindTimerPeriod;
     int stopSignal = 0;
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now());
+        // Rounded up: a wait cut short of the tick would only poll again and again until it.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
         stopSignal = signals.wait(static_cast<int>(std::max<int64_t>(0, left.count())));
         if (stopSignal != 0) break;
         if (Clock::now() < nextTick) continue;

@@ -56,6 +56,10 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
     // Before any thread exists, so that every thread inherits the blocked signals.
     StopSignalDescriptor stopSignals;
     LiveTimebase timebase;
+    // The thread starts inside the window's start-up, so it tells the log output itself.
+    timebase.onPriorityGranted([&err](const PriorityGrant& grant) {
+        err << "tinsori: simulation thread at " << grant.describe() << std::endl;
+    });
     std::unique_ptr<MessageLogWriter> log;
     if (!line.midiLog.empty()) {
         std::string error;

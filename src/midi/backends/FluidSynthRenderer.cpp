@@ -8,8 +8,9 @@ namespace tinsori {
 
 namespace {
 
-// Small blocks keep events close to their frame; FluidSynth itself works in 64-frame steps.
-constexpr int kBlockFrames = 64;
+// Rendering always stops at an event's exact frame, and FluidSynth keeps its own 64-frame steps
+// across calls, so the block size changes no sample; large blocks save a call pair per 64 frames.
+constexpr int kBlockFrames = 4096;
 constexpr int kChannels = 2;
 
 std::string lowerEnding(const std::string& path) {
