@@ -6,12 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace tinsori {
@@ -20,8 +22,12 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 10000;
 constexpr int kOpenAttempts = 5;
+// Copies starting together on a new profile race to switch it to WAL; the loser is told "locked"
+// at once, without the busy timeout, so opening tries again for about as long as that timeout.
+constexpr int kBusyRetries = 400;
+constexpr auto kBusyRetryPause = std::chrono::milliseconds(25);
 
-enum class Health { kGood, kUnreadable, kFailed };
+enum class Health { kGood, kUnreadable, kBusy, kFailed };
 
 struct Connection {
     sqlite3* db = nullptr;
@@ -54,6 +60,8 @@ int QueryText(sqlite3* db, const char* sql, std::string& out) {
 
 Health Classify(int rc) {
     if (rc == SQLITE_OK) return Health::kGood;
+    const int primary = rc & 0xFF;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) return Health::kBusy;
     return IsDamage(rc) ? Health::kUnreadable : Health::kFailed;
 }
 
@@ -237,6 +245,7 @@ std::unique_ptr<SqliteProfileStore> SqliteStoreFile::Open(const std::string& pat
         return nullptr;
     }
     std::string why;
+    int busyRetries = 0;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         struct stat examined {};
         const bool existed = ::stat(path.c_str(), &examined) == 0;
@@ -246,7 +255,12 @@ std::unique_ptr<SqliteProfileStore> SqliteStoreFile::Open(const std::string& pat
         const Health health =
             rc == SQLITE_OK ? Configure(conn.db, why) : (why = sqlite3_errstr(rc), Classify(rc));
         if (health == Health::kGood) return std::make_unique<SqliteProfileStore>(conn.release());
-        if (health == Health::kFailed || !existed) break;
+        if (health == Health::kBusy && ++busyRetries < kBusyRetries) {
+            --attempt;
+            std::this_thread::sleep_for(kBusyRetryPause);
+            continue;
+        }
+        if (health != Health::kUnreadable || !existed) break;
         sqlite3_close_v2(conn.release());
         std::string aside;
         if (MoveAside(path, examined, aside) && notice) {
