@@ -1,13 +1,16 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
+TSAN_DIR     ?= build-tsan
+# The tests where threads meet: the simulation thread, the player around it, device sharing.
+TSAN_TESTS   ?= ^(SimulationThread|Player|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase)
 FUZZ_DIR     ?= build-fuzz
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 ARGS         ?=
 PREFIX       ?= /usr/local
 
-.PHONY: all deps build run test install sanitize bench fuzz format clean
+.PHONY: all deps build run test install sanitize tsan bench fuzz format clean
 
 all: build
 
@@ -36,6 +39,12 @@ sanitize: deps
 	UBSAN_OPTIONS=print_stacktrace=1 \
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
+tsan: deps
+	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINSORI_TSAN=ON -DTINSORI_GUI=OFF
+	cmake --build $(TSAN_DIR) -j $(JOBS)
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+	ctest --test-dir $(TSAN_DIR) --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)'
+
 bench: build
 	@scripts/bench $(BUILD_DIR)
 
@@ -49,4 +58,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) $(FUZZ_DIR)

@@ -96,7 +96,8 @@ int main(int argc, char** argv) {
     }
     std::sort(lateness.begin(), lateness.end());
     auto at = [&](double q) { return lateness[static_cast<size_t>(q * (lateness.size() - 1))]; };
-    std::printf("strikes %zu in %d s; lateness us: min %lld p50 %lld p99 %lld max %lld\n",
-                lateness.size(), seconds, lateness.front(), at(0.5), at(0.99), lateness.back());
+    std::printf("strikes %zu in %d s; lateness us: min %lld p50 %lld p99 %lld max %lld; %s\n",
+                lateness.size(), seconds, lateness.front(), at(0.5), at(0.99), lateness.back(),
+                timebase.priorityGrant().describe().c_str());
     return 0;
 }

@@ -13,7 +13,8 @@ if(TARGET tinsori)
     if(HELP2MAN_PROGRAM)
         set(man_page ${PROJECT_BINARY_DIR}/tinsori.1)
         add_custom_command(OUTPUT ${man_page}
-            COMMAND ${CMAKE_COMMAND} -E env TINSORI_PROFILE=/nonexistent/none.db
+            # --help names the profile in use: the page shows the default's documented form.
+            COMMAND ${CMAKE_COMMAND} -E env "TINSORI_PROFILE=\$XDG_CONFIG_HOME/tinsori/profile.db"
                 ${HELP2MAN_PROGRAM} --no-info --section=1
                 --name=generative\ wind-chime\ player --output=${man_page} $<TARGET_FILE:tinsori>
             DEPENDS tinsori

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -9,13 +10,37 @@
 #include <map>
 #include <sstream>
 
+#include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/FluidSynthRenderer.h"
+#include "midi/backends/OutputFactory.h"
+
 namespace tinsori {
 
 namespace {
 
 using Setter = bool (*)(CommandLine&, const std::string&, std::string&);
 
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+bool AsksForInformation(RunMode mode) {
+    return mode == RunMode::Help || mode == RunMode::Version;
+}
+
 bool SetMode(CommandLine& line, RunMode mode, const std::string& option, std::string& error) {
+    // As usual, --help and --version take over the run, and the first of them wins.
+    if (AsksForInformation(line.mode)) return true;
+    if (AsksForInformation(mode)) {
+        line.mode = mode;
+        return true;
+    }
     if (line.mode != RunMode::Play && line.mode != mode) {
         error = option + " cannot be combined with the other action given";
         return false;
@@ -24,18 +49,18 @@ bool SetMode(CommandLine& line, RunMode mode, const std::string& option, std::st
     return true;
 }
 
-bool ParseDuration(const std::string& text, double& seconds) {
+// A decimal number from `low` to `high`, the whole text and nothing else.
+bool ParseNumber(const std::string& text, double low, double high, double& value) {
     if (text.empty()) return false;
     char* end = nullptr;
     errno = 0;
-    seconds = std::strtod(text.c_str(), &end);
-    return errno == 0 && *end == '\0' && std::isfinite(seconds) && seconds >= 0.0 &&
-           seconds <= kMaxRenderSeconds;
+    value = std::strtod(text.c_str(), &end);
+    return errno == 0 && *end == '\0' && std::isfinite(value) && value >= low && value <= high;
 }
 
 // A number of minutes above 0 (fractions too: a short timer is handy to try it out).
 bool ParseSleep(const std::string& text, double& minutes) {
-    return ParseDuration(text, minutes) && minutes > 0.0 && minutes <= kMaxSleepMinutes;
+    return ParseNumber(text, 0.0, kMaxSleepMinutes, minutes) && minutes > 0.0;
 }
 
 bool ParseSeed(const std::string& text, uint32_t& seed) {
@@ -45,6 +70,18 @@ bool ParseSeed(const std::string& text, uint32_t& seed) {
     if (errno != 0 || value > 0xFFFFFFFFull) return false;
     seed = static_cast<uint32_t>(value);
     return true;
+}
+
+// The audio endings, wrapped to fit the help's column.
+std::string AudioEndingsLine() {
+    std::string line;
+    size_t width = 0;
+    for (const std::string& ending : FluidSynthRenderer::audioEndings()) {
+        if (!line.empty()) line += width > 40 ? (width = 0, "\n                           ") : " ";
+        line += "." + ending;
+        width += ending.size() + 2;
+    }
+    return line;
 }
 
 // Options that take a value, each with what it does with it.
@@ -70,6 +107,21 @@ const std::map<std::string, Setter>& ValueOptions() {
              l.audioDriver = v;
              return true;
          }},
+        {"--gain",
+         [](CommandLine& l, const std::string& v, std::string& e) {
+             double db = 0;
+             if (!ParseNumber(v, kMinGainDb, kMaxGainDb, db)) {
+                 e = "bad gain '" + v + "': give decibels from -60 to 20, such as 6 or -3.5";
+                 return false;
+             }
+             l.gainDb = db;
+             return true;
+         }},
+        {"--favorite",
+         [](CommandLine& l, const std::string& v, std::string&) {
+             l.favorite = v;
+             return true;
+         }},
         {"--midi-log",
          [](CommandLine& l, const std::string& v, std::string&) {
              l.midiLog = v;
@@ -83,7 +135,7 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--duration",
          [](CommandLine& l, const std::string& v, std::string& e) {
              double seconds = 0;
-             if (!ParseDuration(v, seconds)) {
+             if (!ParseNumber(v, 0.0, kMaxRenderSeconds, seconds)) {
                  e = "bad duration '" + v + "': give seconds from 0 to 4000000, such as 30 or 2.5";
                  return false;
              }
@@ -113,7 +165,7 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--fade",
          [](CommandLine& l, const std::string& v, std::string& e) {
              double seconds = 0;
-             if (!ParseDuration(v, seconds)) {
+             if (!ParseNumber(v, 0.0, kMaxRenderSeconds, seconds)) {
                  e = "bad fade '" + v + "': give seconds from 0 to 4000000, such as 30";
                  return false;
              }
@@ -134,6 +186,12 @@ const std::map<std::string, Setter>& ValueOptions() {
     return options;
 }
 
+// "--name", or a dash and a letter ("-h"); "-3," is a word of a Settings line.
+bool IsOption(const std::string& arg) {
+    if (arg.rfind("--", 0) == 0) return true;
+    return arg.size() >= 2 && arg[0] == '-' && std::isalpha(static_cast<unsigned char>(arg[1]));
+}
+
 bool ApplyFlag(CommandLine& line, const std::string& option, std::string& error) {
     if (option == "--no-gui") {
         line.noGui = true;
@@ -143,14 +201,32 @@ bool ApplyFlag(CommandLine& line, const std::string& option, std::string& error)
         line.minimized = true;
         return true;
     }
-    if (option == "--version") return SetMode(line, RunMode::Version, option, error);
-    if (option == "--help") return SetMode(line, RunMode::Help, option, error);
+    if (option == "--version" || option == "-V")
+        return SetMode(line, RunMode::Version, option, error);
+    if (option == "--help" || option == "-h") return SetMode(line, RunMode::Help, option, error);
     if (option == "--list-outputs") return SetMode(line, RunMode::ListOutputs, option, error);
+    if (option == "--list-audio-drivers")
+        return SetMode(line, RunMode::ListAudioDrivers, option, error);
+    if (option == "--list-favorites") return SetMode(line, RunMode::ListFavorites, option, error);
     error = "unknown option " + option + " (see --help)";
     return false;
 }
 
+// The words without dashes are the original program's command line, which only ever acts on a
+// "Settings,..." line: anything else is a mistyped option or a stray word.
+bool CheckWords(const CommandLine& line, std::string& error) {
+    if (line.settingsLine.empty()) return true;
+    const std::string first = line.settingsLine.substr(0, line.settingsLine.find(','));
+    if (SameName(first, "Settings")) return true;
+    const std::string word = line.settingsLine.substr(0, line.settingsLine.find(' '));
+    error = "unexpected '" + word + "': options start with --, and the only other words are a " +
+            "Settings,... line (see --help)";
+    return false;
+}
+
 bool CheckCombination(const CommandLine& line, std::string& error) {
+    if (AsksForInformation(line.mode)) return true;
+    if (!CheckWords(line, error)) return false;
     if (line.mode == RunMode::Render && !line.durationSeconds) {
         error = "--render needs --duration SECONDS";
         return false;
@@ -184,26 +260,21 @@ bool IsWritableTarget(const std::string& path) {
     return fs::is_directory(folder, ec) && access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& args,
                                               std::string& error) {
     CommandLine line;
     std::vector<std::string> words;
+    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
+        if (optionsEnded || !IsOption(arg)) {
             words.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
             continue;
         }
         const size_t equals = arg.find('=');
@@ -247,7 +318,7 @@ uint32_t CommandLine::fadeTicks() const {
     return static_cast<uint32_t>(std::llround(fadeSeconds.value_or(0.0) * 1000.0));
 }
 
-bool CommandLine::CheckEnvironment(const std::function<std::vector<std::string>()>& knownOutputs,
+bool CommandLine::CheckEnvironment(const NameList& knownOutputs, const NameList& knownAudioDrivers,
                                    std::string& error) const {
     if (!soundfont.empty() && !IsReadableFile(soundfont)) {
         error = "cannot read the soundfont " + soundfont;
@@ -257,40 +328,54 @@ bool CommandLine::CheckEnvironment(const std::function<std::vector<std::string>(
         error = "cannot write the MIDI log " + midiLog;
         return false;
     }
+    if (mode == RunMode::Render && !IsRenderPath(renderFile)) {
+        error = "cannot render to " + renderFile + ": give a file ending in " + RenderEndingsText();
+        return false;
+    }
     if (mode == RunMode::Render && !IsWritableTarget(renderFile)) {
         error = "cannot write the render file " + renderFile;
         return false;
     }
-    if (mode == RunMode::Play && output && !SameName(*output, "fluidsynth") &&
-        !SameName(*output, "none")) {
-        bool known = false;
-        for (const std::string& name : knownOutputs()) {
-            known = known || SameName(name, *output) || name.find(*output) != std::string::npos;
-        }
-        if (!known) {
-            error = "unknown output '" + *output + "' (see --list-outputs)";
+    // Checked in every mode: the choice is remembered, and a wrong one would fail every later run.
+    if (output && !SameName(*output, kFluidSynthOutput) && !SameName(*output, kNoOutput) &&
+        AlsaSeqPort::matchPort(knownOutputs(), *output) < 0) {
+        error = "unknown output '" + *output + "' (see --list-outputs)";
+        return false;
+    }
+    if (!audioDriver.empty()) {
+        const std::vector<std::string> drivers = knownAudioDrivers();
+        if (std::find(drivers.begin(), drivers.end(), audioDriver) == drivers.end()) {
+            error = "unknown audio driver '" + audioDriver + "' (see --list-audio-drivers)";
             return false;
         }
     }
     return true;
 }
 
-std::string CommandLine::HelpText() {
+std::string CommandLine::HelpText(const std::string& profilePath, const std::string& soundfont) {
     std::ostringstream text;
-    text << "Usage: tinsori [OPTIONS] [Settings,<favorite values>]\n"
+    text << "Usage: tinsori [OPTIONS] [--] [Settings,<favorite values>]\n"
             "Plays an endless piece of wind-chime music.\n\n"
             "  --no-gui                 play without a window until Ctrl+C (SIGINT) or SIGTERM\n"
             "  --minimized              start hidden, as a program started minimized\n"
+            "  --favorite NAME          play the stored favorite NAME (any case)\n"
+            "  --list-favorites         list the stored favorites\n"
             "  --output NAME            fluidsynth (default), none, or an ALSA sequencer port\n"
-            "                           (name or client:port); remembered for later runs\n"
+            "                           (its whole name or client:port); remembered\n"
             "  --list-outputs           list the outputs --output accepts\n"
             "  --soundfont FILE         General MIDI soundfont of the embedded synthesizer\n"
-            "  --audio-driver NAME      FluidSynth audio driver (pipewire, pulseaudio, alsa, "
-            "jack)\n"
-            "  --render FILE            render to FILE faster than real time: .wav .flac .ogg\n"
-            "                           audio, .mid a MIDI file, any other ending the message "
-            "log\n"
-            "  --duration SECONDS       length of the render\n"
+            "  --audio-driver NAME      FluidSynth audio driver (see --list-audio-drivers)\n"
+            "  --list-audio-drivers     list the audio drivers, in the order they are tried\n"
+            "  --gain DB                synthesizer level in decibels, -60 to 20 (default 0)\n"
+            "  --render FILE            render to FILE faster than real time, by its ending:\n"
+            "                           audio ("
+         << AudioEndingsLine()
+         << "),\n"
+            "                           .mid/.midi a MIDI file, .log/.txt the message log;\n"
+            "                           the peak level is printed after an audio render\n"
+            "  --duration SECONDS       length of the render; then the closing chime run and a\n"
+            "                           1 s wait follow, as when the window closes, and audio\n"
+            "                           rings out 3 s more: about 4.5 s beyond SECONDS\n"
             "  --seed N                 random seed of the render (printed when not given)\n"
             "  --fade SECONDS           fade the last SECONDS of the render out to silence\n"
             "  --sleep MINUTES          sleep timer: fade out over the last minute, then stop\n"
@@ -299,8 +384,14 @@ std::string CommandLine::HelpText() {
             "  --profile FILE           the profile (settings) file; also TINSORI_PROFILE\n"
             "  --export-profile FILE|-  write the profile as registry text\n"
             "  --import-profile FILE    read a profile exported as registry text\n"
-            "  --version                print the version\n"
-            "  --help                   print this help\n";
+            "  -V, --version            print the version\n"
+            "  -h, --help               print this help\n"
+            "  --                       end of the options\n\n"
+            "Other words must form one Settings,... line (it plays those values); anything\n"
+            "else is a mistake. A mistake prints one line and exits with status 2 without\n"
+            "changing the profile.\n\n"
+         << "Profile:   " << profilePath << "\n"
+         << "Soundfont: " << (soundfont.empty() ? "none found" : soundfont) << "\n";
     return text.str();
 }
 

@@ -10,17 +10,20 @@ namespace tinsori {
 
 // What one run of the program does.
 enum class RunMode {
-    Play,           // the window, or headless with --no-gui
-    Render,         // --render FILE --duration SECONDS
-    Version,        // --version
-    Help,           // --help
-    ListOutputs,    // --list-outputs
-    ExportProfile,  // --export-profile FILE|-
-    ImportProfile,  // --import-profile FILE
+    Play,              // the window, or headless with --no-gui
+    Render,            // --render FILE --duration SECONDS
+    Version,           // --version
+    Help,              // --help
+    ListOutputs,       // --list-outputs
+    ListAudioDrivers,  // --list-audio-drivers
+    ListFavorites,     // --list-favorites
+    ExportProfile,     // --export-profile FILE|-
+    ImportProfile,     // --import-profile FILE
 };
 
-// The program's arguments, parsed. Words not starting with "--" form the original program's
-// command line (a "Settings,..." line), joined with single spaces.
+// The program's arguments, parsed. Words not starting with "-" (and every word after "--") form
+// the original program's command line, joined with single spaces; it must be a "Settings,..."
+// line.
 struct CommandLine {
     RunMode mode = RunMode::Play;
     bool noGui = false;
@@ -29,6 +32,8 @@ struct CommandLine {
     std::optional<std::string> output;
     std::string soundfont;
     std::string audioDriver;
+    std::optional<double> gainDb;  // --gain: decibels against the synthesizer's usual level
+    std::optional<std::string> favorite;
     std::string midiLog;
     std::string renderFile;
     std::optional<double> durationSeconds;
@@ -50,16 +55,21 @@ struct CommandLine {
     uint32_t fadeTicks() const;
 
     // Checks what parsing cannot: the soundfont is readable, the render file and log writable, the
-    // output one that exists. Runs before the profile is touched. `knownOutputs` lists the names
-    // `--output` accepts; it is called only when an output was given.
-    bool CheckEnvironment(const std::function<std::vector<std::string>()>& knownOutputs,
+    // output and the audio driver ones that exist. Runs before the profile is touched. The two
+    // lists are asked for only when an output or a driver was given.
+    using NameList = std::function<std::vector<std::string>()>;
+    bool CheckEnvironment(const NameList& knownOutputs, const NameList& knownAudioDrivers,
                           std::string& error) const;
 
-    static std::string HelpText();
+    // The help, naming the profile and the soundfont this run would use.
+    static std::string HelpText(const std::string& profilePath, const std::string& soundfont);
 };
 
 // Longest render accepted: the tick count is 32-bit and the shut-down needs a few seconds more.
 inline constexpr double kMaxRenderSeconds = 4000000.0;
+// `--gain` range in decibels: the synthesizer takes at most 25x its usual level.
+inline constexpr double kMinGainDb = -60.0;
+inline constexpr double kMaxGainDb = 20.0;
 // Longest sleep timer: a day.
 inline constexpr double kMaxSleepMinutes = 1440.0;
 

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <memory>
 
+#include "app/FavoriteAtStart.h"
 #include "app/Program.h"
 #include "app/TerminalLine.h"
 #include "midi/ports/MessageLogWriter.h"
@@ -108,6 +109,9 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     Player player(timebase, store, opener, view, BootTicks() * 17u);
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
+    ApplyFavoriteAtStart(line, player, err);
+    // Said once: late strikes on a busy machine are the first thing this explains.
+    err << "tinsori: simulation thread at " << timebase.priorityGrant().describe() << std::endl;
     if (line.sleepMinutes) player.StartSleep(line.sleepTicks(), SleepEnd::Stop);
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();
@@ -120,8 +124,8 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     auto nextTick = Clock::now() + kWindTimerPeriod;
     int stopSignal = 0;
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now());
+        // Rounded up: a wait cut short of the tick would only poll again and again until it.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
         stopSignal = signals.wait(static_cast<int>(std::max<int64_t>(0, left.count())));
         if (stopSignal != 0) break;
         if (Clock::now() < nextTick) continue;

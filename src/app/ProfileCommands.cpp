@@ -1,14 +1,82 @@
 #include "app/ProfileCommands.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "app/Program.h"
+#include "settings/BuiltInPresets.h"
 #include "store/RegistryText.h"
+#include "store/RegistryTextParser.h"
 
 namespace tinsori {
 
+namespace {
+
+// A registry file of the whole profile is a few hundred kilobytes; anything near this is not one.
+constexpr off_t kMaxImportBytes = 64 * 1024 * 1024;
+
+// Reads the import file whole; false with a one-line reason.
+bool ReadImportFile(const std::string& path, std::string& text, std::string& why) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        why = std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        why = "not a regular file";
+        return false;
+    }
+    if (info.st_size > kMaxImportBytes) {
+        why = "larger than 64 MB, too large for an exported profile";
+        return false;
+    }
+    try {
+        std::ifstream file(path, std::ios::binary);
+        std::ostringstream whole;
+        if (!file || !(whole << file.rdbuf()) || file.bad()) {
+            why = "it could not be read";
+            return false;
+        }
+        text = whole.str();
+    } catch (const std::exception& e) {
+        why = std::string("it could not be read: ") + e.what();
+        return false;
+    }
+    // The size was looked at before reading; a file that grew meanwhile is still refused.
+    if (text.size() > static_cast<size_t>(kMaxImportBytes)) {
+        why = "larger than 64 MB, too large for an exported profile";
+        return false;
+    }
+    return true;
+}
+
+void RemoveStoreFiles(const std::string& path) {
+    std::error_code ignored;
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        std::filesystem::remove(path + suffix, ignored);
+}
+
+}  // namespace
+
 std::string ProfilePath(const CommandLine& line) {
     return line.profilePath.empty() ? ProfileStore::DefaultPath() : line.profilePath;
+}
+
+bool CheckNamedProfile(const CommandLine& line, std::string& error) {
+    if (line.profilePath.empty()) return true;
+    struct stat info {};
+    if (::stat(line.profilePath.c_str(), &info) != 0) return true;  // made on first use
+    if (S_ISREG(info.st_mode) && info.st_size == 0) return true;    // SQLite takes it as new
+    if (S_ISREG(info.st_mode) && ProfileStore::LooksLikeStoreFile(line.profilePath)) return true;
+    // A file the user named that is no database at all is most likely the wrong argument: it is
+    // left alone rather than moved aside for a fresh profile.
+    error = "the profile " + line.profilePath + " is not a profile database (nothing was changed)";
+    return false;
 }
 
 std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream& err) {
@@ -20,35 +88,63 @@ std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream&
     return store;
 }
 
+std::unique_ptr<ProfileStore> OpenProfileCopy(const CommandLine& line, std::ostream& err) {
+    std::string error;
+    auto store = ProfileStore::OpenInMemoryCopy(ProfilePath(line), &error);
+    if (!store) err << "tinsori: " << error << "\n";
+    return store;
+}
+
+std::unique_ptr<ProfileStore> StartUpFavorites(const CommandLine& line, std::ostream& err) {
+    auto copy = OpenProfileCopy(line, err);
+    if (copy) InstallBuiltInPresets(*copy);
+    return copy;
+}
+
 // Reading never creates the profile file: an export of a missing profile is an empty one.
 int ExportProfileTo(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    auto store = ProfileStore::OpenInMemoryCopy(ProfilePath(line));
-    if (!store) {
-        err << "tinsori: cannot read the profile " << ProfilePath(line) << "\n";
-        return kExitFailure;
+    auto store = OpenProfileCopy(line, err);
+    if (!store) return kExitFailure;
+    std::vector<std::string> leftOut;
+    if (line.profileFile == "-") {
+        if (!ExportProfile(*store, out, &leftOut) || !out.flush()) return kExitFailure;
+    } else {
+        std::ofstream file(line.profileFile, std::ios::binary | std::ios::trunc);
+        if (!file || !ExportProfile(*store, file, &leftOut) || !file.flush()) {
+            err << "tinsori: cannot write " << line.profileFile << "\n";
+            return kExitUsage;
+        }
     }
-    if (line.profileFile == "-")
-        return ExportProfile(*store, out) && out.flush() ? kExitOk : kExitFailure;
-    std::ofstream file(line.profileFile, std::ios::binary | std::ios::trunc);
-    if (!file || !ExportProfile(*store, file) || !file.flush()) {
-        err << "tinsori: cannot write " << line.profileFile << "\n";
-        return kExitUsage;
-    }
-    return kExitOk;
+    for (const std::string& what : leftOut)
+        err << "tinsori: left out of the export, as an import could not read it back: " << what
+            << "\n";
+    return leftOut.empty() ? kExitOk : kExitFailure;
 }
 
 int ImportProfileFrom(const CommandLine& line, std::ostream& err) {
-    std::ifstream file(line.profileFile, std::ios::binary);
-    if (!file) {
-        err << "tinsori: cannot read " << line.profileFile << "\n";
+    // The file is read and checked whole before the profile is opened, so a wrong file (or the
+    // two paths swapped) leaves the profile as it was, and a missing one uncreated.
+    std::string text;
+    std::string error;
+    if (!ReadImportFile(line.profileFile, text, error)) {
+        err << "tinsori: cannot import " << line.profileFile << ": " << error << "\n";
         return kExitUsage;
     }
-    auto store = OpenProfile(line, err);
-    if (!store) return kExitFailure;
-    std::string error;
-    if (!ImportProfile(*store, file, &error)) {
+    const auto sections = RegistryTextParser::Parse(text, &error);
+    if (!sections) {
         err << "tinsori: " << line.profileFile << ": " << error << "\n";
         return kExitUsage;
+    }
+    const std::string path = ProfilePath(line);
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(path, ec);
+    auto store = OpenProfile(line, err);
+    if (!store) return kExitFailure;
+    if (!ApplyRegistryText(*store, *sections, &error)) {
+        store.reset();
+        if (!existed) RemoveStoreFiles(path);
+        err << "tinsori: " << line.profileFile << ": " << error << "; the profile is unchanged\n";
+        return kExitFailure;
     }
     return kExitOk;
 }

@@ -12,6 +12,18 @@ namespace tinsori {
 // `--profile`, else the default profile path.
 std::string ProfilePath(const CommandLine& line);
 
+// False, with one line in `error`, when `--profile` names an existing file that is not a profile
+// database at all: such a file is never touched.
+bool CheckNamedProfile(const CommandLine& line, std::string& error);
+
+// A private copy of the profile for runs that only read it (export, render); null, after one
+// line on `err`, when the file is there but cannot be read.
+std::unique_ptr<ProfileStore> OpenProfileCopy(const CommandLine& line, std::ostream& err);
+
+// A private copy of the profile holding the favorites the Favorites list would show at start-up:
+// on a first run the built-in favorites are installed into the copy, never into the file.
+std::unique_ptr<ProfileStore> StartUpFavorites(const CommandLine& line, std::ostream& err);
+
 // Opens (creating when missing) the profile; tells `err` when an unreadable file was moved aside
 // or no profile could be opened.
 std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream& err);

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -8,8 +9,10 @@
 
 #include "app/CommandLine.h"
 #include "app/HeadlessPlayer.h"
+#include "app/InformationCommands.h"
 #include "app/ProfileCommands.h"
 #include "app/Renderer.h"
+#include "app/StartChecks.h"
 #include "app/WindowProgram.h"
 #include "midi/backends/OutputFactory.h"
 #include "store/ProfileStore.h"
@@ -31,6 +34,7 @@ OutputChoice ChooseOutput(const CommandLine& line, ProfileStore& store) {
     }
     choice.soundfont = line.soundfont;
     choice.audioDriver = line.audioDriver;
+    choice.gainDb = line.gainDb.value_or(0.0);
     return choice;
 }
 
@@ -48,6 +52,28 @@ int Play(const CommandLine& line) {
     return RunHeadless(line, *store, output, std::cerr);
 }
 
+int Run(const CommandLine& line) {
+    const int printed = PrintInformation(line, std::cout);
+    if (printed >= 0) return printed;
+    std::string error;
+    if (!CheckBeforeStart(line, error)) {
+        std::cerr << "tinsori: " << error << "\n";
+        return kExitUsage;
+    }
+    switch (line.mode) {
+        case RunMode::Render:
+            return RunRender(line, std::cerr);
+        case RunMode::ExportProfile:
+            return ExportProfileTo(line, std::cout, std::cerr);
+        case RunMode::ImportProfile:
+            return ImportProfileFrom(line, std::cerr);
+        case RunMode::ListFavorites:
+            return ListFavorites(line, std::cout, std::cerr);
+        default:
+            return Play(line);
+    }
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
@@ -58,34 +84,13 @@ int RunProgram(int argc, char** argv) {
         std::cerr << "tinsori: " << error << "\n";
         return kExitUsage;
     }
-    switch (line->mode) {
-        case RunMode::Version:
-            std::cout << "tinsori " << TINSORI_VERSION << "\n";
-            return kExitOk;
-        case RunMode::Help:
-            std::cout << CommandLine::HelpText();
-            return kExitOk;
-        case RunMode::ListOutputs:
-            for (const std::string& name : ListOutputs()) std::cout << name << "\n";
-            return kExitOk;
-        default:
-            break;
+    const int status = Run(*line);
+    // Output that never arrived (a full disk, a closed pipe) is a failure, not a success.
+    if (!std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "tinsori: cannot write to standard output\n";
+        return status == kExitOk ? kExitFailure : status;
     }
-    // Everything the user could have got wrong is checked before the profile is touched.
-    if (!line->CheckEnvironment(ListOutputs, error)) {
-        std::cerr << "tinsori: " << error << "\n";
-        return kExitUsage;
-    }
-    switch (line->mode) {
-        case RunMode::Render:
-            return RunRender(*line, std::cerr);
-        case RunMode::ExportProfile:
-            return ExportProfileTo(*line, std::cout, std::cerr);
-        case RunMode::ImportProfile:
-            return ImportProfileFrom(*line, std::cerr);
-        default:
-            return Play(*line);
-    }
+    return status;
 }
 
 }  // namespace tinsori

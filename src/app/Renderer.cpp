@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
 
+#include "app/FavoriteAtStart.h"
+#include "app/ProfileCommands.h"
 #include "app/Program.h"
 #include "app/TerminalLine.h"
 #include "midi/backends/OutputFactory.h"
@@ -54,6 +58,14 @@ void RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end, st
     } while (reached < end);
 }
 
+std::string PeakText(double dbfs) {
+    if (!std::isfinite(dbfs)) return "peak level: silence";
+    char text[96];
+    std::snprintf(text, sizeof text, "peak level %.1f dBFS%s", dbfs,
+                  dbfs > 0.0 ? " (clipped: render again with a lower --gain)" : "");
+    return text;
+}
+
 // A sleep timer that runs out first ends the render, as it ends play without a window.
 uint32_t RenderEnd(const CommandLine& line) {
     const uint32_t duration = line.durationTicks();
@@ -63,13 +75,8 @@ uint32_t RenderEnd(const CommandLine& line) {
 }  // namespace
 
 int RunRender(const CommandLine& line, std::ostream& err) {
-    const std::string profilePath =
-        line.profilePath.empty() ? ProfileStore::DefaultPath() : line.profilePath;
-    auto store = ProfileStore::OpenInMemoryCopy(profilePath);
-    if (!store) {
-        err << "tinsori: cannot read the profile " << profilePath << "\n";
-        return kExitFailure;
-    }
+    auto store = OpenProfileCopy(line, err);
+    if (!store) return kExitFailure;
     // Other running copies' device claims are not this render's business.
     store->DeleteSection("Current");
 
@@ -79,8 +86,8 @@ int RunRender(const CommandLine& line, std::ostream& err) {
 
     VirtualTimeline timeline;
     std::string error;
-    std::unique_ptr<RenderSink> sink =
-        OpenRenderSink(line.renderFile, line.soundfont, timeline.clock(), &error);
+    std::unique_ptr<RenderSink> sink = OpenRenderSink(
+        line.renderFile, line.soundfont, timeline.clock(), &error, line.gainDb.value_or(0.0));
     if (!sink) {
         err << "tinsori: " << error << "\n";
         return kExitUsage;
@@ -102,6 +109,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         Player player(timeline, *store, opener, view, seed);
         player.handle().setTap(log.get());
         player.Start(line.settingsLine);
+        ApplyFavoriteAtStart(line, player, err);
         const uint32_t end = RenderEnd(line);
         if (line.sleepMinutes || line.fadeSeconds) {
             // --fade fades out to the render's end; --sleep alone runs the live sleep timer.
@@ -122,6 +130,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         err << "tinsori: " << error << "\n";
         return kExitFailure;
     }
+    if (const auto peak = sink->peakDbfs()) err << "tinsori: " << PeakText(*peak) << "\n";
     return kExitOk;
 }
 

@@ -57,6 +57,10 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
     // Before any thread exists, so that every thread inherits the blocked signals.
     StopSignalDescriptor stopSignals;
     LiveTimebase timebase;
+    // The thread starts inside the window's start-up, so it tells the log output itself.
+    timebase.onPriorityGranted([&err](const PriorityGrant& grant) {
+        err << "tinsori: simulation thread at " << grant.describe() << std::endl;
+    });
     std::unique_ptr<MessageLogWriter> log;
     if (!line.midiLog.empty()) {
         std::string error;
@@ -75,6 +79,7 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       WithoutPrefix(profileNotice),
                       log.get(),
                       &stopSignals,
+                      line.favorite.value_or(""),
                       OutputCatalog{output.output, [] { return AlsaSeqPort::listPorts(); },
                                     [output](const std::string& name, std::string* why) {
                                         OutputChoice chosen = output;

@@ -82,19 +82,19 @@ void SimulationThread::Step() {
 }
 
 uint32_t SimulationThread::QueueOrWait(uint32_t wait, int velocity) {
-    bool dropped = false;
     if (ConfigurationNow(settings_) & kQuantized) {
-        wait = WaitPlanner::SnapToBeat(wait, random_);
+        const uint32_t beat = WaitPlanner::DrawBeat(random_);
+        wait -= wait % beat;
         if (wait == 0) {
-            if (pending_.size() < kQueueLimit) {
-                pending_.append(currentChime_, velocity);
-            } else {
-                dropped = true;
-            }
+            // With the queue full, planning again at the same instant would find 0 again and
+            // again (many chimes in a storm): the thread would spin and never strike. Waiting
+            // one beat sounds the queue then, together with this strike.
+            if (pending_.size() >= kQueueLimit) return beat;
+            pending_.append(currentChime_, velocity);
         }
     }
     // A strike queued by the grid is queued a second time here while there is room.
-    if (!dropped && wait < kShortWait && pending_.size() < kQueueLimit) {
+    if (wait < kShortWait && pending_.size() < kQueueLimit) {
         pending_.append(currentChime_, velocity);
         wait = 0;
     }

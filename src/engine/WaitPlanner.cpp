@@ -113,16 +113,11 @@ int WaitPlanner::DrawVelocity(double v) {
     return lastVelocity_;
 }
 
-uint32_t WaitPlanner::SnapToBeat(uint32_t wait, Random& random) {
-    uint32_t beat = 64;
-    if (random.mod(100) < 20) {
-        beat = 512;
-    } else if (random.mod(100) < 30) {
-        beat = 256;
-    } else if (random.mod(100) < 50) {
-        beat = 128;
-    }
-    return wait - wait % beat;
+uint32_t WaitPlanner::DrawBeat(Random& random) {
+    if (random.mod(100) < 20) return 512;
+    if (random.mod(100) < 30) return 256;
+    if (random.mod(100) < 50) return 128;
+    return 64;
 }
 
 }  // namespace tinsori

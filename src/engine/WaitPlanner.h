@@ -24,8 +24,12 @@ public:
     uint32_t PlanWait(double v, const Pendulum& pendulum);
     // A velocity 0..126 that grows with v; remembered for the next burst.
     int DrawVelocity(double v);
-    // Rounds a wait down to a beat of 512, 256, 128 or 64 ms, chosen at random.
-    static uint32_t SnapToBeat(uint32_t wait, Random& random);
+    // Draws the beat of the grid: 512, 256, 128 or 64 ms.
+    static uint32_t DrawBeat(Random& random);
+    // Rounds a wait down to a beat drawn at random.
+    static uint32_t SnapToBeat(uint32_t wait, Random& random) {
+        return wait - wait % DrawBeat(random);
+    }
 
     double burstFactor() const { return burstFactor_; }
     int lastVelocity() const { return lastVelocity_; }

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/AutoResetEvent.h"
+#include "platform/ThreadPriority.h"
 #include "platform/TickClock.h"
 #include "platform/Timebase.h"
 
@@ -24,6 +25,13 @@ public:
     WakeEvent& wakeEvent() override { return event_; }
     void startThread(std::function<void()> body) override;
     bool joinThread(uint32_t milliseconds) override;
+    // What the thread obtained when it raised its priority; waits (briefly) until it has asked.
+    // Normal priority when no thread was started.
+    PriorityGrant priorityGrant();
+    // Called once on the thread, with what it obtained, before the body runs; set before start.
+    void onPriorityGranted(std::function<void(const PriorityGrant&)> report) {
+        report_ = std::move(report);
+    }
 
 private:
     SteadyTickClock clock_;
@@ -31,6 +39,9 @@ private:
     std::mutex mutex_;
     std::condition_variable finishedChanged_;
     bool finished_ = false;
+    bool asked_ = false;
+    PriorityGrant grant_;
+    std::function<void(const PriorityGrant&)> report_;
     std::thread thread_;
 };
 

@@ -6,39 +6,86 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <initializer_list>
+
+#include "platform/RealtimeKit.h"
 
 namespace tinsori {
 
 namespace {
 
-bool tryRealTime() {
-    sched_param param{};
-    for (int policy : {SCHED_RR, SCHED_FIFO}) {
-        param.sched_priority = sched_get_priority_min(policy);
-        if (param.sched_priority >= 0 && pthread_setschedparam(pthread_self(), policy, &param) == 0)
-            return true;
-    }
-    return false;
+constexpr int kRealtimePriority = 1;
+
+uint64_t CurrentThreadId() {
+    return static_cast<uint64_t>(syscall(SYS_gettid));
 }
 
-// On Linux a nice value set for a thread id applies to that thread only.
-bool tryLowerNice() {
-    const auto tid = static_cast<id_t>(syscall(SYS_gettid));
+bool WithinRealtimeLimit() {
+    sched_param param{};
+    param.sched_priority = kRealtimePriority;
+    return pthread_setschedparam(pthread_self(), SCHED_RR, &param) == 0;
+}
+
+// On Linux a nice value set for a thread id applies to that thread alone.
+bool SetThreadNice(int level) {
+    return setpriority(PRIO_PROCESS, static_cast<id_t>(CurrentThreadId()), level) == 0;
+}
+
+int CurrentNice() {
     errno = 0;
-    int nice = getpriority(PRIO_PROCESS, tid);
-    if (nice == -1 && errno != 0) return false;
-    for (int step = 2; step > 0; --step) {
-        if (setpriority(PRIO_PROCESS, tid, nice - step) == 0) return true;
+    const int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(CurrentThreadId()));
+    return (nice == -1 && errno != 0) ? 0 : nice;
+}
+
+// RLIMIT_NICE holds 20 - (the lowest nice value allowed).
+int NiceFloor() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NICE, &limit) != 0) return 20;
+    if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= 40) return -20;
+    return 20 - static_cast<int>(limit.rlim_cur);
+}
+
+PriorityGrant LowestNice(RealtimeKit& kit) {
+    const int current = CurrentNice();
+    const int floor = NiceFloor();
+    if (kit.available() && kit.minNiceLevel() < std::min(floor, current) &&
+        kit.makeHighPriority(CurrentThreadId(), kit.minNiceLevel())) {
+        return {PriorityGrant::Source::RealtimeKit, false, kit.minNiceLevel()};
     }
-    return false;
+    if (floor < current && SetThreadNice(floor)) {
+        return {PriorityGrant::Source::NiceLimit, false, floor};
+    }
+    return {};
 }
 
 }  // namespace
 
-bool RaiseCurrentThreadPriority() {
-    return tryRealTime() || tryLowerNice();
+std::string PriorityGrant::describe() const {
+    const std::string what =
+        realtime ? "real-time priority " + std::to_string(level) : "nice " + std::to_string(level);
+    switch (source) {
+        case Source::RealtimeKit:
+            return what + " from RealtimeKit";
+        case Source::RealtimeLimit:
+            return what + " from RLIMIT_RTPRIO or CAP_SYS_NICE";
+        case Source::NiceLimit:
+            return what + " within RLIMIT_NICE";
+        case Source::None:
+            break;
+    }
+    return "normal priority (no RealtimeKit, RLIMIT_RTPRIO or RLIMIT_NICE grant)";
+}
+
+PriorityGrant RaiseCurrentThreadPriority() {
+    RealtimeKit kit;
+    if (kit.available() && kit.maxRealtimePriority() >= kRealtimePriority &&
+        kit.makeRealtime(CurrentThreadId(), kRealtimePriority)) {
+        return {PriorityGrant::Source::RealtimeKit, true, kRealtimePriority};
+    }
+    if (WithinRealtimeLimit())
+        return {PriorityGrant::Source::RealtimeLimit, true, kRealtimePriority};
+    return LowestNice(kit);
 }
 
 }  // namespace tinsori

@@ -187,11 +187,21 @@ void VirtualTimeline::awaitQuiet(Lock& lock) {
 template <typename Ready>
 void VirtualTimeline::spinBriefly(Lock& lock, Ready ready) {
     // A step of the simulation takes microseconds; blocking and waking through the kernel
-    // costs more than that, and a render makes tens of thousands of such hand-overs.
+    // costs more than that, and a render makes tens of thousands of such hand-overs. The other
+    // side is always runnable while this side waits for it, but when both share one core
+    // (pinned, or a busy machine) it runs only once this side lets go of the core: so every
+    // few pauses the core is offered to it. With a core each, the offer returns at once.
     constexpr int kSpins = 4000;
+    constexpr int kPausesPerYield = 16;
     if (ready()) return;
     lock.unlock();
-    for (int i = 0; i < kSpins && !ready(); ++i) CpuRelax();
+    for (int i = 1; i <= kSpins && !ready(); ++i) {
+        if (i % kPausesPerYield == 0) {
+            std::this_thread::yield();
+        } else {
+            CpuRelax();
+        }
+    }
     lock.lock();
 }
 

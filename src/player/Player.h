@@ -187,6 +187,7 @@ private:
     bool threadStopped_ = false;
     bool threadEnded_ = false;
     bool released_ = false;
+    bool saveFailureShown_ = false;
 };
 
 }  // namespace tinsori

@@ -16,6 +16,9 @@ constexpr uint32_t kThreadJoinMs = 2000;
 constexpr uint32_t kSettleMs = 1000;
 constexpr int kClosingRunDelay = -81;
 constexpr int kClosingRunVelocity = 35;
+constexpr const char* kSaveFailedText =
+    "The settings could not be saved: the profile file cannot be written (is the disk full?).";
+constexpr const char* kSaveFailedCaption = "Tinsori";
 
 }  // namespace
 
@@ -49,7 +52,11 @@ bool Player::StopThread() {
 
 void Player::SweepSaveAndRelease() {
     if (settings_.holdNotes) midi_.SweepNotesOff(settings_.channel);
-    SaveSettings(store_, settings_, scales_, instruments_);
+    // Both shut-downs may save; a profile that cannot take the save is told once.
+    if (!SaveSettings(store_, settings_, scales_, instruments_) && !saveFailureShown_) {
+        saveFailureShown_ = true;
+        view_.ShowMessage(kSaveFailedText, kSaveFailedCaption);
+    }
     if (released_) return;
     released_ = true;
     if (!settings_.paused) CloseMidiDevice(device_);

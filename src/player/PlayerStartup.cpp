@@ -78,9 +78,7 @@ void Player::Start(const std::string& commandLine) {
     // 8. The wind timer: the host calls OnWindTimer every 200 ms from now on.
     settings_.windTimerId = kWindTimerId;
     // 9. The one message of the start-up, when there is no device to play on.
-    if (!handle_.isOpen())
-        view_.ShowMessage(LoadResString(kStringNoMidiDevice),
-                          LoadResString(kStringNoMidiDeviceCaption));
+    if (!handle_.isOpen()) view_.ShowNoDevice();
     settings_.prismoraEnabled = 0;
     view_.SetCheckBox(PlayerCheckBox::Prismora, false);
     view_.ShowConfiguration(settings_.configuration);

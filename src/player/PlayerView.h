@@ -5,6 +5,7 @@
 
 #include "music/ChimeNoteSet.h"
 #include "settings/FavoritesView.h"
+#include "settings/StringTable.h"
 
 namespace tinsori {
 
@@ -34,6 +35,11 @@ public:
     virtual void ShowConfiguration(int configuration) = 0;
     virtual void SetSlider(PlayerSlider slider, int position) = 0;
     virtual void SetCheckBox(PlayerCheckBox box, bool checked) = 0;
+    // The start-up found no device to play on. A window tells the user to close the other
+    // programs holding it; a view without one leaves it to its host, which knows the reason.
+    virtual void ShowNoDevice() {
+        ShowMessage(LoadResString(kStringNoMidiDevice), LoadResString(kStringNoMidiDeviceCaption));
+    }
     // Pause or Continue took effect (also when the sleep timer paused): the Pause button's text
     // and its blink timer follow `Player::pauseButtonText()` and `blinkTimerRunning()`.
     virtual void ShowPaused(bool /*paused*/) {}

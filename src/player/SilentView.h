@@ -25,6 +25,8 @@ public:
     void ShowConfiguration(int) override {}
     void SetSlider(PlayerSlider, int) override {}
     void SetCheckBox(PlayerCheckBox, bool) override {}
+    // The headless player and the renderer print their own, accurate line.
+    void ShowNoDevice() override {}
 
 private:
     std::ostream& messages_;

@@ -118,22 +118,63 @@ struct PresetSet {
     int scanBeyondLast;  // how far past the counter a scan looks for the line or a gap
 };
 
+// The slots of one section, each read from the store at most once while a set is installed:
+// every preset scans from the first slot, and a read per slot and preset made the installation
+// quadratic. Only this installation writes the section meanwhile (inside its transaction).
+class SlotScan {
+public:
+    SlotScan(ProfileStore& store, const PresetSet& set) : store_(store), set_(set) {}
+
+    const std::string& line(int i) {
+        Slot& slot = at(i);
+        if (!slot.lineRead) {
+            store_.ReadString(set_.section, name(i), slot.line, kFavoriteLineBytes);
+            slot.lineRead = true;
+        }
+        return slot.line;
+    }
+    // A slot is free only when it holds no text at all, not even a line too long to read.
+    bool empty(int i) {
+        if (!line(i).empty()) return false;
+        Slot& slot = at(i);
+        if (!slot.textKnown) {
+            slot.holdsText = SlotHoldsText(store_, set_.section, name(i));
+            slot.textKnown = true;
+        }
+        return !slot.holdsText;
+    }
+    void write(int i, std::string_view text) {
+        std::string copy(text);
+        if (!store_.WriteString(set_.section, name(i), &copy)) return;
+        // A refused write leaves the slot as it was, so the next preset tries it again.
+        at(i) = Slot{copy, true, true, true};
+    }
+
+private:
+    struct Slot {
+        std::string line;
+        bool lineRead = false;
+        bool textKnown = false;
+        bool holdsText = false;
+    };
+    Slot& at(int i) { return slots_[static_cast<std::size_t>(i)]; }
+    std::string name(int i) const { return std::string(set_.valuePrefix) + std::to_string(i); }
+
+    ProfileStore& store_;
+    const PresetSet& set_;
+    std::array<Slot, kFavoriteSlots + 1> slots_{};
+};
+
 // Stores one line unless the same line (ignoring case) is already there; fills the first gap.
-void InstallLine(ProfileStore& store, const PresetSet& set, std::string_view preset, int& counter) {
+void InstallLine(SlotScan& scan, const PresetSet& set, std::string_view preset, int& counter) {
     int end = std::min(std::clamp(counter, 0, kFavoriteSlots) + set.scanBeyondLast, kFavoriteSlots);
     std::optional<int> firstEmpty;
     for (int i = 1; i <= end; ++i) {
-        std::string valueName = std::string(set.valuePrefix) + std::to_string(i);
-        std::string line;
-        store.ReadString(set.section, valueName, line, kFavoriteLineBytes);
-        if (EqualsIgnoringCase(line, preset)) return;
-        if (line.empty() && !firstEmpty && !SlotHoldsText(store, set.section, valueName))
-            firstEmpty = i;
+        if (EqualsIgnoringCase(scan.line(i), preset)) return;
+        if (!firstEmpty && scan.empty(i)) firstEmpty = i;
     }
     if (!firstEmpty) return;
-    std::string text(preset);
-    store.WriteString(set.section, std::string(set.valuePrefix) + std::to_string(*firstEmpty),
-                      &text);
+    scan.write(*firstEmpty, preset);
     counter = std::max(counter, *firstEmpty);
 }
 
@@ -142,7 +183,8 @@ void InstallSet(ProfileStore& store, const PresetSet& set, bool lastFirst) {
     ProfileStore::Transaction transaction(store);
     if (store.ReadInt(set.section, kInstalledValue, 0) != 0) return;
     int counter = store.ReadInt(set.section, kLastValue, 0);
-    for (std::string_view preset : set.lines) InstallLine(store, set, preset, counter);
+    SlotScan scan(store, set);
+    for (std::string_view preset : set.lines) InstallLine(scan, set, preset, counter);
     if (lastFirst) store.WriteInt(set.section, kLastValue, counter);
     store.WriteInt(set.section, kInstalledValue, 1);
     if (!lastFirst) store.WriteInt(set.section, kLastValue, counter);

@@ -170,6 +170,32 @@ void ApplyFavorite(FavoritesContext& ctx, const std::string& displayName) {
     if (favorite) ApplySettingsLine(ctx, displayName, favorite->values);
 }
 
+std::vector<std::string> FavoriteNames(ProfileStore& store) {
+    std::vector<std::string> names;
+    for (int i = 1, end = ScanEnd(store); i <= end; ++i) {
+        std::string line = ReadSlot(store, i);
+        if (!line.empty()) names.push_back(DisplayFavoriteName(SplitLine(i, std::move(line)).name));
+    }
+    return names;
+}
+
+std::optional<std::string> FindFavoriteName(ProfileStore& store, const std::string& name) {
+    std::optional<std::string> found;
+    for (const std::string& display : FavoriteNames(store)) {
+        if (display == name) return display;
+        if (!found && EqualsIgnoringCase(display, name)) found = display;
+    }
+    return found;
+}
+
+bool ApplyFavoriteNamed(FavoritesContext& ctx, const std::string& name) {
+    const std::optional<std::string> found = FindFavoriteName(ctx.store, name);
+    if (!found) return false;
+    ApplyFavorite(ctx, *found);
+    ctx.view.SelectFavorite(*found);
+    return true;
+}
+
 int FindCurrentFavorite(FavoritesContext& ctx, std::string* displayName) {
     std::string values = FormatSettingsValues(ctx.settings, ctx.scales);
     int found = -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,17 @@ void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std
 
 // Records the name in the recent list, then applies the stored favorite of that name, if any.
 void ApplyFavorite(FavoritesContext& ctx, const std::string& displayName);
+
+// The display names of the stored favorites, in slot order, as the Favorites list shows them.
+std::vector<std::string> FavoriteNames(ProfileStore& store);
+
+// The display name of the stored favorite that `name` finds as the Favorites list finds an entry:
+// ignoring case, an exact match first. Nothing when there is none.
+std::optional<std::string> FindFavoriteName(ProfileStore& store, const std::string& name);
+
+// Applies the stored favorite that `name` finds (see FindFavoriteName) as choosing it in the
+// Favorites list would, and selects it there; false when none is stored under that name.
+bool ApplyFavoriteNamed(FavoritesContext& ctx, const std::string& name);
 
 // Index of the stored favorite whose values part equals the current settings (the highest
 // when several do), or -1; `displayName` receives its name when given.

@@ -81,7 +81,7 @@ void LoadSettings(ProfileStore& store, ChimeSettings& s, ScaleTable& scales) {
     s.scaleIndex = scaleIndex >= 0 && scaleIndex < scales.count() ? scaleIndex : 0;
 }
 
-void SaveSettings(ProfileStore& store, const ChimeSettings& s, const ScaleTable& scales,
+bool SaveSettings(ProfileStore& store, const ChimeSettings& s, const ScaleTable& scales,
                   const InstrumentTable& instruments) {
     // One transaction: several hundred writes commit at once, and no other copy reads half.
     ProfileStore::Transaction transaction(store);
@@ -105,6 +105,7 @@ void SaveSettings(ProfileStore& store, const ChimeSettings& s, const ScaleTable&
     scales.SaveScales(store);
     instruments.SaveNames(store);
     SaveHoldFlags(store, s);
+    return transaction.Commit();
 }
 
 int StoredVolume(ProfileStore& store, int channel) {

@@ -12,8 +12,9 @@ namespace tinsori {
 void LoadSettings(ProfileStore& store, ChimeSettings& settings, ScaleTable& scales);
 
 // Writes every setting, the scale table, the instrument names and the hold-notes flags back.
-// Releasing the MIDI device afterwards is the caller's.
-void SaveSettings(ProfileStore& store, const ChimeSettings& settings, const ScaleTable& scales,
+// Releasing the MIDI device afterwards is the caller's. False when the writes did not reach the
+// file (the commit failed: a full disk, a read-only file).
+bool SaveSettings(ProfileStore& store, const ChimeSettings& settings, const ScaleTable& scales,
                   const InstrumentTable& instruments);
 
 // The volume kept for `channel` in section "Midi" (80 when absent), limited to 0..127.

@@ -14,8 +14,13 @@ std::unique_ptr<ProfileStore> ProfileStore::Open(const std::string& path, std::s
     return SqliteStoreFile::Open(path, notice, error);
 }
 
-std::unique_ptr<ProfileStore> ProfileStore::OpenInMemoryCopy(const std::string& path) {
-    return SqliteStoreFile::OpenInMemoryCopy(path);
+std::unique_ptr<ProfileStore> ProfileStore::OpenInMemoryCopy(const std::string& path,
+                                                             std::string* error) {
+    return SqliteStoreFile::OpenInMemoryCopy(path, error);
+}
+
+bool ProfileStore::LooksLikeStoreFile(const std::string& path) {
+    return SqliteStoreFile::HasSqliteHeader(path);
 }
 
 std::string ProfileStore::DefaultPath() {

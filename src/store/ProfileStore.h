@@ -31,8 +31,13 @@ public:
                                               std::string* notice = nullptr,
                                               std::string* error = nullptr);
     // A private in-memory copy of the file at `path` (empty when it does not exist): nothing is
-    // ever written back and no file is created.
-    static std::unique_ptr<ProfileStore> OpenInMemoryCopy(const std::string& path);
+    // ever written back and no file is created. Null, `error` saying why, when the file is there
+    // but cannot be read as a store.
+    static std::unique_ptr<ProfileStore> OpenInMemoryCopy(const std::string& path,
+                                                          std::string* error = nullptr);
+    // Whether `path` is, by its first bytes, a database of the kind the store keeps. An empty or
+    // missing file is not.
+    static bool LooksLikeStoreFile(const std::string& path);
     // `TINSORI_PROFILE` when set, else $XDG_CONFIG_HOME/tinsori/profile.db (~/.config when unset).
     static std::string DefaultPath();
 
@@ -62,21 +67,38 @@ public:
     virtual std::vector<std::string> ValueNames(std::string_view section) = 0;
 
     // Read-modify-write sequences that other running copies could interleave run inside one
-    // transaction (BEGIN IMMEDIATE ... COMMIT). Scopes nest; only the outermost commits.
+    // transaction (BEGIN IMMEDIATE ... COMMIT). Scopes nest; only the outermost commits, and a
+    // rollback asked for by any scope discards the whole outermost transaction.
     class Transaction {
     public:
         explicit Transaction(ProfileStore& store) : store_(store) { store_.beginTransaction(); }
-        ~Transaction() { store_.endTransaction(); }
+        ~Transaction() {
+            if (!ended_) store_.endTransaction(false);
+        }
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
 
+        // Ends the scope now. For the outermost scope, true only when everything reached the
+        // file: a COMMIT that fails (a full disk) or a transaction already rolled back is false.
+        bool Commit() {
+            ended_ = true;
+            return store_.endTransaction(false);
+        }
+        // Ends the scope and discards what the outermost transaction wrote.
+        void Rollback() {
+            ended_ = true;
+            store_.endTransaction(true);
+        }
+
     private:
         ProfileStore& store_;
+        bool ended_ = false;
     };
 
 protected:
     virtual void beginTransaction() = 0;
-    virtual void endTransaction() = 0;
+    // Returns whether the outermost transaction committed (true for an inner scope).
+    virtual bool endTransaction(bool rollback) = 0;
 };
 
 }  // namespace tinsori

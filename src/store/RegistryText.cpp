@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "store/RegistryTextParser.h"
+#include "store/SqliteProfileStore.h"
 #include "store/Utf16Text.h"
 
 namespace tinsori {
@@ -84,51 +85,107 @@ bool SectionExists(ProfileStore& store, const std::string& name) {
     return false;
 }
 
-bool Apply(ProfileStore& store, const RegistryTextSection& section) {
-    if (section.remove) {
-        store.DeleteSection(section.name);
+bool WriteOne(ProfileStore& store, const std::string& section, const RegistryTextValue& value) {
+    if (value.remove) {
+        store.WriteString(section, value.name, nullptr);
         return true;
     }
-    bool ok = true;
+    if (value.kind == kKindString) return store.WriteString(section, value.name, &value.text);
+    if (value.kind == kKindInteger)
+        return store.WriteInt(section, value.name, static_cast<int32_t>(value.number));
+    // Empty binary still needs a non-null pointer: null data would delete the value.
+    static constexpr uint8_t kNoBytes = 0;
+    const uint8_t* bytes = value.bytes.empty() ? &kNoBytes : value.bytes.data();
+    return store.WriteValue(section, &value.name, bytes, kKindBinary,
+                            static_cast<uint32_t>(value.bytes.size()));
+}
+
+// The line of the first write that failed, or 0.
+size_t Apply(ProfileStore& store, const RegistryTextSection& section) {
+    if (section.remove) {
+        store.DeleteSection(section.name);
+        return 0;
+    }
     if (section.values.empty() && !SectionExists(store, section.name)) {
         const std::string anyName;
-        ok = store.WriteValue(section.name, &anyName, nullptr, kKindString, 0);  // just the section
+        if (!store.WriteValue(section.name, &anyName, nullptr, kKindString, 0))  // just the section
+            return section.line;
     }
-    for (const RegistryTextValue& value : section.values) {
-        if (value.remove) {
-            store.WriteString(section.name, value.name, nullptr);
-        } else if (value.kind == kKindString) {
-            ok &= store.WriteString(section.name, value.name, &value.text);
-        } else if (value.kind == kKindInteger) {
-            ok &= store.WriteInt(section.name, value.name, static_cast<int32_t>(value.number));
-        } else {
-            // Empty binary still needs a non-null pointer: null data would delete the value.
-            static constexpr uint8_t kNoBytes = 0;
-            const uint8_t* bytes = value.bytes.empty() ? &kNoBytes : value.bytes.data();
-            ok &= store.WriteValue(section.name, &value.name, bytes, kKindBinary,
-                                   static_cast<uint32_t>(value.bytes.size()));
+    for (const RegistryTextValue& value : section.values)
+        if (!WriteOne(store, section.name, value)) return value.line;
+    return 0;
+}
+
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\n\r\0", 3)) != std::string_view::npos;
+}
+
+// Why a section cannot be written so that an import gives it back, or nothing.
+const char* SectionRefusal(const std::string& section) {
+    const std::string_view plain = std::string_view(section).substr(section.rfind('-', 0) == 0);
+    if (HasControlCharacters(plain)) return "its name holds a control character";
+    if (!plain.empty() && (plain.front() == '*' || plain.front() == '@' ||
+                           (plain.front() == '-' && section.front() != '-')))
+        return "its name cannot be imported";
+    if (Utf16Units(plain) > SqliteProfileStore::kMaxSectionName) return "its name is too long";
+    return nullptr;
+}
+
+const char* ValueRefusal(const std::string& name, ProfileValueKind kind,
+                         const std::vector<uint8_t>& data) {
+    if (HasLineBreakOrNul(name)) return "its name holds a line break or NUL";
+    if (kind == kKindNone) return "its kind is not one the profile keeps";
+    if (kind == kKindString && std::find(data.begin(), data.end(), uint8_t{0}) != data.end())
+        return "the text holds a NUL";
+    return nullptr;
+}
+
+void ExportSection(ProfileStore& store, const std::string& section, std::ostream& out,
+                   std::vector<std::string>* leftOut) {
+    out << "\n[" << KeyPath(section) << "]\n";
+    for (const std::string& name : store.ValueNames(section)) {
+        std::vector<uint8_t> data;
+        uint32_t size = std::numeric_limits<uint32_t>::max();
+        const ProfileValueKind kind = store.QueryValue(section, name, data, size);
+        if (const char* why = ValueRefusal(name, kind, data)) {
+            if (leftOut) leftOut->push_back("value \"" + name + "\" of [" + section + "]: " + why);
+            continue;
         }
+        out << (name.empty() ? "@" : "\"" + Escaped(name) + "\"") << "=" << ValueData(kind, data)
+            << "\n";
     }
-    return ok;
 }
 
 }  // namespace
 
-bool ExportProfile(ProfileStore& store, std::ostream& out) {
+bool ExportProfile(ProfileStore& store, std::ostream& out, std::vector<std::string>* leftOut) {
     out << RegistryTextParser::kHeader << "\n";
     for (const std::string& section : store.SectionNames()) {
-        out << "\n[" << KeyPath(section) << "]\n";
-        for (const std::string& name : store.ValueNames(section)) {
-            std::vector<uint8_t> data;
-            uint32_t size = std::numeric_limits<uint32_t>::max();
-            const ProfileValueKind kind = store.QueryValue(section, name, data, size);
-            if (kind == kKindNone) continue;
-            out << (name.empty() ? "@" : "\"" + Escaped(name) + "\"") << "="
-                << ValueData(kind, data) << "\n";
+        if (const char* why = SectionRefusal(section)) {
+            if (leftOut) leftOut->push_back("section [" + section + "]: " + why);
+            continue;
         }
+        ExportSection(store, section, out, leftOut);
     }
     out.flush();
     return static_cast<bool>(out);
+}
+
+bool ApplyRegistryText(ProfileStore& store, const std::vector<RegistryTextSection>& sections,
+                       std::string* error) {
+    ProfileStore::Transaction txn(store);
+    for (const RegistryTextSection& section : sections) {
+        if (const size_t line = Apply(store, section)) {
+            txn.Rollback();
+            if (error) *error = "line " + std::to_string(line) + ": the profile refused the value";
+            return false;
+        }
+    }
+    if (!txn.Commit()) {
+        if (error) *error = "the profile could not be written (is the disk full or read-only?)";
+        return false;
+    }
+    return true;
 }
 
 bool ImportProfile(ProfileStore& store, std::istream& in, std::string* error) {
@@ -138,12 +195,7 @@ bool ImportProfile(ProfileStore& store, std::istream& in, std::string* error) {
         return false;
     }
     const auto sections = RegistryTextParser::Parse(file, error);
-    if (!sections) return false;
-    bool ok = true;
-    ProfileStore::Transaction txn(store);
-    for (const RegistryTextSection& section : *sections) ok &= Apply(store, section);
-    if (!ok && error) *error = "the profile could not be written";
-    return ok;
+    return sections && ApplyRegistryText(store, *sections, error);
 }
 
 }  // namespace tinsori

@@ -175,6 +175,8 @@ bool RegistryTextParser::parseKey(std::string_view line) {
     if (Utf16Units(plain) > SqliteProfileStore::kMaxSectionName) {
         return fail("the section name is too long");
     }
+    if (plain.find('\0') != std::string_view::npos) return fail("the section name holds a NUL");
+    section.line = lineNumber_;
     sections_.push_back(std::move(section));
     return true;
 }
@@ -195,6 +197,7 @@ bool RegistryTextParser::parseValue(std::string_view line) {
     line = TrimLeft(line);
     if (line.empty() || line.front() != '=') return fail("expected = after the value name");
     if (!parseData(TrimLeft(line.substr(1)), value)) return false;
+    value.line = lineNumber_;
     sections_.back().values.push_back(std::move(value));
     return true;
 }

@@ -16,6 +16,7 @@ struct RegistryTextValue {
     std::string text;            // kind 1
     uint32_t number = 0;         // kind 2
     std::vector<uint8_t> bytes;  // kind 3
+    size_t line = 0;             // where it stands in the file, for messages
 };
 
 // One bracketed key: a section of the store (in the form the store's calls take, "-" prefixed
@@ -24,6 +25,7 @@ struct RegistryTextSection {
     std::string name;
     bool remove = false;  // [-...]
     std::vector<RegistryTextValue> values;
+    size_t line = 0;
 };
 
 // Reads the registry editor's text format ("Windows Registry Editor Version 5.00"), UTF-8 with

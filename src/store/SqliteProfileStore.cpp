@@ -138,13 +138,24 @@ void SqliteProfileStore::beginTransaction() {
     if (depth_++ == 0) began_ = exec("BEGIN IMMEDIATE");
 }
 
-void SqliteProfileStore::endTransaction() {
-    if (--depth_ == 0 && began_) {
-        // A failed statement may already have rolled the transaction back.
-        if (!sqlite3_get_autocommit(db_) && !exec("COMMIT")) exec("ROLLBACK");
+bool SqliteProfileStore::endTransaction(bool rollback) {
+    rollbackAsked_ = rollbackAsked_ || rollback;
+    bool committed = true;
+    if (--depth_ == 0) {
+        // A failed statement (a full disk, an I/O error) may already have rolled it back.
+        const bool open = began_ && !sqlite3_get_autocommit(db_);
+        if (!open || rollbackAsked_) {
+            if (open) exec("ROLLBACK");
+            committed = false;
+        } else if (!exec("COMMIT")) {
+            exec("ROLLBACK");
+            committed = false;
+        }
         began_ = false;
+        rollbackAsked_ = false;
     }
     mutex_.unlock();
+    return committed;
 }
 
 std::optional<SqliteProfileStore::Place> SqliteProfileStore::placeForRead(

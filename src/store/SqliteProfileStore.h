@@ -59,7 +59,7 @@ public:
 
 protected:
     void beginTransaction() override;
-    void endTransaction() override;
+    bool endTransaction(bool rollback) override;
 
 private:
     struct Stored {
@@ -90,6 +90,7 @@ private:
     std::recursive_mutex mutex_;
     int depth_ = 0;
     bool began_ = false;
+    bool rollbackAsked_ = false;
     uint64_t busyRetries_ = 0;
     uint64_t failures_ = 0;
 };

@@ -6,11 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace tinsori {
@@ -19,8 +22,12 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 10000;
 constexpr int kOpenAttempts = 5;
+// Copies starting together on a new profile race to switch it to WAL; the loser is told "locked"
+// at once, without the busy timeout, so opening tries again for about as long as that timeout.
+constexpr int kBusyRetries = 400;
+constexpr auto kBusyRetryPause = std::chrono::milliseconds(25);
 
-enum class Health { kGood, kUnreadable, kFailed };
+enum class Health { kGood, kUnreadable, kBusy, kFailed };
 
 struct Connection {
     sqlite3* db = nullptr;
@@ -53,6 +60,8 @@ int QueryText(sqlite3* db, const char* sql, std::string& out) {
 
 Health Classify(int rc) {
     if (rc == SQLITE_OK) return Health::kGood;
+    const int primary = rc & 0xFF;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) return Health::kBusy;
     return IsDamage(rc) ? Health::kUnreadable : Health::kFailed;
 }
 
@@ -177,6 +186,44 @@ bool MoveAside(const std::string& path, const struct stat& examined, std::string
     return true;
 }
 
+bool BackupFrom(sqlite3* memory, const std::string& path, std::string& why) {
+    Connection source;
+    int rc = sqlite3_open_v2(path.c_str(), &source.db, SQLITE_OPEN_READONLY, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(source.db, kBusyTimeoutMs);
+        sqlite3_backup* backup = sqlite3_backup_init(memory, "main", source.db, "main");
+        if (!backup) {
+            why = sqlite3_errmsg(memory);
+            return false;
+        }
+        rc = sqlite3_backup_step(backup, -1);
+        sqlite3_backup_finish(backup);
+        if (rc == SQLITE_DONE) return true;
+    }
+    why = sqlite3_errstr(rc);
+    return false;
+}
+
+// A file we may only read (a read-only mount, where a WAL file's shared-memory file cannot be
+// made) is read from a private copy of it and its WAL file, so that what the WAL holds counts.
+bool BackupFromPrivateCopy(sqlite3* memory, const std::string& path, std::string& why) {
+    namespace fs = std::filesystem;
+    std::string folder = (fs::temp_directory_path() / "tinsori-profile-XXXXXX").string();
+    if (!::mkdtemp(folder.data())) return false;
+    const std::string copy = folder + "/profile.db";
+    std::error_code ec;
+    fs::copy_file(path, copy, ec);
+    if (!ec && fs::exists(path + "-wal")) fs::copy_file(path + "-wal", copy + "-wal", ec);
+    const bool copied = !ec && BackupFrom(memory, copy, why);
+    fs::remove_all(folder, ec);
+    return copied;
+}
+
+bool CopyInto(sqlite3* memory, const std::string& path, std::string& why) {
+    if (BackupFrom(memory, path, why)) return true;
+    return ::access(path.c_str(), R_OK) == 0 && BackupFromPrivateCopy(memory, path, why);
+}
+
 }  // namespace
 
 std::string SqliteStoreFile::AsideName(const std::string& path) {
@@ -198,6 +245,7 @@ std::unique_ptr<SqliteProfileStore> SqliteStoreFile::Open(const std::string& pat
         return nullptr;
     }
     std::string why;
+    int busyRetries = 0;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         struct stat examined {};
         const bool existed = ::stat(path.c_str(), &examined) == 0;
@@ -207,7 +255,12 @@ std::unique_ptr<SqliteProfileStore> SqliteStoreFile::Open(const std::string& pat
         const Health health =
             rc == SQLITE_OK ? Configure(conn.db, why) : (why = sqlite3_errstr(rc), Classify(rc));
         if (health == Health::kGood) return std::make_unique<SqliteProfileStore>(conn.release());
-        if (health == Health::kFailed || !existed) break;
+        if (health == Health::kBusy && ++busyRetries < kBusyRetries) {
+            --attempt;
+            std::this_thread::sleep_for(kBusyRetryPause);
+            continue;
+        }
+        if (health != Health::kUnreadable || !existed) break;
         sqlite3_close_v2(conn.release());
         std::string aside;
         if (MoveAside(path, examined, aside) && notice) {
@@ -219,35 +272,37 @@ std::unique_ptr<SqliteProfileStore> SqliteStoreFile::Open(const std::string& pat
     return nullptr;
 }
 
-std::unique_ptr<SqliteProfileStore> SqliteStoreFile::OpenInMemoryCopy(const std::string& path) {
+std::unique_ptr<SqliteProfileStore> SqliteStoreFile::OpenInMemoryCopy(const std::string& path,
+                                                                      std::string* error) {
     Connection memory;
     if (sqlite3_open_v2(":memory:", &memory.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                         nullptr) != SQLITE_OK) {
+        if (error) *error = "out of memory";
         return nullptr;
     }
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        Connection source;
-        if (sqlite3_open_v2(path.c_str(), &source.db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-            sqlite3_busy_timeout(source.db, kBusyTimeoutMs);
-            sqlite3_backup* backup = sqlite3_backup_init(memory.db, "main", source.db, "main");
-            if (backup) {
-                sqlite3_backup_step(backup, -1);
-                sqlite3_backup_finish(backup);
-            }
-        }
-    }
+    const bool exists = std::filesystem::exists(path, ec);
     std::string why;
+    if (exists && !CopyInto(memory.db, path, why)) {
+        if (error) *error = "cannot read the profile " + path + ": " + why;
+        return nullptr;
+    }
     if (Inspect(memory.db, why) != Health::kGood ||
         PrepareSchema(memory.db, why) != Health::kGood) {
-        // Whatever was copied is unusable: start the copy empty.
-        sqlite3_close_v2(memory.release());
-        if (sqlite3_open_v2(":memory:", &memory.db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-            PrepareSchema(memory.db, why) != Health::kGood) {
-            return nullptr;
-        }
+        if (error) *error = "cannot read the profile " + path + ": " + why;
+        return nullptr;
     }
     return std::make_unique<SqliteProfileStore>(memory.release());
+}
+
+bool SqliteStoreFile::HasSqliteHeader(const std::string& path) {
+    static constexpr char kMagic[] = "SQLite format 3";  // 16 bytes with its NUL
+    char head[sizeof kMagic] = {};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    const size_t got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    return got == sizeof head && std::memcmp(head, kMagic, sizeof kMagic) == 0;
 }
 
 }  // namespace tinsori

@@ -14,9 +14,12 @@ class SqliteStoreFile {
 public:
     static std::unique_ptr<SqliteProfileStore> Open(const std::string& path, std::string* notice,
                                                     std::string* error);
-    // A private copy in memory of the store at `path`, empty when the file is missing or not a
-    // readable store. Never writes or creates the file.
-    static std::unique_ptr<SqliteProfileStore> OpenInMemoryCopy(const std::string& path);
+    // A private copy in memory of the store at `path`, empty when the file is missing. Null with
+    // the reason when the file is there but not a readable store. Never writes or creates it.
+    static std::unique_ptr<SqliteProfileStore> OpenInMemoryCopy(const std::string& path,
+                                                                std::string* error = nullptr);
+    // True when the file begins as every SQLite database does.
+    static bool HasSqliteHeader(const std::string& path);
     // Where a damaged file goes: "<path>.corrupt-<YYYYmmdd-HHMMSS>" in local time.
     static std::string AsideName(const std::string& path);
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/Pictures.h"
 #include "ui/SessionEndBridge.h"
@@ -35,6 +36,7 @@ int CTinsoriApp::Run(const WindowStart& start) {
     dialog->player().SetOutputs(start.outputs);
     new SessionEndBridge(*dialog, start.stopSignals);
     dialog->Start(start.commandLine);
+    if (!start.favorite.empty()) ApplyFavoriteNamed(dialog->player().favorites(), start.favorite);
     if (start.sleepMs > 0) dialog->player().StartSleep(start.sleepMs, SleepEnd::Pause);
     if (!start.profileNotice.empty()) {
         QMessageBox::warning(dialog.get(), QString::fromLatin1(kProfileNoticeCaption),

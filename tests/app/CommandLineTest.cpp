@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/TempFolder.h"
+
 namespace tinsori {
 namespace {
 
@@ -61,6 +63,10 @@ TEST(CommandLineTest, UserMistakesGiveOneLine) {
         {"--duration", "5"},
         {"--no-gui=yes"},
         {"--render", "x.mid", "--duration", "5", "--export-profile", "-"},
+        {"-o", "none"},  // a short option we do not have: not a word of a Settings line
+        {"typo"},        // a stray word would otherwise start endless playback
+        {"none", "--no-gui"},
+        {"--gain", "21"},
         {"--no-gui", "--sleep", "0"},
         {"--no-gui", "--sleep", "2000"},
         {"--no-gui", "--fade", "5"},
@@ -72,6 +78,22 @@ TEST(CommandLineTest, UserMistakesGiveOneLine) {
         EXPECT_FALSE(error.empty()) << args[0];
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;
     }
+}
+
+TEST(CommandLineTest, HelpAndVersionTakeOverAndTheFirstWins) {
+    EXPECT_EQ(Parse({"-h"})->mode, RunMode::Help);
+    EXPECT_EQ(Parse({"-V"})->mode, RunMode::Version);
+    EXPECT_EQ(Parse({"--help", "--version"})->mode, RunMode::Help);
+    EXPECT_EQ(Parse({"-V", "--help"})->mode, RunMode::Version);
+    EXPECT_EQ(Parse({"--render", "x.mid", "--help"})->mode, RunMode::Help);
+}
+
+TEST(CommandLineTest, DoubleDashEndsTheOptions) {
+    auto line = Parse({"--no-gui", "--", "Settings,--x", "-h"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->settingsLine, "Settings,--x -h");
+    EXPECT_EQ(line->mode, RunMode::Play);
+    EXPECT_EQ(Parse({"Settings,24,", "-3,", "404"})->settingsLine, "Settings,24, -3, 404");
 }
 
 TEST(CommandLineTest, ActionsAreRecognised) {
@@ -86,35 +108,27 @@ TEST(CommandLineTest, ActionsAreRecognised) {
 
 class CommandLineEnvironmentTest : public testing::Test {
 protected:
-    void SetUp() override {
-        // Each test runs in its own process under CTest, side by side: a folder of its own.
-        folder_ = std::filesystem::path(testing::TempDir()) /
-                  ("cmdline-env-" + std::to_string(getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override {
-        chmod(folder_.c_str(), 0700);
-        std::filesystem::remove_all(folder_);
-    }
     std::string Check(const std::vector<std::string>& args) {
         std::string error;
         auto line = Parse(args, &error);
         if (!line) return "parse: " + error;
         bool ok = line->CheckEnvironment(
             [] {
-                return std::vector<std::string>{"fluidsynth", "none", "Midi Through 14:0"};
+                return std::vector<std::string>{"fluidsynth", "none",
+                                                "Midi Through:Midi Through Port-0 14:0"};
+            },
+            [] {
+                return std::vector<std::string>{"pulseaudio", "alsa"};
             },
             error);
         return ok ? "" : error;
     }
-    std::filesystem::path folder_;
+    testing_support::TempFolder folder_;
 };
 
 TEST_F(CommandLineEnvironmentTest, SoundfontMustBeReadable) {
-    EXPECT_NE(Check({"--soundfont", (folder_ / "missing.sf2").string()}), "");
-    EXPECT_NE(Check({"--soundfont", folder_.string()}), "");
+    EXPECT_NE(Check({"--soundfont", folder_.file("missing.sf2")}), "");
+    EXPECT_NE(Check({"--soundfont", folder_.path().string()}), "");
     std::ofstream((folder_ / "ok.sf2").string()) << "x";
     EXPECT_EQ(Check({"--soundfont", (folder_ / "ok.sf2").string()}), "");
 }
@@ -124,20 +138,30 @@ TEST_F(CommandLineEnvironmentTest, RenderFileMustBeWritableWithoutBeingCreated) 
     EXPECT_EQ(Check({"--render", target.string(), "--duration", "1"}), "");
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_NE(Check({"--render", (folder_ / "no/such/out.mid").string(), "--duration", "1"}), "");
-    EXPECT_NE(Check({"--render", folder_.string(), "--duration", "1"}), "");
+    EXPECT_NE(Check({"--render", folder_.path().string(), "--duration", "1"}), "");
     EXPECT_NE(Check({"--midi-log", (folder_ / "no/such/m.log").string()}), "");
     if (geteuid() != 0) {
-        chmod(folder_.c_str(), 0500);
+        chmod(folder_.path().c_str(), 0500);
         EXPECT_NE(Check({"--render", target.string(), "--duration", "1"}), "");
     }
 }
 
-TEST_F(CommandLineEnvironmentTest, OutputMustBeKnown) {
+TEST_F(CommandLineEnvironmentTest, OutputAndAudioDriverMustBeWholeKnownNames) {
     EXPECT_EQ(Check({"--output", "FluidSynth"}), "");
     EXPECT_EQ(Check({"--output", "none"}), "");
     EXPECT_EQ(Check({"--output", "14:0"}), "");
-    EXPECT_EQ(Check({"--output", "Midi Through"}), "");
-    EXPECT_NE(Check({"--output", "Nowhere"}), "");
+    EXPECT_EQ(Check({"--output", "Midi Through:Midi Through Port-0"}), "");
+    // Remembered in the profile, a fragment would fail every later run.
+    for (const char* wrong : {"Nowhere", "flu", "n", "", "Midi Through", "4:0"})
+        EXPECT_NE(Check({"--output", wrong}), "") << wrong;
+    EXPECT_EQ(Check({"--audio-driver", "alsa"}), "");
+    EXPECT_NE(Check({"--audio-driver", "pipewire"}), "");
+}
+
+TEST_F(CommandLineEnvironmentTest, RenderEndingMustBeOneWeWrite) {
+    for (const char* name : {"a.midi", "a.MID", "a.txt", "a.log", "a.wav", "a.aiff"})
+        EXPECT_EQ(Check({"--render", folder_.file(name), "--duration", "1"}), "") << name;
+    EXPECT_NE(Check({"--render", folder_.file("a.xyz"), "--duration", "1"}), "");
 }
 
 }  // namespace

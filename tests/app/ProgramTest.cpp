@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "store/ProfileStore.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
@@ -42,21 +43,20 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// The simulation thread's priority is told once a run, on stderr.
+size_t PriorityLines(const std::string& err) {
+    size_t count = 0;
+    for (const auto& line : Lines(err)) count += line.find("simulation thread at ") != line.npos;
+    return count;
+}
+
 class ProgramTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::path(testing::TempDir()) /
-                  ("program-" + std::to_string(getpid()) + "-" +
-                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        profile_ = (folder_ / "profile.db").string();
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { profile_ = (folder_ / "profile.db").string(); }
 
     // Runs the program with the test's profile; sends `signal` after `interruptAfterMs`.
     Outcome Run(std::vector<std::string> args, int interruptAfterMs = -1, int signal = SIGINT) {
-        const std::string out = (folder_ / "stdout").string();
+        const std::string out = stdout_.empty() ? (folder_ / "stdout").string() : stdout_;
         const std::string err = (folder_ / "stderr").string();
         const pid_t pid = fork();
         if (pid == 0) {
@@ -73,14 +73,17 @@ protected:
             // Interrupt only once the opening run is out (the signal handlers are in place by
             // then), however slowly a loaded machine starts the program.
             const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-            while (!OpeningRunLogged() && std::chrono::steady_clock::now() < giveUp)
+            while (!OpeningRunLogged() && ReadAll(err).find("no sound") == std::string::npos &&
+                   std::chrono::steady_clock::now() < giveUp)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
             kill(pid, signal);
         }
         int status = 0;
         waitpid(pid, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+        // A device given as standard output (/dev/full) is not read back: it never ends.
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                stdout_.empty() ? ReadAll(out) : std::string(), ReadAll(err)};
     }
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
@@ -96,8 +99,9 @@ protected:
         return false;
     }
 
-    fs::path folder_;
+    testing_support::TempFolder folder_;
     std::string profile_;
+    std::string stdout_;  // where the program's output goes; empty: a file in the folder
 };
 
 TEST_F(ProgramTest, SameSeedRendersByteIdenticalMidiFilesAndLogs) {
@@ -177,6 +181,11 @@ TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
         {"--render", Path("no/such/folder/x.mid"), "--duration", "1"},
         {"--render", Path("x.wav"), "--duration", "1", "--soundfont", Path("missing.sf2")},
         {"--no-gui", "--output", "NoSuchPort"},
+        {"--no-gui", "--output", "flu"},
+        {"--no-gui", "--audio-driver", "foo"},
+        {"--render", Path("x.xyz"), "--duration", "1"},
+        {"--no-gui", "--favorite", "No Such Favorite"},
+        {"-o", "none"},
         {"--profile"},
     };
     for (const auto& args : mistakes) {
@@ -187,6 +196,63 @@ TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
     }
     EXPECT_FALSE(fs::exists(profile_));
     EXPECT_FALSE(fs::exists(Path("x.mid")));
+    EXPECT_FALSE(fs::exists(Path("x.xyz")));
+}
+
+TEST_F(ProgramTest, InformationRunsPrintAndReportWriteErrors) {
+    const Outcome help = Run({"--help", "--version"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Profile:   " + profile_ + "\n"), std::string::npos) << help.out;
+    EXPECT_NE(Run({"--list-favorites"}).out.find("Tinsori II\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(profile_));
+    stdout_ = "/dev/full";
+    const Outcome full = Run({"--version"});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "tinsori: cannot write to standard output\n");
+}
+
+TEST_F(ProgramTest, FavoriteAndGainShapeTheRender) {
+    const Outcome plain = Run({"--render", Path("a.wav"), "--duration", "10", "--seed", "2",
+                               "--favorite", "alien world", "--midi-log", Path("a.log")});
+    const Outcome louder = Run({"--render", Path("b.wav"), "--duration", "10", "--seed", "2",
+                                "--favorite", "Alien World", "--gain", "6"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    ASSERT_EQ(louder.status, 0) << louder.err;
+    // Its instrument (program 115) is chosen at start-up.
+    EXPECT_NE(ReadAll(Path("a.log")).find("\n0 C0 115 0\n"), std::string::npos);
+    const auto peak = [](const std::string& err) {
+        const size_t at = err.find("peak level ");
+        return at == std::string::npos ? 0.0 : std::stod(err.substr(at + 11));
+    };
+    EXPECT_LT(peak(plain.err), 0.0) << plain.err;
+    EXPECT_NEAR(peak(louder.err) - peak(plain.err), 6.0, 0.5);
+}
+
+TEST_F(ProgramTest, ProfilesThatCannotBeReadAreReportedNotReplaced) {
+    std::ofstream(profile_) << "random bytes, not a database at all";
+    const std::string before = ReadAll(profile_);
+    EXPECT_EQ(Run({"--export-profile", "-"}).status, 1);
+    EXPECT_EQ(Run({"--render", Path("x.log"), "--duration", "1", "--seed", "1"}).status, 1);
+    // Named with --profile (for instance with the import's arguments swapped), it is refused.
+    const Outcome swapped = Run({"--import-profile", Path("p.db"), "--profile", profile_});
+    EXPECT_EQ(swapped.status, 2);
+    EXPECT_EQ(Lines(swapped.err).size(), 1u) << swapped.err;
+    EXPECT_EQ(Run({"--no-gui", "--profile", profile_}).status, 2);
+    EXPECT_EQ(ReadAll(profile_), before);
+    for (const auto& entry : fs::directory_iterator(folder_.path()))
+        EXPECT_EQ(entry.path().string().find("corrupt"), std::string::npos) << entry.path();
+}
+
+TEST_F(ProgramTest, ImportsThatCannotBeReadChangeNothing) {
+    for (const std::string& source : {folder_.path().string(), std::string("/dev/zero")}) {
+        const Outcome outcome = Run({"--import-profile", source});
+        EXPECT_EQ(outcome.status, 2) << source;
+        EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
+    }
+    std::ofstream(Path("bad.reg")) << "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\"
+                                      "Software\\Quillfen\\Tinsori\\S]\n\"v\"=dword:zz\n";
+    EXPECT_EQ(Run({"--import-profile", Path("bad.reg")}).status, 2);
+    EXPECT_FALSE(fs::exists(profile_));
 }
 
 TEST_F(ProgramTest, ExportedProfileImportsIntoAnEqualProfile) {
@@ -280,6 +346,7 @@ TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
     const Outcome outcome =
         Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 1000);
     ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(PriorityLines(outcome.err), 1u) << outcome.err;
     const auto lines = Lines(ReadAll(Path("live.log")));
     ASSERT_GT(lines.size(), 2u * 7 + 4);
     // The closing run descends from the highest chime before the program ends.
@@ -304,6 +371,16 @@ TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
     std::string output;
     store->ReadString("Midi", "Output", output, 510);
     EXPECT_EQ(output, "none");
+}
+
+TEST_F(ProgramTest, HeadlessPlayWithoutSoundSaysWhyNotTheWindowsMessage) {
+    if (fs::exists("/dev/snd")) GTEST_SKIP() << "this machine has a sound card";
+    const Outcome outcome = Run({"--no-gui"}, 0);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err.find("In Use"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("tinsori: no sound: no audio output could be started"),
+              std::string::npos)
+        << outcome.err;
 }
 
 TEST_F(ProgramTest, HangUpEndsHeadlessPlayLikeASessionEnd) {
@@ -343,6 +420,7 @@ TEST_F(ProgramTest, WindowEndsOnSignalsAsTheSessionOrTheCloseBoxWould) {
     fs::remove(Path("hup.log"));  // the next run waits for its own opening run
     const Outcome closed = Run({"--output", "none", "--midi-log", Path("live.log")}, 0, SIGINT);
     ASSERT_EQ(closed.status, 0) << closed.err;
+    EXPECT_EQ(PriorityLines(closed.err), 1u) << closed.err;
     const std::vector<int> notes = noteOns("live.log");
     ASSERT_GE(notes.size(), 14u);
     EXPECT_EQ(std::vector<int>(notes.end() - 7, notes.end()),

@@ -4,12 +4,11 @@
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "MidiTestSupport.h"
 #include "midi/MidiOut.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "midi/ports/SmfWriter.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
@@ -22,18 +21,6 @@ std::string readAll(const fs::path& path) {
     ss << in.rdbuf();
     return ss.str();
 }
-
-class TempDir {
-public:
-    TempDir() : path_(fs::temp_directory_path() / ("tinsori-midi-" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    fs::path path_;
-};
 
 TEST(MessageLogWriterTest, LinesCarryTickHexStatusAndDecimalData) {
     EXPECT_EQ(MessageLogWriter::formatLine(1234, PackShortMessage(0x90, 52, 35)), "1234 90 52 35");
@@ -53,7 +40,7 @@ TEST(MessageLogWriterTest, LinesCarryTickHexStatusAndDecimalData) {
 }
 
 TEST(MessageLogWriterTest, AppendsToAnExistingFileAndReportsUnwritablePaths) {
-    TempDir dir;
+    testing_support::TempFolder dir;
     test::ManualClock clock;
     std::string error;
     for (int run = 0; run < 2; ++run) {
@@ -108,7 +95,7 @@ TEST(SmfWriterTest, DropsNonChannelMessagesAndMasksDataBytes) {
 }
 
 TEST(SmfWriterTest, IdenticalInputGivesIdenticalFiles) {
-    TempDir dir;
+    testing_support::TempFolder dir;
     auto render = [&](const std::string& name) {
         test::ManualClock clock;
         std::string error;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 #include "midi/backends/AlsaSeqPort.h"
@@ -19,7 +21,12 @@ TEST(FluidSynthPortTest, WithoutAudioTheOpenFailsWithAReason) {
     if (haveSoundCard()) GTEST_SKIP() << "this machine has a sound card";
     std::string error;
     EXPECT_FALSE(FluidSynthPort::open("", "", &error));
-    EXPECT_EQ(error, "no audio output could be started (tried pipewire, pulseaudio, alsa, jack)");
+    // Only drivers this FluidSynth was built with are tried (Debian's has no pipewire).
+    const auto built = FluidSynthEngine::audioDrivers();
+    for (const char* name : {"pipewire", "pulseaudio", "alsa", "jack"}) {
+        const bool has = std::find(built.begin(), built.end(), name) != built.end();
+        EXPECT_EQ(error.find(name) != std::string::npos, has) << name << ": " << error;
+    }
     EXPECT_FALSE(FluidSynthPort::open("", "alsa", &error));
     EXPECT_EQ(error, "no audio output could be started (tried alsa)");
 }
@@ -41,19 +48,17 @@ TEST(AlsaSeqPortTest, WithoutSequencerOpenAndListFailCleanly) {
     EXPECT_TRUE(AlsaSeqPort::listPorts().empty());
 }
 
-TEST(AlsaSeqPortTest, MatchesAddressBeforeNameFragment) {
+TEST(AlsaSeqPortTest, MatchesWholeNamesOrAddressesNeverFragments) {
     const std::vector<std::string> ports = {
-        "Midi Through:Midi Through Port-0 (14:0)",
+        "Midi Through:Midi Through Port-0 14:0",
         "FLUID Synth (128):Synth input port (128:0)",
-        "USB Keys (20):USB Keys MIDI 1 (20:0)",
     };
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "Midi Through:Midi Through Port-0 14:0"), 0);
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "Midi Through:Midi Through Port-0"), 0);
+    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "14:0"), 0);
     EXPECT_EQ(AlsaSeqPort::matchPort(ports, "128:0"), 1);
-    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "20:0"), 2);
-    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "0"), 0);  // a fragment of the first name
-    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "USB"), 2);
-    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "28:0"), 1);  // no address matches: a fragment
-    EXPECT_EQ(AlsaSeqPort::matchPort(ports, "Piano"), -1);
-    EXPECT_EQ(AlsaSeqPort::matchPort(ports, ""), -1);
+    for (const char* fragment : {"Midi", "0", "4:0", "28:0", "FLUID", "n", ""})
+        EXPECT_EQ(AlsaSeqPort::matchPort(ports, fragment), -1) << fragment;
 }
 
 OutputChoice choose(const std::string& output, MidiPort* lent = nullptr) {

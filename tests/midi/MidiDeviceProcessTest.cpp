@@ -5,7 +5,7 @@
 
 #include "MidiDeviceTestSupport.h"
 #include "midi/MidiDevice.h"
-#include "store/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

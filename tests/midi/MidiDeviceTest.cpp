@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MidiDeviceTestSupport.h"
-#include "store/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

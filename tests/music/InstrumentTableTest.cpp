@@ -8,7 +8,7 @@
 #include "midi/ports/RecordingPort.h"
 #include "music/HoldNotes.h"
 #include "store/ProfileStore.h"
-#include "store/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "music/ScaleTable.h"
 #include "store/ProfileStore.h"
-#include "store/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -14,6 +13,7 @@
 #include "player/Player.h"
 #include "player/SilentView.h"
 #include "store/ProfileStore.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 
@@ -31,6 +31,8 @@ public:
         if (slider == PlayerSlider::Volume) volumePosition = position;
     }
     void SelectChannel(int channel) override { shownChannel = channel; }
+    // What the window shows; the silent view leaves it to the headless player.
+    void ShowNoDevice() override { PlayerView::ShowNoDevice(); }
 
     std::vector<std::string> messages;
     std::vector<int> windPositions;
@@ -44,18 +46,10 @@ private:
 class PlayerTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::path(testing::TempDir()) /
-                  ("player-" + std::to_string(getpid()) + "-" +
-                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
         store_ = ProfileStore::Open((folder_ / "profile.db").string());
         ASSERT_TRUE(store_);
     }
-    void TearDown() override {
-        player_.reset();
-        std::filesystem::remove_all(folder_);
-    }
+    void TearDown() override { player_.reset(); }
 
     Player& MakePlayer(bool deviceOpens = true) {
         OutputOpener opener = [this, deviceOpens](std::string* error) -> std::unique_ptr<MidiPort> {
@@ -75,7 +69,7 @@ protected:
 
     int NumOpenApps() { return store_->ReadInt("Current", "NumOpenApps", -99); }
 
-    std::filesystem::path folder_;
+    testing_support::TempFolder folder_;
     std::unique_ptr<ProfileStore> store_;
     VirtualTimeline timeline_;
     RecordingPort recorder_{timeline_};

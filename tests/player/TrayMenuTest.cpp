@@ -97,7 +97,8 @@ TEST(TrayMenuTest, OutputsAreFoundTheWayTheCommandLineFindsThem) {
     EXPECT_EQ(OutputCatalog::find(names, ""), 0);
     EXPECT_EQ(OutputCatalog::find(names, "FluidSynth"), 0);
     EXPECT_EQ(OutputCatalog::find(names, "14:0"), 2);
-    EXPECT_EQ(OutputCatalog::find(names, "FLUID"), 1);
+    EXPECT_EQ(OutputCatalog::find(names, "FLUID Synth (128):Synth input port"), 1);
+    EXPECT_EQ(OutputCatalog::find(names, "FLUID"), -1);  // whole names only
     EXPECT_EQ(OutputCatalog::find(names, "NONE"), 3);
     EXPECT_EQ(OutputCatalog::find(names, "fluid"), -1);
     EXPECT_EQ(OutputCatalog::find(names, "20:0"), -1);

@@ -4,9 +4,13 @@
 
 #include "FavoritesTestSupport.h"
 #include "settings/RecentFavorites.h"
+#include "support/SettingsFields.h"
 
 namespace tinsori::testing {
 namespace {
+
+using testing_support::FieldsOf;
+using testing_support::SettingsFields;
 
 const std::string kJourney = "24,10,45,0,-3,1,0,1190,0,579,4,12,0,4,7,11,0,1000";
 // A scale no built-in entry has: 0, 5 repeating every 13.
@@ -18,15 +22,16 @@ TEST_F(ApplySettingsLineTest, SetsEveryFieldAndUpdatesTheMachineInOrder) {
     settings.holdFlags[24] = 0;
     ApplySettingsLine(ctx(), "Acoustic Journey", kJourney);
 
-    EXPECT_EQ(settings.instrument, 24);
-    EXPECT_EQ(settings.holdNotes, 0);  // follows the new instrument's flag
-    EXPECT_EQ(settings.numChimes, 10);
-    EXPECT_EQ(settings.transpose, -3);
-    EXPECT_DOUBLE_EQ(settings.pinkness, 0.119);
-    EXPECT_EQ(settings.windSpeed, 579);
-    EXPECT_EQ(settings.windNow, 579);
-    EXPECT_EQ(settings.scaleIndex, 14);  // "Major I dom 7th"
-    EXPECT_DOUBLE_EQ(settings.closeness, 1.0);
+    // Scale 14 is "Major I dom 7th"; hold-notes follows the new instrument's flag.
+    EXPECT_EQ(FieldsOf(settings), (SettingsFields{.instrument = 24,
+                                                  .numChimes = 10,
+                                                  .baseNote = 45,
+                                                  .scaleIndex = 14,
+                                                  .windSpeed = 579,
+                                                  .windNow = 579,
+                                                  .pinkness = 0.119,
+                                                  .closeness = 1.0,
+                                                  .holdNotes = 0}));
     EXPECT_EQ(FormatSettingsValues(settings, scales), kJourney);
 
     // Old instrument held notes: sweep first, then program and volume, then the note-offs of

@@ -21,6 +21,7 @@
 #include "settings/FavoritesContext.h"
 #include "settings/FavoritesView.h"
 #include "store/ProfileStore.h"
+#include "support/TempFolder.h"
 
 namespace tinsori::testing {
 
@@ -98,8 +99,7 @@ private:
 // A fresh profile file, the built-in scales, default settings and a recording MIDI output.
 class FavoritesFixture : public ::testing::Test {
 protected:
-    FavoritesFixture() : path_(FreshPath()) {
-        std::filesystem::remove(path_);
+    FavoritesFixture() : path_(folder_.file("profile.db")) {
         store_ = ProfileStore::Open(path_);
         scales.LoadBuiltIns();
         handle.open(port.borrow());
@@ -107,19 +107,9 @@ protected:
     ~FavoritesFixture() override {
         ctx_.reset();
         store_.reset();
-        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-            std::filesystem::remove(path_ + suffix);
     }
 
     ProfileStore& store() { return *store_; }
-
-    static std::string FreshPath() {
-        static int counter = 0;
-        return (std::filesystem::temp_directory_path() /
-                ("tinsori-fav-" + std::to_string(getpid()) + "-" + std::to_string(counter++) +
-                 ".db"))
-            .string();
-    }
 
     FavoritesContext& ctx() {
         if (!ctx_) ctx_.emplace(FavoritesContext{settings, scales, *store_, midi, wake, view});
@@ -152,6 +142,7 @@ protected:
     TestFavoritesView view;
 
 private:
+    testing_support::TempFolder folder_;
     std::string path_;
     std::unique_ptr<ProfileStore> store_;
     std::optional<FavoritesContext> ctx_;

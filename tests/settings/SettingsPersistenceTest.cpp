@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "store/ProfileStoreTestSupport.h"
+#include "support/SettingsFields.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
+
+using testing_support::FieldsOf;
+using testing_support::SettingsFields;
 
 class SettingsPersistenceTest : public ::testing::Test {
 protected:
@@ -32,21 +36,7 @@ protected:
 
 TEST_F(SettingsPersistenceTest, EmptyStoreGivesTheDefaults) {
     auto loaded = Load();
-    const ChimeSettings& s = loaded->settings;
-    EXPECT_EQ(s.instrument, 14);
-    EXPECT_EQ(s.channel, 0);
-    EXPECT_EQ(s.numChimes, 7);
-    EXPECT_EQ(s.baseNote, 52);
-    EXPECT_EQ(s.transpose, -3);
-    EXPECT_EQ(s.windSpeed, 404);
-    EXPECT_EQ(s.windNow, 404);
-    EXPECT_EQ(s.pinkness, 1.0);
-    EXPECT_EQ(s.length, 1500.0);
-    EXPECT_EQ(s.closeness, 1.533);
-    EXPECT_EQ(s.configuration, kCenterPendulum);
-    EXPECT_EQ(s.shuffle + s.fractal + s.chords + s.constantWind, 0);
-    EXPECT_EQ(s.prismoraEnabled, 1);
-    EXPECT_EQ(s.holdNotes, 1);
+    EXPECT_EQ(FieldsOf(loaded->settings), SettingsFields{});
     EXPECT_EQ(loaded->scales.count(), 59);
     EXPECT_EQ(StoredVolume(*store, 0), 80);
 }
@@ -82,25 +72,24 @@ TEST_F(SettingsPersistenceTest, SaveThenLoadRoundTrips) {
     EXPECT_EQ(store->ReadInt("Scale 59", "NumNotes", 0), 4);
 
     auto again = Load();
-    const ChimeSettings& t = again->settings;
-    EXPECT_EQ(t.instrument, 20);
-    EXPECT_EQ(t.windSpeed, 700);
-    EXPECT_EQ(t.windNow, 700);
-    EXPECT_EQ(t.channel, 5);
-    EXPECT_EQ(t.baseNote, 60);
-    EXPECT_EQ(t.scaleIndex, 37);
-    EXPECT_EQ(t.numChimes, 12);
-    EXPECT_DOUBLE_EQ(t.pinkness, 0.1234);
-    EXPECT_EQ(t.length, 2000.0);
-    EXPECT_EQ(t.closeness, 1.0);
-    EXPECT_EQ(t.configuration, kQuantized);
-    EXPECT_EQ(t.shuffle, 1);
-    EXPECT_EQ(t.fractal, 0);
-    EXPECT_EQ(t.chords, 1);
-    EXPECT_EQ(t.transpose, 4);
-    EXPECT_EQ(t.constantWind, 1);
-    EXPECT_EQ(t.prismoraEnabled, 0);
-    EXPECT_EQ(t.holdNotes, 0);
+    // Stored as integers: pinkness in 1/10000, closeness in 1/1000, length in whole ms.
+    EXPECT_EQ(FieldsOf(again->settings), (SettingsFields{.instrument = 20,
+                                                         .channel = 5,
+                                                         .numChimes = 12,
+                                                         .baseNote = 60,
+                                                         .scaleIndex = 37,
+                                                         .transpose = 4,
+                                                         .windSpeed = 700,
+                                                         .windNow = 700,
+                                                         .pinkness = 0.1234,
+                                                         .length = 2000.0,
+                                                         .closeness = 1.0,
+                                                         .configuration = kQuantized,
+                                                         .shuffle = 1,
+                                                         .chords = 1,
+                                                         .constantWind = 1,
+                                                         .prismoraEnabled = 0,
+                                                         .holdNotes = 0}));
     EXPECT_EQ(StoredVolume(*store, 5), 99);
     InstrumentTable names;
     names.LoadNames(*store);

@@ -1,14 +1,16 @@
 #include "store/ProfileStore.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "store/ProfileStoreTestSupport.h"
 #include "store/SqliteStoreFile.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
@@ -292,6 +294,27 @@ TEST_F(ProfileStoreFileTest, UnusableFolderGivesAnError) {
     std::string error;
     EXPECT_FALSE(ProfileStore::Open(path_, nullptr, &error));
     EXPECT_FALSE(error.empty());
+}
+
+// Copies started together on a new profile race to set it up; SQLite tells the loser "locked"
+// without waiting, which once left a copy with no profile at all.
+TEST_F(ProfileStoreFileTest, CopiesOpeningANewProfileTogetherAllGetIt) {
+    constexpr int kRounds = 60, kCopies = 4;
+    int failed = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string path = folder_.file("new" + std::to_string(round) + ".db");
+        pid_t children[kCopies];
+        for (pid_t& child : children) {
+            child = fork();
+            if (child == 0) _exit(ProfileStore::Open(path) ? 0 : 1);
+        }
+        for (pid_t child : children) {
+            int status = -1;
+            waitpid(child, &status, 0);
+            failed += status != 0;
+        }
+    }
+    EXPECT_EQ(failed, 0);
 }
 
 TEST_F(ProfileStoreFileTest, InMemoryCopyNeverTouchesTheFile) {

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "store/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
@@ -82,6 +82,37 @@ TEST_F(RegistryTextTest, RoundTripKeepsEveryKindExactly) {
             EXPECT_EQ(a, b) << section << "/" << name;
         }
     }
+}
+
+TEST_F(RegistryTextTest, ExportLeavesOutOnlyWhatCouldNotBeReadBack) {
+    auto source = open("a.db");
+    source->WriteInt("Settings", "Line\nBreak", 1);
+    source->WriteInt("Settings", "Kept", 2);
+    std::ostringstream out;
+    std::vector<std::string> leftOut;
+    ASSERT_TRUE(ExportProfile(*source, out, &leftOut));
+    ASSERT_EQ(leftOut.size(), 1u);
+    EXPECT_NE(leftOut[0].find("Line\nBreak"), std::string::npos);
+    auto target = open("b.db");
+    std::string error;
+    ASSERT_TRUE(import(*target, out.str(), &error)) << error;
+    EXPECT_EQ(target->ValueNames("Settings"), std::vector<std::string>{"Kept"});
+}
+
+TEST_F(RegistryTextTest, AWriteTheStoreRefusesUndoesTheWholeImport) {
+    auto store = open("a.db");
+    store->WriteInt("Settings", "Channel", 2);
+    std::vector<RegistryTextSection> sections(2);
+    sections[0].name = "Settings";
+    sections[0].values.push_back({"Channel", false, kKindInteger, "", 9, {}, 3});
+    sections[0].values.push_back({"New", false, kKindInteger, "", 1, {}, 4});
+    sections[1].name = "*Machine";  // the store takes no machine-wide writes
+    sections[1].values.push_back({"v", false, kKindInteger, "", 1, {}, 7});
+    std::string error;
+    EXPECT_FALSE(ApplyRegistryText(*store, sections, &error));
+    EXPECT_EQ(error.rfind("line 7:", 0), 0u) << error;
+    EXPECT_EQ(store->ReadInt("Settings", "Channel", 0), 2);
+    EXPECT_EQ(store->ReadInt("Settings", "New", -1), -1);
 }
 
 TEST_F(RegistryTextTest, ReadsUtf16WithByteOrderMarkAndCrLf) {

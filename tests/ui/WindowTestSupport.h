@@ -16,7 +16,7 @@
 #include "midi/ports/RecordingPort.h"
 #include "platform/VirtualTimeline.h"
 #include "store/ProfileStore.h"
-#include "store/ProfileStoreTestSupport.h"
+#include "support/TempFolder.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 

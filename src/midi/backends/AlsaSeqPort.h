@@ -26,7 +26,8 @@ public:
     void send(uint32_t message) override;
     std::string describe() const override { return name_; }
 
-    // Index of the port that `name` selects among `ports`, or -1.
+    // Index of the port that `name` selects among `ports`: its whole name, that name without the
+    // trailing address, or the address "client:port" alone. -1 when none is.
     static int matchPort(const std::vector<std::string>& ports, const std::string& name);
 
 private:

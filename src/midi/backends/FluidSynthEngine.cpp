@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "midi/backends/LibraryLogs.h"
 #include "midi/ports/ShortMessage.h"
 
@@ -37,8 +40,21 @@ std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::st
     return {};
 }
 
+std::vector<std::string> FluidSynthEngine::audioDrivers() {
+    SilenceLibraryLogs();
+    std::vector<std::string> names;
+    fluid_settings_t* probe = new_fluid_settings();
+    if (!probe) return names;
+    fluid_settings_foreach_option(
+        probe, "audio.driver", &names, [](void* data, const char*, const char* option) {
+            static_cast<std::vector<std::string>*>(data)->push_back(option);
+        });
+    delete_fluid_settings(probe);
+    return names;
+}
+
 std::unique_ptr<FluidSynthEngine> FluidSynthEngine::create(const std::string& userPath,
-                                                           std::string* error) {
+                                                           std::string* error, double gainDb) {
     SilenceLibraryLogs();
     const std::string path = findSoundfont(userPath, error);
     if (path.empty()) return nullptr;
@@ -51,7 +67,9 @@ std::unique_ptr<FluidSynthEngine> FluidSynthEngine::create(const std::string& us
         return nullptr;
     }
     fluid_settings_setnum(engine->settings_, "synth.sample-rate", kSampleRate);
-    fluid_settings_setnum(engine->settings_, "synth.gain", kGain);
+    // FluidSynth refuses a gain above 10; the command line keeps well below.
+    const double gain = std::min(kGain * std::pow(10.0, gainDb / 20.0), 10.0);
+    fluid_settings_setnum(engine->settings_, "synth.gain", gain);
     engine->synth_ = new_fluid_synth(engine->settings_);
     if (!engine->synth_) {
         if (error) *error = "cannot create the synthesizer";

@@ -23,9 +23,13 @@ public:
     // when there is none.
     static std::string findSoundfont(const std::string& userPath, std::string* error);
 
-    // Creates the synth and loads the soundfont found for `userPath`; null with a reason.
-    static std::unique_ptr<FluidSynthEngine> create(const std::string& userPath,
-                                                    std::string* error);
+    // The audio drivers this FluidSynth was built with, as the library names them.
+    static std::vector<std::string> audioDrivers();
+
+    // Creates the synth, `gainDb` decibels above its usual level, and loads the soundfont found
+    // for `userPath`; null with a reason.
+    static std::unique_ptr<FluidSynthEngine> create(const std::string& userPath, std::string* error,
+                                                    double gainDb = 0.0);
     ~FluidSynthEngine();
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;

@@ -1,5 +1,6 @@
 #include "midi/backends/FluidSynthPort.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tinsori {
@@ -20,15 +21,26 @@ fluid_audio_driver_t* startDriver(FluidSynthEngine& engine, const std::string& n
 
 }  // namespace
 
-const std::vector<std::string>& FluidSynthPort::audioDriverOrder() {
-    static const std::vector<std::string> order = {"pipewire", "pulseaudio", "alsa", "jack"};
+std::vector<std::string> FluidSynthPort::audioDriverOrder() {
+    static const std::vector<std::string> preferred = {"pipewire", "pulseaudio", "alsa", "jack"};
+    const std::vector<std::string> built = FluidSynthEngine::audioDrivers();
+    std::vector<std::string> order;
+    for (const std::string& name : preferred)
+        if (std::find(built.begin(), built.end(), name) != built.end()) order.push_back(name);
     return order;
+}
+
+std::vector<std::string> FluidSynthPort::audioDriverNames() {
+    std::vector<std::string> names = audioDriverOrder();
+    for (const std::string& name : FluidSynthEngine::audioDrivers())
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    return names;
 }
 
 std::unique_ptr<FluidSynthPort> FluidSynthPort::open(const std::string& soundfont,
                                                      const std::string& audioDriver,
-                                                     std::string* error) {
-    auto engine = FluidSynthEngine::create(soundfont, error);
+                                                     std::string* error, double gainDb) {
+    auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
     if (!engine) return nullptr;
     // Trying JACK must never launch a JACK server behind the user's back.
     ::setenv("JACK_NO_START_SERVER", "1", 0);

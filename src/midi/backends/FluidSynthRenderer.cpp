@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace tinsori {
 
 namespace {
 
-// Small blocks keep events close to their frame; FluidSynth itself works in 64-frame steps.
-constexpr int kBlockFrames = 64;
+// Rendering always stops at an event's exact frame, and FluidSynth keeps its own 64-frame steps
+// across calls, so the block size changes no sample; large blocks save a call pair per 64 frames.
+constexpr int kBlockFrames = 4096;
 constexpr int kChannels = 2;
 
 std::string lowerEnding(const std::string& path) {
@@ -18,6 +20,55 @@ std::string lowerEnding(const std::string& path) {
     std::transform(ending.begin(), ending.end(), ending.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ending;
+}
+
+struct AudioFormat {
+    std::string ending;
+    int format;
+};
+
+// The first encoding libsndfile accepts for this container at our rate and channel count:
+// 16-bit PCM where the container has it, else its lossy codec, else floats.
+int EncodingFor(int major) {
+    for (int subtype : {SF_FORMAT_PCM_16, SF_FORMAT_VORBIS, SF_FORMAT_MPEG_LAYER_III,
+                        SF_FORMAT_FLOAT, SF_FORMAT_PCM_U8}) {
+        SF_INFO info{};
+        info.samplerate = FluidSynthEngine::kSampleRate;
+        info.channels = kChannels;
+        info.format = major | subtype;
+        if (sf_format_check(&info)) return info.format;
+    }
+    return 0;
+}
+
+void Add(std::vector<AudioFormat>& formats, const std::string& ending, int format) {
+    const auto same = [&ending](const AudioFormat& known) { return known.ending == ending; };
+    if (format != 0 && std::none_of(formats.begin(), formats.end(), same))
+        formats.push_back({ending, format});
+}
+
+// Every container this libsndfile writes, by the ending it names, plus the usual endings it
+// does not name: .ogg for Ogg Vorbis (libsndfile says .oga), .aif for AIFF, .mp3 for MPEG.
+const std::vector<AudioFormat>& AudioFormats() {
+    static const std::vector<AudioFormat> formats = [] {
+        std::vector<AudioFormat> list;
+        int count = 0;
+        sf_command(nullptr, SFC_GET_FORMAT_MAJOR_COUNT, &count, sizeof count);
+        for (int i = 0; i < count; ++i) {
+            SF_FORMAT_INFO info{};
+            info.format = i;
+            if (sf_command(nullptr, SFC_GET_FORMAT_MAJOR, &info, sizeof info) != 0 ||
+                !info.extension)
+                continue;
+            const int format = EncodingFor(info.format & SF_FORMAT_TYPEMASK);
+            if (info.format == SF_FORMAT_OGG) Add(list, "ogg", format);
+            if (info.format == SF_FORMAT_AIFF) Add(list, "aif", format);
+            if (info.format == SF_FORMAT_MPEG) Add(list, "mp3", format);
+            Add(list, info.extension, format);
+        }
+        return list;
+    }();
+    return formats;
 }
 
 // Loud passages must clip, not wrap round to the opposite sign. Clipped here rather than by the
@@ -30,10 +81,10 @@ void ClipSamples(float* samples, int count) {
 
 int formatFor(const std::string& path) {
     const std::string ending = lowerEnding(path);
-    if (ending == "wav") return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    if (ending == "flac") return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    if (ending == "ogg") return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
-    return 0;
+    const auto& formats = AudioFormats();
+    const auto found = std::find_if(formats.begin(), formats.end(),
+                                    [&ending](const AudioFormat& f) { return f.ending == ending; });
+    return found == formats.end() ? 0 : found->format;
 }
 
 uint64_t frameOf(uint32_t tick) {
@@ -46,16 +97,22 @@ bool FluidSynthRenderer::handlesPath(const std::string& path) {
     return formatFor(path) != 0;
 }
 
+std::vector<std::string> FluidSynthRenderer::audioEndings() {
+    std::vector<std::string> endings;
+    for (const AudioFormat& format : AudioFormats()) endings.push_back(format.ending);
+    return endings;
+}
+
 std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& clock,
                                                                const std::string& path,
                                                                const std::string& soundfont,
-                                                               std::string* error) {
+                                                               std::string* error, double gainDb) {
     const int format = formatFor(path);
     if (!format) {
-        if (error) *error = "cannot render audio to " + path + " (use .wav, .flac or .ogg)";
+        if (error) *error = "cannot render audio to " + path + ": not an ending libsndfile writes";
         return nullptr;
     }
-    auto engine = FluidSynthEngine::create(soundfont, error);
+    auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
     if (!engine) return nullptr;
     SF_INFO info{};
     info.samplerate = FluidSynthEngine::kSampleRate;
@@ -88,6 +145,7 @@ bool FluidSynthRenderer::renderTo(uint64_t frame) {
         const int count = static_cast<int>(std::min<uint64_t>(kBlockFrames, frame - frames_));
         fluid_synth_write_float(engine_->synth(), count, buffer_.data(), 0, kChannels,
                                 buffer_.data(), 1, kChannels);
+        for (int i = 0; i < count * kChannels; ++i) peak_ = std::max(peak_, std::fabs(buffer_[i]));
         ClipSamples(buffer_.data(), count * kChannels);
         if (sf_writef_float(file_, buffer_.data(), count) != count) failed_ = true;
         frames_ += count;
@@ -114,6 +172,11 @@ bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
         return false;
     }
     return true;
+}
+
+std::optional<double> FluidSynthRenderer::peakDbfs() const {
+    std::lock_guard lock(mutex_);
+    return peak_ > 0.0f ? 20.0 * std::log10(static_cast<double>(peak_)) : -HUGE_VAL;
 }
 
 uint64_t FluidSynthRenderer::framesWritten() const {

@@ -16,7 +16,8 @@ namespace tinsori {
 
 // The embedded synthesizer rendering to an audio file instead of a sound card, faster than real
 // time: a message sent at tick t of the clock sounds at frame t x rate / 1000 of the file.
-// WAV and FLAC are 16-bit PCM, Ogg is Vorbis, chosen by the file's ending; 44100 Hz stereo.
+// The container is chosen by the file's ending among those libsndfile writes; 16-bit PCM where
+// the container has it, else its codec (Vorbis for Ogg, MP3); 44100 Hz stereo.
 class FluidSynthRenderer : public RenderSink {
 public:
     // Seconds rendered after the end tick so that the last strikes ring out.
@@ -24,17 +25,20 @@ public:
 
     // True when the path ends in a supported audio ending (any case).
     static bool handlesPath(const std::string& path);
+    // The supported endings, lower case, without the dot.
+    static std::vector<std::string> audioEndings();
 
     // Loads the soundfont and creates the file; null with a reason when either fails.
     static std::unique_ptr<FluidSynthRenderer> create(const TickClock& clock,
                                                       const std::string& path,
                                                       const std::string& soundfont,
-                                                      std::string* error);
+                                                      std::string* error, double gainDb = 0.0);
     ~FluidSynthRenderer() override;
 
     void send(uint32_t message) override;
     std::string describe() const override;
     bool finish(uint32_t endTick, std::string* error) override;
+    std::optional<double> peakDbfs() const override;
 
     // Frames written to the file so far.
     uint64_t framesWritten() const;
@@ -52,6 +56,7 @@ private:
     mutable std::mutex mutex_;
     uint64_t frames_ = 0;
     bool failed_ = false;
+    float peak_ = 0.0f;  // the largest sample magnitude rendered, before the file's clipping
     std::vector<float> buffer_;
 };
 

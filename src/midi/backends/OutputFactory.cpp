@@ -30,7 +30,7 @@ bool endsWithIgnoringCase(const std::string& path, const char* ending) {
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
     if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
     if (choice.output.empty() || sameName(choice.output, kFluidSynthOutput))
-        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error);
+        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb);
     if (sameName(choice.output, kNoOutput)) return std::make_unique<NullPort>();
     std::string reason;
     auto port = AlsaSeqPort::open(choice.output, &reason);
@@ -44,11 +44,34 @@ std::vector<std::string> ListOutputs() {
     return names;
 }
 
+std::vector<std::string> ListAudioDrivers() {
+    return FluidSynthPort::audioDriverNames();
+}
+
+bool IsRenderPath(const std::string& path) {
+    return FluidSynthRenderer::handlesPath(path) || endsWithIgnoringCase(path, ".mid") ||
+           endsWithIgnoringCase(path, ".midi") || endsWithIgnoringCase(path, ".log") ||
+           endsWithIgnoringCase(path, ".txt");
+}
+
+std::string RenderEndingsText() {
+    std::string text;
+    for (const std::string& ending : FluidSynthRenderer::audioEndings()) text += "." + ending + " ";
+    return text + ".mid .midi .log .txt";
+}
+
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
-                                           const TickClock& clock, std::string* error) {
+                                           const TickClock& clock, std::string* error,
+                                           double gainDb) {
     if (FluidSynthRenderer::handlesPath(path))
-        return FluidSynthRenderer::create(clock, path, soundfont, error);
-    if (endsWithIgnoringCase(path, ".mid")) return SmfWriter::create(clock, path, error);
+        return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb);
+    if (endsWithIgnoringCase(path, ".mid") || endsWithIgnoringCase(path, ".midi"))
+        return SmfWriter::create(clock, path, error);
+    if (!endsWithIgnoringCase(path, ".log") && !endsWithIgnoringCase(path, ".txt")) {
+        if (error)
+            *error = "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
+        return nullptr;
+    }
     // A render's log holds that render alone, unlike the appending --midi-log.
     std::ofstream(path, std::ios::trunc).close();
     return MessageLogWriter::open(path, clock, error);

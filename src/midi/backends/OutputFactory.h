@@ -13,11 +13,12 @@ namespace tinsori {
 
 // What "opening the device" opens: `--output`, `--soundfont` and `--audio-driver`.
 struct OutputChoice {
-    // "fluidsynth", "none", or an ALSA sequencer port by (part of its) name or "client:port".
+    // "fluidsynth", "none", or an ALSA sequencer port by its whole name or "client:port".
     std::string output = kFluidSynthOutput;
     // For the embedded synthesizer; empty means the default soundfont search and driver order.
     std::string soundfont;
     std::string audioDriver;
+    double gainDb = 0.0;  // the synthesizer's level against its usual one
     // When set, every open lends this port instead (a render's file writer, a test's recorder);
     // it must outlive every handle that opens it.
     MidiPort* lent = nullptr;
@@ -29,10 +30,20 @@ std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* er
 // Every name `--output` accepts: fluidsynth, none, then the ALSA sequencer's ports.
 std::vector<std::string> ListOutputs();
 
-// The file writer of a render, chosen by the path's ending: .wav, .flac and .ogg through the
-// synthesizer, .mid a Standard MIDI File, anything else the message log (truncated first).
-// Null with a reason when the file cannot be written or the soundfont cannot be loaded.
+// The audio drivers `--audio-driver` accepts, in the order they are tried.
+std::vector<std::string> ListAudioDrivers();
+
+// Whether a render can write a file of this ending, and the endings accepted as one line
+// (".wav .flac ... .mid .midi .log .txt").
+bool IsRenderPath(const std::string& path);
+std::string RenderEndingsText();
+
+// The file writer of a render, chosen by the path's ending: every audio format this libsndfile
+// writes through the synthesizer, .mid and .midi a Standard MIDI File, .log and .txt the message
+// log (truncated first). Null with a reason when the ending is none of those, the file cannot be
+// written or the soundfont cannot be loaded.
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
-                                           const TickClock& clock, std::string* error);
+                                           const TickClock& clock, std::string* error,
+                                           double gainDb = 0.0);
 
 }  // namespace tinsori

@@ -1,19 +1,37 @@
 #include "midi/ports/OutputNames.h"
 
+#include <utility>
+
 namespace tinsori {
+
+namespace {
+
+// RtMidi ends each ALSA port name with its address, "client:port", after a space and sometimes
+// in parentheses. Splits that address off; empty when the name does not end in one.
+std::pair<std::string, std::string> SplitAddress(const std::string& port) {
+    const size_t space = port.rfind(' ');
+    if (space == std::string::npos) return {port, {}};
+    std::string address = port.substr(space + 1);
+    if (address.size() > 2 && address.front() == '(' && address.back() == ')')
+        address = address.substr(1, address.size() - 2);
+    const size_t colon = address.find(':');
+    const bool digits = colon != std::string::npos && colon > 0 && colon + 1 < address.size() &&
+                        address.find_first_not_of("0123456789:") == std::string::npos;
+    if (!digits) return {port, {}};
+    return {port.substr(0, space), address};
+}
+
+}  // namespace
 
 int MatchPortName(const std::vector<std::string>& ports, const std::string& name) {
     if (name.empty()) return -1;
-    // An address matches the "(client:port)" RtMidi appends to every ALSA port name.
-    const std::string address = "(" + name + ")";
+    // Whole names only: a fragment remembered in the profile would pick whatever port happens to
+    // contain it on a later run, or none.
     for (size_t i = 0; i < ports.size(); ++i) {
-        const std::string& port = ports[i];
-        if (port.size() >= address.size() &&
-            port.compare(port.size() - address.size(), address.size(), address) == 0)
+        const auto [plain, address] = SplitAddress(ports[i]);
+        if (ports[i] == name || address == name || (!address.empty() && plain == name))
             return static_cast<int>(i);
     }
-    for (size_t i = 0; i < ports.size(); ++i)
-        if (ports[i].find(name) != std::string::npos) return static_cast<int>(i);
     return -1;
 }
 

@@ -10,8 +10,8 @@ inline constexpr const char* kFluidSynthOutput = "fluidsynth";
 inline constexpr const char* kNoOutput = "none";
 
 // Index of the port that `name` selects among `ports` (names as RtMidi reports them, ending in
-// "(client:port)"): the port with that address, else the first whose name contains `name`; -1
-// when none does or `name` is empty.
+// their address "client:port"): the port whose whole name, whose name without the address, or
+// whose address is `name`; -1 when none is or `name` is empty.
 int MatchPortName(const std::vector<std::string>& ports, const std::string& name);
 
 }  // namespace tinsori

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "midi/ports/MidiPort.h"
@@ -14,6 +15,8 @@ public:
     // Writes out and closes the file; false with a reason when that fails. Sends after it are
     // dropped.
     virtual bool finish(uint32_t endTick, std::string* error) = 0;
+    // The loudest sample so far in decibels against full scale, for sinks that render audio.
+    virtual std::optional<double> peakDbfs() const { return std::nullopt; }
 };
 
 }  // namespace tinsori
