@@ -22,7 +22,7 @@ struct WindowStart {
     std::string profileNotice;       // a damaged profile was moved aside: shown once
     MidiPort* messageLog = nullptr;  // --midi-log
     StopSignalDescriptor* stopSignals = nullptr;
-    std::string favorite;  // --favorite: applied once the window has started, or empty
+    std::string favorite;   // --favorite: applied once the window has started, or empty
     OutputCatalog outputs;  // what the Output menus offer
     uint32_t sleepMs = 0;   // --sleep: the sleep timer, 0 for none
 };
