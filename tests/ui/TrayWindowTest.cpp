@@ -73,6 +73,11 @@ TEST_F(TrayWindowTest, MinimizingHidesOnlyWhenTheTrayIconIsThere) {
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_FALSE(dialog_->isMinimized());
     EXPECT_TRUE(dialog_->pauseBlinker().timerActive());
+
+    dialog_->RefreshTrayMenu();
+    FindAction(dialog_->trayMenu(), "E&xit")->trigger();
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog_->isVisible());
 }
 
 TEST_F(TrayWindowTest, StartedMinimizedHidesOnceAndOnlyWithATray) {
