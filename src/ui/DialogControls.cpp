@@ -48,6 +48,17 @@ QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
     return picture;
 }
 
+// The template places a group's first row just below the title, expecting the frame line to run
+// through the title's middle; styles that put the title above the frame would draw the line
+// across that row.
+QGroupBox* MakeGroupBox(const ControlSpec& spec, QWidget* parent) {
+    auto* box = new QGroupBox(QString::fromUtf8(spec.label), parent);
+    box->setStyleSheet(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+    return box;
+}
+
 DialogComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent, int listHeight) {
     auto* combo = new DialogComboBox(parent);
     if (spec.kind == ControlKind::EditableCombo) combo->makeEditable();
@@ -60,7 +71,7 @@ DialogComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent, int listHeig
 QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, const DialogUnits& units) {
     switch (spec.kind) {
         case ControlKind::GroupBox:
-            return new QGroupBox(QString::fromUtf8(spec.label), parent);
+            return MakeGroupBox(spec, parent);
         case ControlKind::Text:
             return MakeText(spec, parent);
         case ControlKind::EditableCombo:
