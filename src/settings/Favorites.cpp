@@ -172,10 +172,8 @@ void ApplyFavorite(FavoritesContext& ctx, const std::string& displayName) {
 
 std::vector<std::string> FavoriteNames(ProfileStore& store) {
     std::vector<std::string> names;
-    for (int i = 1, end = ScanEnd(store); i <= end; ++i) {
-        std::string line = ReadSlot(store, i);
-        if (!line.empty()) names.push_back(DisplayFavoriteName(SplitLine(i, std::move(line)).name));
-    }
+    for (FavoriteEntry& favorite : ListFavorites(store))
+        names.push_back(std::move(favorite.displayName));
     return names;
 }
 
@@ -199,13 +197,10 @@ bool ApplyFavoriteNamed(FavoritesContext& ctx, const std::string& name) {
 int FindCurrentFavorite(FavoritesContext& ctx, std::string* displayName) {
     std::string values = FormatSettingsValues(ctx.settings, ctx.scales);
     int found = -1;
-    for (int i = 1, end = ScanEnd(ctx.store); i <= end; ++i) {
-        std::string line = ReadSlot(ctx.store, i);
-        if (line.empty()) continue;
-        StoredFavorite favorite = SplitLine(i, std::move(line));
+    for (FavoriteEntry& favorite : ListFavorites(ctx.store)) {
         if (favorite.values != values) continue;
-        found = i;
-        if (displayName) *displayName = DisplayFavoriteName(favorite.name);
+        found = favorite.index;
+        if (displayName) *displayName = std::move(favorite.displayName);
     }
     return found;
 }
