@@ -8,12 +8,6 @@
 
 namespace tinsori {
 
-namespace {
-
-constexpr uint32_t kMinuteMs = 60000;
-
-}  // namespace
-
 std::vector<MenuEntry> Player::TrayMenu() {
     TrayMenuState state;
     const int count = std::min(RecentFavoriteCount(store_), kRecentLimit);
@@ -58,7 +52,7 @@ MenuAction Player::OnMenuCommand(int id) {
     } else if (id == kSleepAgainCommand) {
         if (sleep_.lengthMs() > 0) StartSleep(sleep_.lengthMs(), sleepEnd_);
     } else if (id > kSleepAgainCommand && id <= kSleepLastCommand) {
-        StartSleep(static_cast<uint32_t>(id - kSleepOffCommand) * kMinuteMs, sleepEnd_);
+        StartSleep(SleepCommandLengthMs(id), sleepEnd_);
     }
     return MenuAction::None;
 }

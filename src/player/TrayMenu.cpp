@@ -90,6 +90,10 @@ const std::vector<int>& SleepMenuMinutes() {
     return minutes;
 }
 
+uint32_t SleepCommandLengthMs(int id) {
+    return static_cast<uint32_t>(id - kSleepOffCommand) * kMinuteMs;
+}
+
 std::vector<MenuEntry> BuildTrayMenu(const TrayMenuState& state) {
     std::vector<MenuEntry> menu;
     menu.push_back(Command("E&xit", kExitCommand));

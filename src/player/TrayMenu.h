@@ -31,6 +31,8 @@ inline constexpr int kOutputLimit = 100;
 
 // The lengths the Sleep submenu offers, in minutes.
 const std::vector<int>& SleepMenuMinutes();
+// The length a Sleep command of a number of minutes (above kSleepAgainCommand) stands for.
+uint32_t SleepCommandLengthMs(int id);
 
 // What the menu shows, gathered by the player when the menu opens.
 struct TrayMenuState {
