@@ -124,8 +124,7 @@ bool HasLineBreakOrNul(std::string_view text) {
 const char* SectionRefusal(const std::string& section) {
     const std::string_view plain = std::string_view(section).substr(section.rfind('-', 0) == 0);
     if (HasControlCharacters(plain)) return "its name holds a control character";
-    if (!plain.empty() && (plain.front() == '*' || plain.front() == '@' ||
-                           (plain.front() == '-' && section.front() != '-')))
+    if (!plain.empty() && (plain.front() == '*' || plain.front() == '@'))
         return "its name cannot be imported";
     if (Utf16Units(plain) > SqliteProfileStore::kMaxSectionName) return "its name is too long";
     return nullptr;

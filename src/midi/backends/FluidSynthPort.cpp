@@ -19,20 +19,24 @@ fluid_audio_driver_t* startDriver(FluidSynthEngine& engine, const std::string& n
     return new_fluid_audio_driver(engine.settings(), engine.synth());
 }
 
-}  // namespace
-
-std::vector<std::string> FluidSynthPort::audioDriverOrder() {
+std::vector<std::string> preferredAmong(const std::vector<std::string>& built) {
     static const std::vector<std::string> preferred = {"pipewire", "pulseaudio", "alsa", "jack"};
-    const std::vector<std::string> built = FluidSynthEngine::audioDrivers();
     std::vector<std::string> order;
     for (const std::string& name : preferred)
         if (std::find(built.begin(), built.end(), name) != built.end()) order.push_back(name);
     return order;
 }
 
+}  // namespace
+
+std::vector<std::string> FluidSynthPort::audioDriverOrder() {
+    return preferredAmong(FluidSynthEngine::audioDrivers());
+}
+
 std::vector<std::string> FluidSynthPort::audioDriverNames() {
-    std::vector<std::string> names = audioDriverOrder();
-    for (const std::string& name : FluidSynthEngine::audioDrivers())
+    const std::vector<std::string> built = FluidSynthEngine::audioDrivers();
+    std::vector<std::string> names = preferredAmong(built);
+    for (const std::string& name : built)
         if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     return names;
 }

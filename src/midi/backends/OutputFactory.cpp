@@ -25,6 +25,15 @@ bool endsWithIgnoringCase(const std::string& path, const char* ending) {
     return path.size() >= n && ::strcasecmp(path.c_str() + path.size() - n, ending) == 0;
 }
 
+// The renders that need no synthesizer; RenderEndingsText lists the same endings.
+bool isMidiFilePath(const std::string& path) {
+    return endsWithIgnoringCase(path, ".mid") || endsWithIgnoringCase(path, ".midi");
+}
+
+bool isLogPath(const std::string& path) {
+    return endsWithIgnoringCase(path, ".log") || endsWithIgnoringCase(path, ".txt");
+}
+
 }  // namespace
 
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
@@ -49,9 +58,7 @@ std::vector<std::string> ListAudioDrivers() {
 }
 
 bool IsRenderPath(const std::string& path) {
-    return FluidSynthRenderer::handlesPath(path) || endsWithIgnoringCase(path, ".mid") ||
-           endsWithIgnoringCase(path, ".midi") || endsWithIgnoringCase(path, ".log") ||
-           endsWithIgnoringCase(path, ".txt");
+    return FluidSynthRenderer::handlesPath(path) || isMidiFilePath(path) || isLogPath(path);
 }
 
 std::string RenderEndingsText() {
@@ -65,9 +72,8 @@ std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::s
                                            double gainDb) {
     if (FluidSynthRenderer::handlesPath(path))
         return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb);
-    if (endsWithIgnoringCase(path, ".mid") || endsWithIgnoringCase(path, ".midi"))
-        return SmfWriter::create(clock, path, error);
-    if (!endsWithIgnoringCase(path, ".log") && !endsWithIgnoringCase(path, ".txt")) {
+    if (isMidiFilePath(path)) return SmfWriter::create(clock, path, error);
+    if (!isLogPath(path)) {
         if (error)
             *error = "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
         return nullptr;
