@@ -5,11 +5,11 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <ctime>
 #include <memory>
 
 #include "app/FavoriteAtStart.h"
 #include "app/Program.h"
+#include "app/RunSeed.h"
 #include "app/TerminalLine.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "platform/LiveTimebase.h"
@@ -30,15 +30,6 @@ int WaitForStop(StopSignalDescriptor& signals, int timeoutMs) {
     const int ready = poll(&p, 1, timeoutMs);
     if (ready < 0) return errno == EINTR ? 0 : SIGTERM;
     return ready == 0 ? 0 : signals.Take();
-}
-
-// The tick count of the original program: milliseconds since the system started. Seeding with it
-// (x 17) gives each run other music.
-uint32_t BootTicks() {
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
-                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
 }
 
 std::string SleepText(const SleepTimer& sleep, uint32_t now) {
@@ -76,7 +67,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     }
     SilentView view(err);
     auto opener = [&output](std::string* why) { return OpenOutput(output, why); };
-    Player player(timebase, store, opener, view, BootTicks() * 17u);
+    Player player(timebase, store, opener, view, RunSeed());
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
     ApplyFavoriteAtStart(line, player, err);

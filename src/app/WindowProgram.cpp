@@ -1,11 +1,11 @@
 #include "app/WindowProgram.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
 
 #include "app/Program.h"
+#include "app/RunSeed.h"
 #include "midi/backends/AlsaSeqPort.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "platform/LiveTimebase.h"
@@ -21,14 +21,6 @@ namespace {
 bool Set(const char* name) {
     const char* value = std::getenv(name);
     return value && *value;
-}
-
-// The tick count the window's generator is seeded with (x 17): milliseconds since the system
-// started, so each run plays other music.
-uint32_t SystemTicks() {
-    const auto since = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
 // "tinsori: <text>\n" lines, as the profile reported them, without the prefix.
@@ -73,7 +65,7 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
     WindowStart start{timebase,
                       store,
                       [&output](std::string* why) { return OpenOutput(output, why); },
-                      SystemTicks() * 17u,
+                      RunSeed(),
                       line.settingsLine,
                       line.minimized,
                       WithoutPrefix(profileNotice),
