@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "app/FavoriteAtStart.h"
+#include "app/MessageLogOption.h"
 #include "app/Program.h"
 #include "app/RunSeed.h"
 #include "app/TerminalLine.h"
-#include "midi/ports/MessageLogWriter.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
@@ -56,15 +56,8 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     // Before any thread exists, so that every thread inherits the blocked signals.
     StopSignalDescriptor signals;
     LiveTimebase timebase;
-    std::string error;
     std::unique_ptr<MessageLogWriter> log;
-    if (!line.midiLog.empty()) {
-        log = MessageLogWriter::open(line.midiLog, timebase.clock(), &error);
-        if (!log) {
-            err << "tinsori: " << error << std::endl;
-            return kExitUsage;
-        }
-    }
+    if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
     SilentView view(err);
     auto opener = [&output](std::string* why) { return OpenOutput(output, why); };
     Player player(timebase, store, opener, view, RunSeed());

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string_view>
 
+#include "app/MessageLogOption.h"
 #include "app/Program.h"
 #include "app/RunSeed.h"
 #include "midi/backends/AlsaSeqPort.h"
-#include "midi/ports/MessageLogWriter.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #if TINSORI_HAS_GUI
@@ -54,14 +54,7 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
         err << "tinsori: simulation thread at " << grant.describe() << std::endl;
     });
     std::unique_ptr<MessageLogWriter> log;
-    if (!line.midiLog.empty()) {
-        std::string error;
-        log = MessageLogWriter::open(line.midiLog, timebase.clock(), &error);
-        if (!log) {
-            err << "tinsori: " << error << std::endl;
-            return kExitUsage;
-        }
-    }
+    if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
     WindowStart start{timebase,
                       store,
                       [&output](std::string* why) { return OpenOutput(output, why); },
