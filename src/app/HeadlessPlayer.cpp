@@ -1,21 +1,19 @@
 #include "app/HeadlessPlayer.h"
 
 #include <poll.h>
-#include <pthread.h>
-#include <sys/signalfd.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <ctime>
 #include <memory>
 
 #include "app/FavoriteAtStart.h"
+#include "app/MessageLogOption.h"
 #include "app/Program.h"
+#include "app/RunSeed.h"
 #include "app/TerminalLine.h"
-#include "midi/ports/MessageLogWriter.h"
 #include "platform/LiveTimebase.h"
+#include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
 #include "player/SilentView.h"
 
@@ -26,50 +24,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kWindTimerPeriod = std::chrono::milliseconds(200);
 
-// The stop signals (SIGINT, SIGTERM, SIGHUP) arrive on a descriptor instead of a handler, so
-// nothing runs in signal context. They are blocked before any thread starts, and threads inherit
-// the mask.
-class StopSignals {
-public:
-    StopSignals() {
-        sigemptyset(&set_);
-        sigaddset(&set_, SIGINT);
-        sigaddset(&set_, SIGTERM);
-        sigaddset(&set_, SIGHUP);
-        pthread_sigmask(SIG_BLOCK, &set_, &previous_);
-        fd_ = signalfd(-1, &set_, SFD_CLOEXEC);
-    }
-    ~StopSignals() {
-        if (fd_ >= 0) close(fd_);
-        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-    }
-    StopSignals(const StopSignals&) = delete;
-    StopSignals& operator=(const StopSignals&) = delete;
-
-    // Waits up to `timeoutMs` for a stop signal; 0 when none came.
-    int wait(int timeoutMs) {
-        pollfd p{fd_, POLLIN, 0};
-        const int ready = poll(&p, 1, timeoutMs);
-        if (ready < 0) return errno == EINTR ? 0 : SIGTERM;
-        if (ready == 0) return 0;
-        signalfd_siginfo info{};
-        if (read(fd_, &info, sizeof info) != static_cast<ssize_t>(sizeof info)) return SIGTERM;
-        return static_cast<int>(info.ssi_signo);
-    }
-
-private:
-    sigset_t set_{};
-    sigset_t previous_{};
-    int fd_ = -1;
-};
-
-// The tick count of the original program: milliseconds since the system started. Seeding with it
-// (x 17) gives each run other music.
-uint32_t BootTicks() {
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
-                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+// Waits up to `timeoutMs` for a stop signal; 0 when none came.
+int WaitForStop(StopSignalDescriptor& signals, int timeoutMs) {
+    pollfd p{signals.fd(), POLLIN, 0};
+    const int ready = poll(&p, 1, timeoutMs);
+    if (ready < 0) return errno == EINTR ? 0 : SIGTERM;
+    return ready == 0 ? 0 : signals.Take();
 }
 
 std::string SleepText(const SleepTimer& sleep, uint32_t now) {
@@ -93,20 +53,14 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
 
 int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
                 std::ostream& err) {
-    StopSignals signals;
+    // Before any thread exists, so that every thread inherits the blocked signals.
+    StopSignalDescriptor signals;
     LiveTimebase timebase;
-    std::string error;
     std::unique_ptr<MessageLogWriter> log;
-    if (!line.midiLog.empty()) {
-        log = MessageLogWriter::open(line.midiLog, timebase.clock(), &error);
-        if (!log) {
-            err << "tinsori: " << error << std::endl;
-            return kExitUsage;
-        }
-    }
+    if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
     SilentView view(err);
     auto opener = [&output](std::string* why) { return OpenOutput(output, why); };
-    Player player(timebase, store, opener, view, BootTicks() * 17u);
+    Player player(timebase, store, opener, view, RunSeed());
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
     ApplyFavoriteAtStart(line, player, err);
@@ -126,7 +80,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     for (;;) {
         // Rounded up: a wait cut short of the tick would only poll again and again until it.
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
-        stopSignal = signals.wait(static_cast<int>(std::max<int64_t>(0, left.count())));
+        stopSignal = WaitForStop(signals, static_cast<int>(std::max<int64_t>(0, left.count())));
         if (stopSignal != 0) break;
         if (Clock::now() < nextTick) continue;
         player.OnWindTimer();

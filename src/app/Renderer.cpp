@@ -9,11 +9,11 @@
 #include <string>
 
 #include "app/FavoriteAtStart.h"
+#include "app/MessageLogOption.h"
 #include "app/ProfileCommands.h"
 #include "app/Program.h"
 #include "app/TerminalLine.h"
 #include "midi/backends/OutputFactory.h"
-#include "midi/ports/MessageLogWriter.h"
 #include "platform/VirtualTimeline.h"
 #include "player/Player.h"
 #include "player/SilentView.h"
@@ -93,13 +93,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         return kExitUsage;
     }
     std::unique_ptr<MessageLogWriter> log;
-    if (!line.midiLog.empty()) {
-        log = MessageLogWriter::open(line.midiLog, timeline.clock(), &error);
-        if (!log) {
-            err << "tinsori: " << error << "\n";
-            return kExitUsage;
-        }
-    }
+    if (!OpenMessageLog(line, timeline.clock(), log, err)) return kExitUsage;
 
     SilentView view(err);
     {

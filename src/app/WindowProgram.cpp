@@ -1,13 +1,13 @@
 #include "app/WindowProgram.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
 
+#include "app/MessageLogOption.h"
 #include "app/Program.h"
+#include "app/RunSeed.h"
 #include "midi/backends/AlsaSeqPort.h"
-#include "midi/ports/MessageLogWriter.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #if TINSORI_HAS_GUI
@@ -21,14 +21,6 @@ namespace {
 bool Set(const char* name) {
     const char* value = std::getenv(name);
     return value && *value;
-}
-
-// The tick count the window's generator is seeded with (x 17): milliseconds since the system
-// started, so each run plays other music.
-uint32_t SystemTicks() {
-    const auto since = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
 // "tinsori: <text>\n" lines, as the profile reported them, without the prefix.
@@ -62,18 +54,11 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
         err << "tinsori: simulation thread at " << grant.describe() << std::endl;
     });
     std::unique_ptr<MessageLogWriter> log;
-    if (!line.midiLog.empty()) {
-        std::string error;
-        log = MessageLogWriter::open(line.midiLog, timebase.clock(), &error);
-        if (!log) {
-            err << "tinsori: " << error << std::endl;
-            return kExitUsage;
-        }
-    }
+    if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
     WindowStart start{timebase,
                       store,
                       [&output](std::string* why) { return OpenOutput(output, why); },
-                      SystemTicks() * 17u,
+                      RunSeed(),
                       line.settingsLine,
                       line.minimized,
                       WithoutPrefix(profileNotice),

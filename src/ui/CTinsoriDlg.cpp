@@ -11,6 +11,7 @@
 #include "ui/CAboutDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/HelpWindow.h"
+#include "ui/MainWindowControls.h"
 #include "ui/MediaControls.h"
 #include "ui/PauseBlinker.h"
 #include "ui/Pictures.h"
@@ -23,8 +24,6 @@ namespace tinsori {
 namespace {
 
 constexpr int kWindTimerMs = 200;
-constexpr int kChannels = 16;
-constexpr int kTransposeSteps = 12;
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/DialogScrollBar.h"
+#include "ui/MainWindowControls.h"
 
 // What the player shows, shown with the main window's widgets.
 
@@ -21,17 +22,8 @@ QString Text(const std::string& text) {
 }
 
 int SliderId(PlayerSlider slider) {
-    switch (slider) {
-        case PlayerSlider::Wind:
-            return kIdWindSlider;
-        case PlayerSlider::Pinkness:
-            return kIdPinknessSlider;
-        case PlayerSlider::Closeness:
-            return kIdClosenessSlider;
-        case PlayerSlider::Length:
-            return kIdLengthBar;
-        case PlayerSlider::Volume:
-            return kIdVolumeSlider;
+    for (const SliderControl& entry : kSliderControls) {
+        if (entry.slider == slider) return entry.id;
     }
     return kIdNone;
 }
@@ -85,11 +77,13 @@ void CTinsoriDlg::ShowScales(const std::vector<std::string>& names, int selected
 }
 
 void CTinsoriDlg::SelectTranspose(int transpose) {
-    combo(kIdTranspose)->setCurrentIndex(std::clamp(transpose, -12, 12) + 12);
+    combo(kIdTranspose)
+        ->setCurrentIndex(std::clamp(transpose, -kTransposeSteps, kTransposeSteps) +
+                          kTransposeSteps);
 }
 
 void CTinsoriDlg::SelectChannel(int channel) {
-    combo(kIdChannel)->setCurrentIndex(std::clamp(channel, 0, 15));
+    combo(kIdChannel)->setCurrentIndex(std::clamp(channel, 0, kChannels - 1));
 }
 
 void CTinsoriDlg::ShowChimeCount(int count) {
@@ -97,11 +91,7 @@ void CTinsoriDlg::ShowChimeCount(int count) {
 }
 
 void CTinsoriDlg::ShowConfiguration(int configuration) {
-    const std::pair<int, int> buttons[] = {{kIdCenterPendulum, kCenterPendulum},
-                                           {kIdAllIndependent, kAllIndependent},
-                                           {kIdChimesOnly, kChimesOnly},
-                                           {kIdQuantized, kQuantized}};
-    for (auto [id, value] : buttons) {
+    for (auto [id, value] : kConfigurationButtons) {
         auto* radio = static_cast<QRadioButton*>(control(id));
         // An exclusive group refuses to clear its checked button; let each be set explicitly.
         radio->setAutoExclusive(false);

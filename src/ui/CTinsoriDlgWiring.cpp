@@ -12,6 +12,7 @@
 #include "ui/DialogComboBox.h"
 #include "ui/DialogScrollBar.h"
 #include "ui/FocusWatcher.h"
+#include "ui/MainWindowControls.h"
 
 // What each control of the main window does when the user works it: the handlers of the
 // player, reached from the widgets' own notifications. Only the user's actions count; what the
@@ -33,17 +34,6 @@ constexpr CheckBoxHandler kCheckBoxHandlers[] = {
     {kIdHoldNotes, &Player::OnHoldNotesClicked},
 };
 
-struct SliderControl {
-    int id;
-    PlayerSlider slider;
-};
-
-constexpr SliderControl kSliders[] = {
-    {kIdWindSlider, PlayerSlider::Wind},           {kIdPinknessSlider, PlayerSlider::Pinkness},
-    {kIdClosenessSlider, PlayerSlider::Closeness}, {kIdLengthBar, PlayerSlider::Length},
-    {kIdVolumeSlider, PlayerSlider::Volume},
-};
-
 struct FocusHelp {
     int id;
     HelpControl control;
@@ -55,9 +45,6 @@ constexpr FocusHelp kFocusHelp[] = {
     {kIdNotesInUse, HelpControl::NotesInUse}, {kIdBaseNote, HelpControl::BaseNote},
     {kIdScale, HelpControl::Scale},           {kIdTranspose, HelpControl::Transpose},
 };
-
-constexpr int kRadioIds[] = {kIdCenterPendulum, kIdAllIndependent, kIdChimesOnly, kIdQuantized};
-constexpr int kRadioConfigurations[] = {kCenterPendulum, kAllIndependent, kChimesOnly, kQuantized};
 
 }  // namespace
 
@@ -82,7 +69,7 @@ void CTinsoriDlg::ConnectLists() {
     connect(combo(kIdScale), &QComboBox::activated, this,
             [this](int index) { player_->OnScaleSelected(index); });
     connect(combo(kIdTranspose), &QComboBox::activated, this,
-            [this](int index) { player_->OnTransposeSelected(index - 12); });
+            [this](int index) { player_->OnTransposeSelected(index - kTransposeSteps); });
     connect(static_cast<QLineEdit*>(control(kIdChimeCount)), &QLineEdit::textChanged, this,
             [this](const QString& text) { player_->OnChimeCountText(text.toStdString()); });
 }
@@ -101,14 +88,14 @@ void CTinsoriDlg::ConnectButtons() {
         connect(static_cast<QCheckBox*>(control(entry.id)), &QCheckBox::clicked, this,
                 [this, handler](bool checked) { ((*player_).*handler)(checked); });
     }
-    for (int id : kRadioIds) {
-        connect(static_cast<QRadioButton*>(control(id)), &QRadioButton::clicked, this,
+    for (const ConfigurationButton& button : kConfigurationButtons) {
+        connect(static_cast<QRadioButton*>(control(button.id)), &QRadioButton::clicked, this,
                 [this] { player_->OnConfigurationChosen(CheckedConfiguration()); });
     }
 }
 
 void CTinsoriDlg::ConnectScrollBars() {
-    for (const SliderControl& entry : kSliders) {
+    for (const SliderControl& entry : kSliderControls) {
         auto* bar = static_cast<DialogScrollBar*>(control(entry.id));
         const SliderRange range = RangeOf(entry.slider);
         bar->setRange(range.minimum, range.maximum);
@@ -144,9 +131,9 @@ void CTinsoriDlg::RenameInstrument() {
 
 // Tested in the order of the buttons; none checked leaves the configuration as it is.
 int CTinsoriDlg::CheckedConfiguration() const {
-    for (size_t i = 0; i < std::size(kRadioIds); ++i) {
-        if (static_cast<QRadioButton*>(control(kRadioIds[i]))->isChecked())
-            return kRadioConfigurations[i];
+    for (const ConfigurationButton& button : kConfigurationButtons) {
+        if (static_cast<QRadioButton*>(control(button.id))->isChecked())
+            return button.configuration;
     }
     return player_->settings().configuration;
 }

@@ -21,11 +21,6 @@ void DialogComboBox::makeEditable() {
     QObject::disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 }
 
-void DialogComboBox::focusInEvent(QFocusEvent* event) {
-    QComboBox::focusInEvent(event);
-    if (onFocusIn) onFocusIn();
-}
-
 void DialogComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
     // The list's own popup takes the focus for a moment; that is not leaving the control.

@@ -5,8 +5,8 @@
 
 namespace tinsori {
 
-// A combo box that also tells when its list is about to drop down and when it gains or loses
-// the focus, which the Instrument list needs to take a typed name.
+// A combo box that also tells when its list is about to drop down and when it loses the focus,
+// which the Instrument list needs to take a typed name.
 class DialogComboBox : public QComboBox {
 public:
     explicit DialogComboBox(QWidget* parent) : QComboBox(parent) {}
@@ -15,13 +15,11 @@ public:
     void makeEditable();
 
     std::function<void()> onDropDown;
-    std::function<void()> onFocusIn;
     std::function<void()> onFocusOut;
 
     void showPopup() override;
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };
 

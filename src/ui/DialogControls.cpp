@@ -119,7 +119,6 @@ QRect PlaceOf(const ControlSpec& spec, const QWidget& widget, const DialogUnits&
     return place;
 }
 
-// Radio buttons of a group share one tab stop, but each takes the focus when chosen.
 // The width a control's text needs on one line, or 0 for controls whose text may wrap or that
 // show none.
 int TextWidthNeeded(const ControlSpec& spec, const QWidget& widget) {
@@ -140,6 +139,7 @@ int TextWidthNeeded(const ControlSpec& spec, const QWidget& widget) {
     }
 }
 
+// Radio buttons of a group share one tab stop, but each takes the focus when chosen.
 bool TakesFocus(const ControlSpec& spec) {
     if (spec.id == 0 || (spec.flags & kHidden)) return false;
     return (spec.flags & kTabStop) || spec.kind == ControlKind::RadioButton;

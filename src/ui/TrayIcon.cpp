@@ -13,7 +13,7 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
 TrayIcon::~TrayIcon() = default;
 
 bool TrayIcon::Add(bool trayAvailable) {
-    if (added_ || !trayAvailable) return added_;
+    if (added() || !trayAvailable) return added();
     icon_ = std::make_unique<QSystemTrayIcon>(ApplicationIcon());
     icon_->setToolTip(QString::fromUtf8(LoadResString(kStringTrayTip)));
     connect(icon_.get(), &QSystemTrayIcon::activated, this,
@@ -23,15 +23,13 @@ bool TrayIcon::Add(bool trayAvailable) {
             });
     if (menu_) icon_->setContextMenu(menu_);
     icon_->show();
-    added_ = true;
     return true;
 }
 
 void TrayIcon::Remove() {
-    if (!added_) return;
+    if (!icon_) return;
     icon_->hide();
     icon_.reset();
-    added_ = false;
 }
 
 void TrayIcon::SetMenu(QMenu* menu, std::function<void()> beforeShowing) {

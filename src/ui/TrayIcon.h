@@ -20,7 +20,7 @@ public:
     bool Add(bool trayAvailable);
     // Takes the icon away again; nothing when it was never added.
     void Remove();
-    bool added() const { return added_; }
+    bool added() const { return icon_ != nullptr; }
 
     // The menu the icon's context request opens, and what runs just before it shows; may be
     // given before the icon is added.
@@ -30,7 +30,6 @@ public:
 private:
     std::unique_ptr<QSystemTrayIcon> icon_;
     QMenu* menu_ = nullptr;
-    bool added_ = false;
 };
 
 }  // namespace tinsori

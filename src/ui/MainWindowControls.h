@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/ChimeSettings.h"
+#include "player/PlayerView.h"
+#include "ui/ControlIds.h"
+
+// Which of the main window's controls shows which setting: one table for both directions, what
+// the player shows and what the user does.
+
+namespace tinsori {
+
+struct SliderControl {
+    int id;
+    PlayerSlider slider;
+};
+
+inline constexpr SliderControl kSliderControls[] = {
+    {kIdWindSlider, PlayerSlider::Wind},           {kIdPinknessSlider, PlayerSlider::Pinkness},
+    {kIdClosenessSlider, PlayerSlider::Closeness}, {kIdLengthBar, PlayerSlider::Length},
+    {kIdVolumeSlider, PlayerSlider::Volume},
+};
+
+// The configuration radio buttons, in their order in the window.
+struct ConfigurationButton {
+    int id;
+    int configuration;
+};
+
+inline constexpr ConfigurationButton kConfigurationButtons[] = {
+    {kIdCenterPendulum, kCenterPendulum},
+    {kIdAllIndependent, kAllIndependent},
+    {kIdChimesOnly, kChimesOnly},
+    {kIdQuantized, kQuantized},
+};
+
+// The Channel list holds 0 to 15; the Transpose list -12 to 12 semitones.
+inline constexpr int kChannels = 16;
+inline constexpr int kTransposeSteps = 12;
+
+}  // namespace tinsori
