@@ -60,7 +60,7 @@ public:
 
     Player& player() { return *player_; }
     QWidget* control(int id) const { return controls_.widget(id); }
-    HelpWindow* helpWindow() const { return help_; }
+    HelpWindow* helpWindow() const { return help_.data(); }
     TrayIcon& trayIcon() { return *tray_; }
     PauseBlinker& pauseBlinker() { return *blinker_; }
     // The tray icon's menu and the window's own context menu, refilled when they open.
