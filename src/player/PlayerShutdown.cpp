@@ -24,7 +24,7 @@ constexpr const char* kSaveFailedCaption = "Tinsori";
 
 void Player::ShutDownOnDestroy() {
     if (!started_) return;
-    settings_.windTimerId = 0;
+    RunWindTimer(false);
     if (StopThread()) {
         if (!settings_.startedWithSettings)
             midi_.PlayChimeSet(kClosingRunDelay, kClosingRunVelocity);
@@ -35,7 +35,7 @@ void Player::ShutDownOnDestroy() {
 
 void Player::ShutDownOnSessionEnd() {
     if (!started_) return;
-    settings_.windTimerId = 0;
+    RunWindTimer(false);
     if (StopThread()) timebase_.wakeEvent().wait(kSettleMs);
     SweepSaveAndRelease();
 }
