@@ -45,6 +45,19 @@ std::vector<double> InterpolationPhases(int half) {
     return phases;
 }
 
+// The sample magnitude under which no interpolated value can exceed `ceiling`.
+float QuietBound(const std::vector<double>& phases, double ceiling) {
+    const size_t span = phases.size() / (kOversampling - 1);
+    double weight = 1.0;
+    for (size_t at = 0; at < phases.size(); at += span) {
+        double sum = 0.0;
+        for (size_t j = at; j < at + span; ++j) sum += std::fabs(phases[j]);
+        weight = std::max(weight, sum);
+    }
+    // Rounded down a little further, so that the float comparison never errs on the loud side.
+    return static_cast<float>(ceiling / weight * 0.999);
+}
+
 }  // namespace
 
 TruePeakLimiter::TruePeakLimiter(int channels, int sampleRate, double thresholdDb)
@@ -59,10 +72,12 @@ TruePeakLimiter::TruePeakLimiter(int channels, int sampleRate, double thresholdD
       ceiling_(std::pow(10.0, (thresholdDb - kMarginDb) / 20.0)),
       release_(1.0 - std::exp(-1.0 / (kReleaseSeconds * sampleRate))),
       phases_(InterpolationPhases(interpolationHalf_)),
+      quietBound_(QuietBound(phases_, ceiling_)),
       history_(static_cast<size_t>(channels) * 4 * interpolationHalf_, 0.0f),
       delay_(static_cast<size_t>(latency_ + 1) * channels, 0.0f),
       ramp_(static_cast<size_t>(attack_), 1.0),
-      rampSum_(attack_) {}
+      rampSum_(attack_),
+      audibleCutGain_(std::pow(10.0, -kAudibleCutDb / 20.0)) {}
 
 double TruePeakLimiter::largestReductionDb() const {
     return -20.0 * std::log10(lowestGain_);
@@ -71,6 +86,8 @@ double TruePeakLimiter::largestReductionDb() const {
 // The gain that keeps the interval from frame (newest - interpolationHalf_) to the next one
 // under the ceiling, on every channel and between the samples too.
 double TruePeakLimiter::requiredGain() {
+    // Most of the time nothing in the window comes near the ceiling.
+    if (frames_ >= loudUntil_) return 1.0;
     const size_t span = 2 * static_cast<size_t>(interpolationHalf_);
     const size_t oldest = (frames_ + 1) % span;
     double peak = 0.0;
@@ -93,7 +110,8 @@ double TruePeakLimiter::smoothedGain(double required) {
     while (!windowMinimum_.empty() && windowMinimum_.back().second >= required)
         windowMinimum_.pop_back();
     windowMinimum_.emplace_back(frames_, required);
-    while (windowMinimum_.front().first + static_cast<size_t>(window_) <= frames_) windowMinimum_.pop_front();
+    while (windowMinimum_.front().first + static_cast<size_t>(window_) <= frames_)
+        windowMinimum_.pop_front();
 
     released_ += (1.0 - released_) * release_;
     if (1.0 - released_ < kUnityGap) released_ = 1.0;
@@ -121,10 +139,12 @@ void TruePeakLimiter::process(float* frames, size_t count) {
         for (int channel = 0; channel < channels_; ++channel) {
             float* history = &history_[channel * 2 * span];
             history[at] = history[at + span] = frame[channel];
+            if (std::fabs(frame[channel]) > quietBound_) loudUntil_ = frames_ + span;
             delay_[in * channels_ + channel] = frame[channel];
         }
         const double gain = smoothedGain(requiredGain());
         lowestGain_ = std::min(lowestGain_, gain);
+        limitedFrames_ += gain < audibleCutGain_;
         for (int channel = 0; channel < channels_; ++channel)
             frame[channel] = static_cast<float>(delay_[out * channels_ + channel] * gain);
         ++frames_;

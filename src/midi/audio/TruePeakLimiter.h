@@ -20,6 +20,8 @@ public:
     static constexpr double kMarginDb = 0.1;
     static constexpr double kLookAheadSeconds = 0.004;
     static constexpr double kReleaseSeconds = 0.06;
+    // Cuts smaller than this are not counted by limitedFrames(): the release's long tail.
+    static constexpr double kAudibleCutDb = 0.1;
 
     TruePeakLimiter(int channels, int sampleRate, double thresholdDb = kThresholdDb);
 
@@ -32,6 +34,8 @@ public:
 
     // The deepest cut made so far, in decibels (0 when nothing needed limiting).
     double largestReductionDb() const;
+    // Frames cut by more than kAudibleCutDb so far.
+    size_t limitedFrames() const { return limitedFrames_; }
 
 private:
     double requiredGain();
@@ -43,18 +47,24 @@ private:
     int window_;             // frames a cut is held: the attack plus the interpolation's reach
     int latency_;
     double ceiling_;
-    double release_;  // fraction of the remaining way back to unity recovered per frame
+    double release_;              // fraction of the remaining way back to unity recovered per frame
     std::vector<double> phases_;  // 3 interpolation filters, each 2 x interpolationHalf_ taps
+    // Samples below this cannot make a value between them reach the ceiling: the interpolation
+    // weights' absolute sum times this is the ceiling.
+    float quietBound_;
 
     std::vector<float> history_;  // per channel, the last 2 x interpolationHalf_ samples, twice
     std::vector<float> delay_;    // the last latency_ + 1 frames
-    size_t frames_ = 0;         // frames taken in so far
+    size_t frames_ = 0;           // frames taken in so far
+    size_t loudUntil_ = 0;        // the frame whose window the last sample above quietBound_ leaves
     std::deque<std::pair<size_t, double>> windowMinimum_;  // increasing gains, for a running min
     double released_ = 1.0;
     std::vector<double> ramp_;  // the last attack_ held gains, averaged into the applied gain
     size_t rampNext_ = 0;
     double rampSum_ = 0.0;
     double lowestGain_ = 1.0;
+    double audibleCutGain_;
+    size_t limitedFrames_ = 0;
 };
 
 }  // namespace tinsori

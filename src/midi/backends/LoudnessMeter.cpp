@@ -23,9 +23,9 @@ double LoudestChannelDb(ebur128_state* state, int channels, PeakReader read) {
 }  // namespace
 
 LoudnessMeter::LoudnessMeter(int channels, int sampleRate, bool truePeak)
-    : state_(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
-                          EBUR128_MODE_I | (truePeak ? EBUR128_MODE_TRUE_PEAK
-                                                     : EBUR128_MODE_SAMPLE_PEAK))),
+    : state_(ebur128_init(
+          static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
+          EBUR128_MODE_I | (truePeak ? EBUR128_MODE_TRUE_PEAK : EBUR128_MODE_SAMPLE_PEAK))),
       channels_(channels) {
     if (!state_) throw std::bad_alloc();
 }
