@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 #include <numeric>
 
@@ -40,7 +41,8 @@ std::vector<double> InterpolationPhases(int half) {
             taps.push_back(Sinc(distance) * window);
         }
         const double sum = std::accumulate(taps.begin(), taps.end(), 0.0);
-        for (double tap : taps) phases.push_back(tap / sum);
+        std::transform(taps.begin(), taps.end(), std::back_inserter(phases),
+                       [sum](double tap) { return tap / sum; });
     }
     return phases;
 }
