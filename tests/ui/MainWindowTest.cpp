@@ -147,16 +147,26 @@ TEST_F(WindowTest, InstrumentChangeSweepsHeldNotesBeforeTheProgramChange) {
 
 TEST_F(WindowTest, InstrumentTakesATypedNameWhenItLosesTheFocus) {
     Open();
+    const size_t sent = Sent().size();
     QComboBox* instrument = List(kIdInstrument);
     instrument->setFocus();
     instrument->lineEdit()->setText("Garden Bells");
     Control<QWidget>(kIdChimeCount)->setFocus();
     EXPECT_EQ(instrument->itemText(14), "Garden Bells");
     EXPECT_EQ(instrument->count(), 128);
+    // Dropping the list down takes a typed name too. A rename is a display name only: the
+    // program stays the entry's index and nothing is sent.
+    instrument->lineEdit()->setText("Chapel");
+    instrument->showPopup();
+    instrument->hidePopup();
+    EXPECT_EQ(instrument->itemText(14), "Chapel");
+    EXPECT_EQ(instrument->currentIndex(), 14);
+    EXPECT_EQ(Settings().instrument, 14);
+    EXPECT_EQ(Sent().size(), sent);
     dialog_->ShutDownOnDestroy();
     std::string stored;
     store_->ReadString("Midi", "Inst14", stored, 510);
-    EXPECT_EQ(stored, "Garden Bells");
+    EXPECT_EQ(stored, "Chapel");
 }
 
 TEST_F(WindowTest, LengthBarIsEnabledOnlyWithCenterPendulum) {
