@@ -32,6 +32,7 @@ public:
             if (!box) return;
             text = box->text().toStdString();
             caption = box->windowTitle().toStdString();
+            defaultButton = box->standardButton(box->defaultButton());
             timer_.stop();
             box->button(answer_)->click();
         });
@@ -39,6 +40,7 @@ public:
     }
     std::string text;
     std::string caption;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 
 private:
     QMessageBox::StandardButton answer_;
