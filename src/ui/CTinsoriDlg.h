@@ -20,6 +20,7 @@ class QComboBox;
 
 namespace tinsori {
 
+class LiveViewWindow;
 class MediaControls;
 class PauseBlinkTimer;
 class TrayIcon;
@@ -57,6 +58,9 @@ public:
     void ShowContextHelp();
     void ShowHelpContents();
     void ShowAbout();
+    // Opens the live view (or brings it to the front).
+    void ShowLiveView();
+    LiveViewWindow* liveView() const { return liveView_.get(); }
 
     Player& player() { return *player_; }
     QWidget* control(int id) const { return controls_.widget(id); }
@@ -139,6 +143,7 @@ private:
     HideAtStart hideAtStart_{false};
     QTimer hideAtStartTimer_;
     std::unique_ptr<MediaControls> media_;
+    std::unique_ptr<LiveViewWindow> liveView_;
     bool destroyed_ = false;
     bool closeRequested_ = false;
 };
