@@ -63,6 +63,7 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       line.seed.value_or(RunSeed()),
                       line.settingsLine,
                       line.minimized,
+                      line.liveView,
                       WithoutPrefix(profileNotice),
                       log.get(),
                       &stopSignals,
