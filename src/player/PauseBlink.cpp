@@ -15,6 +15,10 @@ void PauseBlink::SetPaused(bool paused) {
     text_ = LoadResString(paused ? kStringContinue : kStringPause);
 }
 
+std::string PauseBlink::label() const {
+    return LoadResString(paused_ ? kStringContinue : kStringPause);
+}
+
 void PauseBlink::OnTick() {
     if (!paused_) return;
     if (++phase_ >= kPhases) {

@@ -97,6 +97,9 @@ public:
     // The pointer moved to offset (dx, dy) from the chime picture's corner, or left the picture.
     void OnPointerOverPicture(int dx, int dy);
     void OnPointerOutsidePicture();
+    // Chime `chime` of the set struck from the keyboard, at the middle velocity; nothing for a
+    // chime outside the set.
+    void StrikeChimeFromKey(int chime);
     // The Instrument list dropped down or lost the focus: its edit text names the selected entry.
     // Returns whether a name changed.
     bool OnInstrumentRename(int selectedIndex, const std::string& editText);
@@ -111,6 +114,7 @@ public:
     bool paused() const { return settings_.paused != 0; }
     // The Pause button's text, and the tick of its blink timer (runs while paused).
     const std::string& pauseButtonText() const { return blink_.text(); }
+    std::string pauseButtonLabel() const { return blink_.label(); }
     bool blinkTimerRunning() const { return blink_.timerRunning(); }
     void OnBlinkTimer() { blink_.OnTick(); }
 

@@ -11,6 +11,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "ui/AccessibleNames.h"
 #include "ui/ChimePicture.h"
 #include "ui/DialogComboBox.h"
 #include "ui/DialogScrollBar.h"
@@ -155,9 +156,17 @@ void SetBuddies(std::span<const ControlSpec> specs, const std::vector<QWidget*>&
             auto* label = static_cast<QLabel*>(made[i]);
             label->setTextFormat(Qt::AutoText);
             label->setBuddy(made[j]);
+            // Lists and fields would otherwise be read out by their value.
+            made[j]->setAccessibleName(SpokenLabel(specs[i].label));
             break;
         }
     }
+}
+
+void NameForScreenReaders(const ControlSpec& spec, QWidget& control) {
+    const AccessibleText text = AccessibleTextOf(spec);
+    if (!text.name.isEmpty()) control.setAccessibleName(text.name);
+    if (!text.description.isEmpty()) control.setAccessibleDescription(text.description);
 }
 
 }  // namespace
@@ -177,6 +186,7 @@ DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl
         made.push_back(control);
     }
     SetBuddies(tmpl.controls, made);
+    for (size_t i = 0; i < made.size(); ++i) NameForScreenReaders(tmpl.controls[i], *made[i]);
     for (size_t i = 0; i < made.size(); ++i)
         units.WidenToFit(TextWidthNeeded(tmpl.controls[i], *made[i]), tmpl.controls[i].width);
     for (size_t i = 0; i < made.size(); ++i)

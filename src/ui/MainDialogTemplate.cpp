@@ -50,7 +50,7 @@ constexpr ControlSpec kMainControls[] = {
     {kIdFractal, K::CheckBox, "Fr&actal in Nature", 108, 195, 68, 10, kTab},
     {kIdNone, K::Text, "&Calm Day", 7, 208, 36, 8, kGroup},
     {kIdWindSlider, K::HorizontalBar, "", 7, 219, 314, 11, kTab},
-    {kIdChimePicture, K::Picture, "", 333, 14, 53, 42, 0, "131", 79, 69},
+    {kIdChimePicture, K::Picture, "", 333, 14, 53, 42, kTab, "131", 79, 69},
     {kIdNone, K::Text, "Chimes in Use", 273, 8, 46, 8, kGroup},
     {kIdNotesInUse, K::NotesBox, "", 273, 18, 49, 174, kTab},
     {kIdPause, K::PushButton, "Pause", 328, 148, 64, 32, kTab},

@@ -38,6 +38,18 @@ TEST(ChimePictureGeometryTest, ChimeIndexStaysInsideTheSet) {
     EXPECT_FALSE(TubeAt(30, 20, 0).hit);
 }
 
+// The keyboard's mark on the chosen chime covers exactly the columns where the pointer strikes it.
+TEST(ChimePictureGeometryTest, ColumnsOfAChimeAreWhereThePointerStrikesIt) {
+    for (int count = 1; count <= 77; ++count) {
+        for (int dx = 8; dx <= 71; ++dx) {
+            const int chime = TubeAt(dx, 20, count).chime;
+            const ChimeColumns columns = ColumnsOf(chime, count);
+            EXPECT_TRUE(columns.left <= dx && dx <= columns.right) << count << " " << dx;
+        }
+    }
+    EXPECT_LT(ColumnsOf(7, 7).right, ColumnsOf(7, 7).left);
+}
+
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
     ContextHelp help;
     EXPECT_EQ(help.Keyword(), "");
