@@ -150,6 +150,9 @@ public:
     uint64_t strikes() const;
     double effectiveWind() const;
     int lastVelocity() const;
+    // Where the sound goes (or that it goes nowhere, or that the player is paused) and the sleep
+    // timer's time left, as the window and the tray's tip show it.
+    std::string StatusText();
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }
 

@@ -23,7 +23,8 @@ constexpr char kProfileNoticeCaption[] = "Tinsori Profile";
 
 int CTinsoriApp::Run(const WindowStart& start) {
     QApplication application(gArgc, gArgv);
-    QApplication::setApplicationName(QStringLiteral("tinsori"));
+    // Tray hosts over D-Bus show the application name as the icon's title.
+    QApplication::setApplicationName(QStringLiteral("Tinsori"));
     QApplication::setDesktopFileName(QStringLiteral("tinsori"));
     QApplication::setWindowIcon(ApplicationIcon());
     // The window hides into the tray and message boxes may open over nothing: only closing the

@@ -51,7 +51,10 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &CTinsoriDlg::ShowContextHelp);
     windTimer_.setInterval(kWindTimerMs);
-    connect(&windTimer_, &QTimer::timeout, this, [this] { player_->OnWindTimer(); });
+    connect(&windTimer_, &QTimer::timeout, this, [this] {
+        player_->OnWindTimer();
+        ShowStatus();
+    });
     SetUpTray();
 }
 
@@ -66,6 +69,7 @@ void CTinsoriDlg::Start(const std::string& commandLine) {
     tray_->Add(QSystemTrayIcon::isSystemTrayAvailable());
     player_->Start(commandLine);
     windTimer_.start();
+    ShowStatus();
     // The first control of the tab order has the focus when the window opens.
     control(kIdFavorites)->setFocus(Qt::TabFocusReason);
 }

@@ -83,6 +83,8 @@ public:
     void SetSlider(PlayerSlider slider, int position) override;
     void SetCheckBox(PlayerCheckBox box, bool checked) override;
     void ShowPaused(bool paused) override;
+    // The product line and the tray's tip tell where the sound goes, a pause, the sleep time left.
+    void ShowStatus();
 
     // FavoritesView
     bool AskYesNo(const std::string& text, const std::string& caption) override;

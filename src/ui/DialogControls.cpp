@@ -8,9 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QString>
 #include <algorithm>
 
+#include "ui/AccessibleComboBox.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ChimePicture.h"
 #include "ui/DialogComboBox.h"
@@ -167,12 +169,19 @@ void NameForScreenReaders(const ControlSpec& spec, QWidget& control) {
     const AccessibleText text = AccessibleTextOf(spec);
     if (!text.name.isEmpty()) control.setAccessibleName(text.name);
     if (!text.description.isEmpty()) control.setAccessibleDescription(text.description);
+    // A box's scroll bar is read on its own: it says which box it scrolls.
+    if (auto* box = qobject_cast<QAbstractScrollArea*>(&control)) {
+        const QString scrolls = QStringLiteral("Scroll ") + control.accessibleName();
+        box->verticalScrollBar()->setAccessibleName(scrolls);
+        box->horizontalScrollBar()->setAccessibleName(scrolls);
+    }
 }
 
 }  // namespace
 
 DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl,
                                      const QFont& font) {
+    AccessibleComboBox::Install();
     dialog.setFont(font);
     dialog.setWindowTitle(QString::fromUtf8(tmpl.title));
     DialogUnits units(font);

@@ -59,7 +59,7 @@ constexpr ControlSpec kMainControls[] = {
     {kIdNone, K::Text, "Storm's-a-Brewin'", 266, 208, 54, 8, kGroup},
     {kIdNone, K::Text, "Nice Breeze", 142, 208, 40, 8, kGroup},
     {kIdNone, K::Text, "Circular", 197, 138, 51, 8, kGroup | kRightAligned},
-    {kIdNone, K::Text, "Tinsori wind chimes", 12, 239, 173, 9, kGroup},
+    {kIdStatusLine, K::Text, "Tinsori wind chimes", 12, 239, 173, 9, kGroup},
     {kIdNone, K::SunkenFrame, "", 7, 237, 314, 13, 0},
     {kIdNothing, K::DefaultPushButton, "Nothing", 338, 41, 14, 15, kTab | kHidden},
     {kIdNone, K::Picture, "", 102, 136, 12, 11, 0, "165", 18, 18},

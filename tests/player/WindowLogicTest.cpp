@@ -4,6 +4,7 @@
 
 #include "player/ChimePictureGeometry.h"
 #include "player/ContextHelp.h"
+#include "player/PlayerStatus.h"
 
 namespace tinsori {
 namespace {
@@ -48,6 +49,12 @@ TEST(ChimePictureGeometryTest, ColumnsOfAChimeAreWhereThePointerStrikesIt) {
         }
     }
     EXPECT_LT(ColumnsOf(7, 7).right, ColumnsOf(7, 7).left);
+}
+
+TEST(PlayerStatusTest, TimeLeftRoundsUpToTheSecond) {
+    EXPECT_EQ(MinutesSeconds(1), "0:01");
+    EXPECT_EQ(MinutesSeconds(59001), "1:00");
+    EXPECT_EQ(MinutesSeconds(605000), "10:05");
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {

@@ -69,7 +69,7 @@ FluidSynthPort::~FluidSynthPort() {
 }
 
 std::string FluidSynthPort::describe() const {
-    return "fluidsynth (" + driverName_ + ", " + engine_->soundfont() + ")";
+    return "Embedded synthesizer (" + driverName_ + ")";
 }
 
 }  // namespace tinsori
