@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ProgramVersion.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/Pictures.h"
@@ -25,7 +26,9 @@ int CTinsoriApp::Run(const WindowStart& start) {
     QApplication application(gArgc, gArgv);
     // Tray hosts over D-Bus show the application name as the icon's title.
     QApplication::setApplicationName(QStringLiteral("Tinsori"));
-    QApplication::setDesktopFileName(QStringLiteral("tinsori"));
+    QApplication::setApplicationVersion(QStringLiteral(TINSORI_VERSION));
+    // Wayland shells find the window's icon and name through the desktop file's id.
+    QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     QApplication::setWindowIcon(ApplicationIcon());
     // The window hides into the tray and message boxes may open over nothing: only closing the
     // main window ends the program.
