@@ -111,7 +111,7 @@ const std::map<std::string, Setter>& ValueOptions() {
          [](CommandLine& l, const std::string& v, std::string& e) {
              double db = 0;
              if (!ParseNumber(v, kMinGainDb, kMaxGainDb, db)) {
-                 e = "bad gain '" + v + "': give decibels from -60 to 20, such as 6 or -3.5";
+                 e = "bad gain '" + v + "': give decibels from -60 to 10, such as 6 or -3.5";
                  return false;
              }
              l.gainDb = db;
@@ -366,13 +366,16 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "  --soundfont FILE         General MIDI soundfont of the embedded synthesizer\n"
             "  --audio-driver NAME      FluidSynth audio driver (see --list-audio-drivers)\n"
             "  --list-audio-drivers     list the audio drivers, in the order they are tried\n"
-            "  --gain DB                synthesizer level in decibels, -60 to 20 (default 0)\n"
+            "  --gain DB                synthesizer level in decibels, -60 to 10 (default 0:\n"
+            "                           the built-in favorites' median at -23 LUFS); a\n"
+            "                           limiter keeps live play and renders under -1 dBTP\n"
             "  --render FILE            render to FILE faster than real time, by its ending:\n"
             "                           audio ("
          << AudioEndingsLine()
          << "),\n"
             "                           .mid/.midi a MIDI file, .log/.txt the message log;\n"
-            "                           the peak level is printed after an audio render\n"
+            "                           an audio render prints its integrated loudness,\n"
+            "                           true peak and peak (-24 LUFS, -6.5 dBTP at the defaults)\n"
             "  --duration SECONDS       length of the render; then the closing chime run and a\n"
             "                           1 s wait follow, as when the window closes, and audio\n"
             "                           rings out 3 s more: about 4.5 s beyond SECONDS\n"

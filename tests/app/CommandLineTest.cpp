@@ -66,7 +66,7 @@ TEST(CommandLineTest, UserMistakesGiveOneLine) {
         {"-o", "none"},  // a short option we do not have: not a word of a Settings line
         {"typo"},        // a stray word would otherwise start endless playback
         {"none", "--no-gui"},
-        {"--gain", "21"},
+        {"--gain", "11"},
         {"--no-gui", "--sleep", "0"},
         {"--no-gui", "--sleep", "2000"},
         {"--no-gui", "--fade", "5"},
