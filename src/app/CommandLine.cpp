@@ -201,6 +201,10 @@ bool ApplyFlag(CommandLine& line, const std::string& option, std::string& error)
         line.minimized = true;
         return true;
     }
+    if (option == "--view") {
+        line.liveView = true;
+        return true;
+    }
     if (option == "--version" || option == "-V")
         return SetMode(line, RunMode::Version, option, error);
     if (option == "--help" || option == "-h") return SetMode(line, RunMode::Help, option, error);
@@ -358,6 +362,7 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "Plays an endless piece of wind-chime music.\n\n"
             "  --no-gui                 play without a window until Ctrl+C (SIGINT) or SIGTERM\n"
             "  --minimized              start hidden, as a program started minimized\n"
+            "  --view                   open the live view of the chimes at start\n"
             "  --favorite NAME          play the stored favorite NAME (any case)\n"
             "  --list-favorites         list the stored favorites\n"
             "  --output NAME            fluidsynth (default), none, or an ALSA sequencer port\n"

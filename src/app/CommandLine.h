@@ -28,6 +28,7 @@ struct CommandLine {
     RunMode mode = RunMode::Play;
     bool noGui = false;
     bool minimized = false;   // start hidden; without a window there is nothing to hide
+    bool liveView = false;    // --view: open the live view at start (with a window only)
     std::string profilePath;  // empty: the default profile
     std::optional<std::string> output;
     std::string soundfont;
