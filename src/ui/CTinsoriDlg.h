@@ -144,6 +144,7 @@ private:
     StartHideTimer startHide_{false};
     QTimer startTimer_;
     std::unique_ptr<MediaControls> media_;
+    std::string shownStatus_;
     std::unique_ptr<LiveViewWindow> liveView_;
     bool started_ = false;
     bool destroyed_ = false;

@@ -117,12 +117,15 @@ void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
 
 void CTinsoriDlg::ShowStatus() {
     if (!started_ || destroyed_) return;
-    const QString status = Text(player_->StatusText());
+    // Called on every wind tick: most change nothing, and measuring the text is not free.
+    std::string text = player_->StatusText();
+    if (text == shownStatus_) return;
+    shownStatus_ = std::move(text);
+    const QString status = Text(shownStatus_);
     tray_->ShowStatus(status);
     auto* line = static_cast<QLabel*>(control(kIdStatusLine));
     const QString full = QStringLiteral("Tinsori \u00b7 ") + status;
     const QString shown = line->fontMetrics().elidedText(full, Qt::ElideRight, line->width());
-    if (line->text() == shown) return;
     line->setText(shown);
     line->setToolTip(shown == full ? QString() : full);
 }
