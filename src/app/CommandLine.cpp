@@ -117,6 +117,16 @@ const std::map<std::string, Setter>& ValueOptions() {
              l.gainDb = db;
              return true;
          }},
+        {"--loudness",
+         [](CommandLine& l, const std::string& v, std::string& e) {
+             double lufs = 0;
+             if (!ParseNumber(v, kMinLoudnessLufs, kMaxLoudnessLufs, lufs)) {
+                 e = "bad loudness '" + v + "': give LUFS from -60 to -5, such as -16 or -23";
+                 return false;
+             }
+             l.loudnessLufs = lufs;
+             return true;
+         }},
         {"--favorite",
          [](CommandLine& l, const std::string& v, std::string&) {
              l.favorite = v;
@@ -235,12 +245,21 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
         error = "--render needs --duration SECONDS";
         return false;
     }
-    if (line.mode != RunMode::Render && (line.durationSeconds || line.seed)) {
-        error = "--duration and --seed only go with --render FILE";
+    if (line.mode != RunMode::Render && line.durationSeconds) {
+        error = "--duration only goes with --render FILE";
         return false;
     }
     if (line.mode != RunMode::Render && line.fadeSeconds) {
         error = "--fade only goes with --render FILE (--sleep fades live play)";
+        return false;
+    }
+    if (line.loudnessLufs &&
+        (line.mode != RunMode::Render || !FluidSynthRenderer::handlesPath(line.renderFile))) {
+        error = "--loudness only goes with --render to an audio file";
+        return false;
+    }
+    if (line.loudnessLufs && line.gainDb) {
+        error = "--loudness sets the level itself: leave out --gain";
         return false;
     }
     return true;
@@ -384,7 +403,12 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "  --duration SECONDS       length of the render; then the closing chime run and a\n"
             "                           1 s wait follow, as when the window closes, and audio\n"
             "                           rings out 3 s more: about 4.5 s beyond SECONDS\n"
-            "  --seed N                 random seed of the render (printed when not given)\n"
+            "  --seed N                 random seed of the render or the live play (printed\n"
+            "                           when not given), to hear the same piece again\n"
+            "  --loudness LUFS          normalize an audio render to this integrated loudness,\n"
+            "                           -60 to -5 (-16 streaming, -23 broadcast), under the\n"
+            "                           limiter; needs free space beside FILE for the audio\n"
+            "                           as floats (1.3 GB an hour) until it is done\n"
             "  --fade SECONDS           fade the last SECONDS of the render out to silence\n"
             "  --sleep MINUTES          sleep timer: fade out over the last minute, then stop\n"
             "                           (the window pauses instead)\n"

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 
 namespace tinsori {
 
@@ -98,7 +101,8 @@ std::vector<std::string> FluidSynthRenderer::audioEndings() {
 std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& clock,
                                                                const std::string& path,
                                                                const std::string& soundfont,
-                                                               std::string* error, double gainDb) {
+                                                               std::string* error, double gainDb,
+                                                               std::optional<double> loudnessLufs) {
     const int format = formatFor(path);
     if (!format) {
         if (error) *error = "cannot render audio to " + path + ": not an ending libsndfile writes";
@@ -115,8 +119,21 @@ std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& 
         if (error) *error = "cannot write " + path + ": " + sf_strerror(nullptr);
         return nullptr;
     }
-    return std::unique_ptr<FluidSynthRenderer>(
+    std::unique_ptr<FluidSynthRenderer> renderer(
         new FluidSynthRenderer(clock, std::move(engine), file, path));
+    if (loudnessLufs) {
+        // Beside the render, where the user has made room for audio, and nameless, so that a
+        // killed render leaves nothing behind.
+        FilePointer spool = OpenAnonymousFile(std::filesystem::path(path).parent_path());
+        if (!spool) {
+            if (error)
+                *error =
+                    "cannot make a temporary file beside " + path + ": " + std::strerror(errno);
+            return nullptr;
+        }
+        renderer->level_.normalizeTo(*loudnessLufs, std::move(spool));
+    }
+    return renderer;
 }
 
 FluidSynthRenderer::FluidSynthRenderer(const TickClock& clock,
@@ -163,7 +180,10 @@ bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;
     if (!(rendered && closed)) {
-        if (error) *error = "writing " + path_ + " failed";
+        if (error)
+            *error = level_.spoolError().empty()
+                         ? "writing " + path_ + " failed"
+                         : "rendering " + path_ + ": " + level_.spoolError();
         return false;
     }
     return true;

@@ -39,7 +39,8 @@ bool isLogPath(const std::string& path) {
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
     if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
     if (choice.output.empty() || sameName(choice.output, kFluidSynthOutput))
-        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb);
+        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb,
+                                    choice.liveTicks);
     if (sameName(choice.output, kNoOutput)) return std::make_unique<NullPort>();
     std::string reason;
     auto port = AlsaSeqPort::open(choice.output, &reason);
@@ -69,9 +70,9 @@ std::string RenderEndingsText() {
 
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
                                            const TickClock& clock, std::string* error,
-                                           double gainDb) {
+                                           double gainDb, std::optional<double> loudnessLufs) {
     if (FluidSynthRenderer::handlesPath(path))
-        return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb);
+        return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb, loudnessLufs);
     if (isMidiFilePath(path)) return SmfWriter::create(clock, path, error);
     if (!isLogPath(path)) {
         if (error)

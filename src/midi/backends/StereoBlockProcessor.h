@@ -1,0 +1,13 @@
+#pragma once
+
+namespace tinsori {
+
+// Works on the synthesizer's stereo output in place, block by block, after every note of the
+// block has been rendered and before the block leaves for the sound server.
+class StereoBlockProcessor {
+public:
+    virtual ~StereoBlockProcessor() = default;
+    virtual void process(float* left, float* right, int frames) = 0;
+};
+
+}  // namespace tinsori
