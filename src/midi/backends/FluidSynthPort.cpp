@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "midi/backends/LiveLimiter.h"
+
 namespace tinsori {
 
 namespace {
@@ -98,7 +100,13 @@ std::unique_ptr<FluidSynthPort> FluidSynthPort::open(const std::string& soundfon
 
 FluidSynthPort::FluidSynthPort(std::unique_ptr<FluidSynthEngine> engine,
                                const SteadyTickClock* ticks)
-    : engine_(std::move(engine)), ticks_(ticks), scheduler_(SchedulerTuning()) {}
+    : engine_(std::move(engine)),
+      ticks_(ticks),
+      scheduler_(SchedulerTuning()),
+      postProcessor_(std::make_unique<LiveLimiter>(FluidSynthEngine::kSampleRate)),
+      // The limiter's look-ahead delays what is heard: messages are placed that much earlier.
+      postProcessorNs_(int64_t{1'000'000'000} * postProcessor_->latencyFrames() /
+                       FluidSynthEngine::kSampleRate) {}
 
 bool FluidSynthPort::start(const std::string& driverName) {
     driverName_ = driverName;
@@ -136,8 +144,8 @@ void FluidSynthPort::send(uint32_t message) {
 
 void FluidSynthPort::renderBlock(float* left, float* right, int frames, int64_t heardNs) {
     SynthBlock block(*engine_, left, right);
-    scheduler_.runBlock(frames, heardNs, block);
-    if (postProcessor_) postProcessor_->process(left, right, frames);
+    scheduler_.runBlock(frames, heardNs + postProcessorNs_, block);
+    postProcessor_->process(left, right, frames);
 }
 
 std::string FluidSynthPort::describe() const {

@@ -56,8 +56,9 @@ private:
     std::unique_ptr<FluidSynthEngine> engine_;
     const SteadyTickClock* ticks_;
     LiveMessageScheduler scheduler_;
-    // Applied to every block after synthesis; none yet.
+    // Applied to every block after synthesis: the limiter.
     std::unique_ptr<StereoBlockProcessor> postProcessor_;
+    int64_t postProcessorNs_;
     std::unique_ptr<PulseAudioOutput> pulse_;
     fluid_audio_driver_t* driver_ = nullptr;
     // A FluidSynth driver that renders by itself (no block callback): messages play at once.

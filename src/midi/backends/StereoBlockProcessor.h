@@ -8,6 +8,8 @@ class StereoBlockProcessor {
 public:
     virtual ~StereoBlockProcessor() = default;
     virtual void process(float* left, float* right, int frames) = 0;
+    // How many frames later a frame comes out than it went in.
+    virtual int latencyFrames() const { return 0; }
 };
 
 }  // namespace tinsori
