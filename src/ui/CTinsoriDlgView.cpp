@@ -116,7 +116,7 @@ void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
 }
 
 void CTinsoriDlg::ShowStatus() {
-    if (!started_ || destroyed_) return;
+    if (!player_->started() || destroyed_) return;
     // Called on every wind tick: most change nothing, and measuring the text is not free.
     std::string text = player_->StatusText();
     if (text == shownStatus_) return;
