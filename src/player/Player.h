@@ -146,6 +146,8 @@ public:
     uint64_t strikes() const;
     double effectiveWind() const;
     int lastVelocity() const;
+    // A shut-down could not save the settings (and said so through the view).
+    bool saveFailed() const { return saveFailureShown_; }
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }
 
