@@ -12,22 +12,29 @@ PREFIX       ?= /usr/local
 
 .PHONY: all deps build run test install sanitize tsan bench fuzz format clean
 
+# CMake's generated makefiles run make within make: without this every target prints
+# "Entering directory" and "Leaving directory".
+MAKEFLAGS += --no-print-directory
+
 all: build
 
 deps:
 	@scripts/install-deps
 
+# Only what needs attention: CMake's progress notes about compilers and packages are left out.
 $(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=NOTICE
 
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The program alone: the tests and the measurement programs wait for `make test`.
+run: deps $(BUILD_DIR)/CMakeCache.txt
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tinsori
 	@scripts/run $(BUILD_DIR)/tinsori $(ARGS)
 
 test: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	@scripts/test $(BUILD_DIR) $(JOBS)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

@@ -8,22 +8,24 @@ set(TINSORI_ICONS ${PROJECT_SOURCE_DIR}/src/ui/resources/icons)
 if(TARGET tinsori)
     install(TARGETS tinsori RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-    # The man page is the program's own --help, so it never drifts from the options.
+    # The man page's options are the program's own --help, so they never drift; the include
+    # file adds what --help leaves out (keys, exit status, environment, files, examples).
     find_program(HELP2MAN_PROGRAM help2man)
     if(HELP2MAN_PROGRAM)
         set(man_page ${PROJECT_BINARY_DIR}/tinsori.1)
+        set(man_include ${TINSORI_DATA}/tinsori.h2m)
         add_custom_command(OUTPUT ${man_page}
             # --help names the profile in use: the page shows the default's documented form.
             COMMAND ${CMAKE_COMMAND} -E env "TINSORI_PROFILE=\$XDG_CONFIG_HOME/tinsori/profile.db"
-                ${HELP2MAN_PROGRAM} --no-info --section=1
+                ${HELP2MAN_PROGRAM} --no-info --section=1 --include=${man_include}
                 --name=generative\ wind-chime\ player --output=${man_page} $<TARGET_FILE:tinsori>
-            DEPENDS tinsori
+            DEPENDS tinsori ${man_include}
             COMMENT "Writing the man page from tinsori --help"
             VERBATIM)
         add_custom_target(tinsori_man ALL DEPENDS ${man_page})
         install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     else()
-        message(STATUS "help2man not found: no man page (scripts/install-deps installs it)")
+        message(NOTICE "help2man not found: no man page (scripts/install-deps installs it)")
     endif()
 endif()
 

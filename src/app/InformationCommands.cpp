@@ -1,5 +1,7 @@
 #include "app/InformationCommands.h"
 
+#include "ProgramVersion.h"
+
 #include "app/ProfileCommands.h"
 #include "app/Program.h"
 #include "midi/backends/FluidSynthEngine.h"

@@ -90,17 +90,17 @@ std::string NoteName(int note) {
     return std::string(kNoteNames[pitchClass]) + " - " + std::to_string((note - 12) / 12);
 }
 
-int ParseChimeCountText(const std::string& text) {
+int TypedChimeCount(const std::string& text) {
     std::string head = text.substr(0, kMaxChimeCountChars);
     size_t i = head.find_first_not_of(" \t\r\n\v\f");
-    if (i == std::string::npos) return 1;
+    if (i == std::string::npos) return 0;
     bool negative = head[i] == '-';
     if (head[i] == '-' || head[i] == '+') ++i;
-    long long value = 0;
+    int value = 0;
+    // Saturate: any count this large is out of range either way.
     for (; i < head.size() && head[i] >= '0' && head[i] <= '9'; ++i)
-        value = std::min(value * 10 + (head[i] - '0'), 1000LL);  // saturate: any big count is 77
-    if (negative) value = -value;
-    return static_cast<int>(std::clamp(value, 1LL, static_cast<long long>(kMaxChimes)));
+        value = std::min(value * 10 + (head[i] - '0'), kTypedChimeCountLimit);
+    return negative ? -value : value;
 }
 
 void ChangeTranspose(ChimeSettings& settings, int newTranspose) {

@@ -37,9 +37,11 @@ std::string UpdateNotesInUse(const ChimeSettings& settings, const MidiOut& midi)
 // "C - 0" .. "E - 9": pitch-class name and octave of a note.
 std::string NoteName(int note);
 
-// The chime count typed into the Number of Chimes box: its leading decimal integer (at most 19
-// characters are read; none counts as 0), limited to 1..77.
-int ParseChimeCountText(const std::string& text);
+// The number typed into the Number of Chimes box: its leading decimal integer (at most 19
+// characters are read; none counts as 0), before it is limited to 1..77. Beyond
+// +-kTypedChimeCountLimit it saturates there.
+inline constexpr int kTypedChimeCountLimit = 1000;
+int TypedChimeCount(const std::string& text);
 
 // A new transposition (limited to -12..12) moves the base note by the same number of semitones.
 // The caller then rebuilds the Base Note list and the chime notes.

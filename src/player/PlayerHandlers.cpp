@@ -36,9 +36,10 @@ void Player::OnTransposeSelected(int transpose) {
 }
 
 void Player::OnChimeCountText(const std::string& text) {
-    const int count = ParseChimeCountText(text);
-    if (count == settings_.numChimes) return;
-    settings_.numChimes = count;
+    // The number as typed meets the count in use, so "0" at one chime still recomputes.
+    const int typed = TypedChimeCount(text);
+    if (typed == settings_.numChimes) return;
+    settings_.numChimes = std::clamp(typed, 1, kMaxChimes);
     Recompute();
 }
 

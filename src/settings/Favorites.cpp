@@ -305,6 +305,9 @@ void OnRemoveFavorite(FavoritesContext& ctx) {
     ctx.view.DeleteFavorite(*displayName);
     ctx.view.ClearFavoriteSelection();
     UpdateRecentFavorites(ctx.store, *displayName, kRecentRemove);
+    // The buttons follow the emptied name field, as at start-up without a favorite.
+    ctx.view.EnableSaveSettings(!ctx.view.FavoritesEditText().empty());
+    ctx.view.EnableRemove(false);
 }
 
 void OnFavoritesEditChange(FavoritesContext& ctx) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "ProgramVersion.h"
+
 namespace tinsori {
 
 namespace {
@@ -25,7 +27,7 @@ constexpr Entry kTable[] = {
     {kStringHelpTranspose, "transpose"},
     {kStringHelpChime, "chime"},
     {kStringHelpWind, "wind"},
-    {kStringTrayTip, "You are listening to Tinsori 1.2"},
+    {kStringTrayTip, "You are listening to Tinsori " TINSORI_VERSION_SHORT},
     {kStringContinue, "Continue"},
     {kStringPause, "Pause"},
     {kStringReplaceFavorite, "Are you sure you wish to replace the favorite preset \"%s\"?"},

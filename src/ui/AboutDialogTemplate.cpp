@@ -1,3 +1,4 @@
+#include "ProgramVersion.h"
 #include "ui/ControlIds.h"
 #include "ui/DialogTemplate.h"
 
@@ -19,12 +20,14 @@ constexpr ControlSpec kAboutControls[] = {
      25, 30, 154, 58, kWraps},
     {kIdNone, K::Text, "Quillfen\nquillfen.example\nhello@quillfen.example", 239, 62, 91, 49,
      kWraps},
-    {kIdNone, K::Text, "Tinsori Version 1.2 \xe2\x80\x94 made by Quillfen, free to share", 15, 129,
-     315, 8, kCentered},
+    {kIdNone, K::Text,
+     "Tinsori Version " TINSORI_VERSION_SHORT " \xe2\x80\x94 made by Quillfen, free to share", 15,
+     129, 315, 8, kCentered},
     {kIdOk, K::DefaultPushButton, "OK", 134, 145, 70, 17, kTabStop | kGroup},
 };
 
-constexpr DialogTemplate kAbout{"Tinsori version 1.2", 337, 169, 9, kAboutControls};
+constexpr DialogTemplate kAbout{"Tinsori version " TINSORI_VERSION_SHORT, 337, 169, 9,
+                                kAboutControls};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ProgramVersion.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/Pictures.h"
@@ -24,7 +25,9 @@ constexpr char kProfileNoticeCaption[] = "Tinsori Profile";
 int CTinsoriApp::Run(const WindowStart& start) {
     QApplication application(gArgc, gArgv);
     QApplication::setApplicationName(QStringLiteral("tinsori"));
-    QApplication::setDesktopFileName(QStringLiteral("tinsori"));
+    QApplication::setApplicationVersion(QStringLiteral(TINSORI_VERSION));
+    // Wayland shells find the window's icon and name through the desktop file's id.
+    QApplication::setDesktopFileName(QStringLiteral("org.quillfen.Tinsori"));
     QApplication::setWindowIcon(ApplicationIcon());
     // The window hides into the tray and message boxes may open over nothing: only closing the
     // main window ends the program.

@@ -58,6 +58,8 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
 CTinsoriDlg::~CTinsoriDlg() {
     ShutDownOnDestroy();
     delete help_;
+    // The controls outlive the player: the focused one reports losing the focus as it goes.
+    for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
 }
 
 void CTinsoriDlg::Start(const std::string& commandLine) {
@@ -98,12 +100,12 @@ void CTinsoriDlg::RequestClose() {
 
 void CTinsoriDlg::ShowContextHelp() {
     if (!help_) help_ = new HelpWindow();
-    help_->ShowPage(HelpPageOf(player_->help().Keyword()));
+    help_->ShowPage(HelpPageOf(player_->help().Keyword()), this);
 }
 
 void CTinsoriDlg::ShowHelpContents() {
     if (!help_) help_ = new HelpWindow();
-    help_->ShowPage(HelpPageOf(""));
+    help_->ShowPage(HelpPageOf(""), this);
 }
 
 void CTinsoriDlg::ShowAbout() {

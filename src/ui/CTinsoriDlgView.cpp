@@ -87,7 +87,9 @@ void CTinsoriDlg::SelectChannel(int channel) {
 }
 
 void CTinsoriDlg::ShowChimeCount(int count) {
-    static_cast<QLineEdit*>(control(kIdChimeCount))->setText(QString::number(count));
+    auto* box = static_cast<QLineEdit*>(control(kIdChimeCount));
+    // Rewriting the same text would move the cursor of someone typing.
+    if (box->text() != QString::number(count)) box->setText(QString::number(count));
 }
 
 void CTinsoriDlg::ShowConfiguration(int configuration) {
@@ -114,7 +116,8 @@ void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
 bool CTinsoriDlg::AskYesNo(const std::string& text, const std::string& caption) {
     return QMessageBox::question(this, Text(caption), Text(text),
                                  QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 // Both questions replace or delete a favorite: Enter must not.
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 void CTinsoriDlg::ShowMessage(const std::string& text, const std::string& caption) {

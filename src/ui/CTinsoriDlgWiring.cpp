@@ -70,8 +70,12 @@ void CTinsoriDlg::ConnectLists() {
             [this](int index) { player_->OnScaleSelected(index); });
     connect(combo(kIdTranspose), &QComboBox::activated, this,
             [this](int index) { player_->OnTransposeSelected(index - kTransposeSteps); });
-    connect(static_cast<QLineEdit*>(control(kIdChimeCount)), &QLineEdit::textChanged, this,
+    auto* chimeCount = static_cast<QLineEdit*>(control(kIdChimeCount));
+    connect(chimeCount, &QLineEdit::textChanged, this,
             [this](const QString& text) { player_->OnChimeCountText(text.toStdString()); });
+    // While typing the box keeps what was typed; once editing ends it shows the count that plays.
+    connect(chimeCount, &QLineEdit::editingFinished, this,
+            [this] { ShowChimeCount(player_->settings().numChimes); });
 }
 
 void CTinsoriDlg::ConnectButtons() {
@@ -100,6 +104,7 @@ void CTinsoriDlg::ConnectScrollBars() {
         const SliderRange range = RangeOf(entry.slider);
         bar->setRange(range.minimum, range.maximum);
         const PlayerSlider slider = entry.slider;
+        bar->setShowsValueWhileMoving(slider == PlayerSlider::Volume);
         bar->setHandler([this, slider](ScrollRequest request, int position) {
             player_->OnScroll(slider, request, position);
         });

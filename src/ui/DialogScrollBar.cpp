@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace tinsori {
 
@@ -86,6 +88,15 @@ void DialogScrollBar::OnAction(int action) {
 
 void DialogScrollBar::Report(ScrollRequest request) {
     if (handler_) handler_(request, value());
+    if (showsValue_ && request != ScrollRequest::EndScroll) ShowValueTip();
+}
+
+void DialogScrollBar::ShowValueTip() {
+    const int span = std::max(1, maximum() - minimum());
+    const bool across = orientation() == Qt::Horizontal;
+    const int along = (value() - minimum()) * (across ? width() : height()) / span;
+    const QPoint thumb = across ? QPoint(along, 0) : QPoint(width(), along);
+    QToolTip::showText(mapToGlobal(thumb), QString::number(value()), this);
 }
 
 void DialogScrollBar::mouseReleaseEvent(QMouseEvent* event) {

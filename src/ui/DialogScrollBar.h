@@ -19,6 +19,8 @@ public:
     DialogScrollBar(Qt::Orientation orientation, QWidget* parent);
 
     void setHandler(Handler handler) { handler_ = std::move(handler); }
+    // Shows the position in a tooltip by the thumb while the user moves it.
+    void setShowsValueWhileMoving(bool shows) { showsValue_ = shows; }
     // Applies a request as the user's action would: moves the bar, then reports.
     void request(ScrollRequest request, int carried = 0);
 
@@ -31,9 +33,11 @@ protected:
 private:
     void OnAction(int action);
     void Report(ScrollRequest request);
+    void ShowValueTip();
 
     Handler handler_;
     bool scrolling_ = false;
+    bool showsValue_ = false;
 };
 
 }  // namespace tinsori

@@ -19,12 +19,14 @@
 
 #include "store/ProfileStore.h"
 #include "support/PrivateMount.h"
+#include "support/ReadFile.h"
 #include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ReadFile;
 
 struct Outcome {
     int status = -1;
@@ -32,18 +34,37 @@ struct Outcome {
     std::string err;
 };
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
+}
+
+// The notes of the note-ons in a message log, in the order sent.
+std::vector<int> NoteOns(const std::string& log) {
+    std::vector<int> notes;
+    for (const auto& line : Lines(log)) {
+        std::istringstream fields(line);
+        uint32_t tick;
+        std::string status;
+        int note;
+        if (fields >> tick >> status >> note && status == "90") notes.push_back(note);
+    }
+    return notes;
+}
+
+// The default chime set upward at start and downward at the end of a closed window.
+const std::vector<int> kOpeningRun{52, 54, 57, 59, 61, 64, 66};
+const std::vector<int> kClosingRun{66, 64, 61, 59, 57, 54, 52};
+
+bool StartsWith(const std::vector<int>& notes, const std::vector<int>& run) {
+    return notes.size() >= run.size() && std::equal(run.begin(), run.end(), notes.begin());
+}
+
+bool EndsWith(const std::vector<int>& notes, const std::vector<int>& run) {
+    return notes.size() >= run.size() &&
+           std::equal(run.begin(), run.end(), notes.end() - run.size());
 }
 
 // The simulation thread's priority is told once a run, on stderr.
@@ -84,8 +105,8 @@ protected:
             // Interrupt only once the opening run is out (the signal handlers are in place by
             // then), however slowly a loaded machine starts the program.
             const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-            while (!OpeningRunLogged() && ReadAll(err).find("no sound") == std::string::npos &&
-                   ReadAll(err).find("message log") == std::string::npos &&
+            while (!OpeningRunLogged() && ReadFile(err).find("no sound") == std::string::npos &&
+                   ReadFile(err).find("message log") == std::string::npos &&
                    std::chrono::steady_clock::now() < giveUp)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
@@ -99,18 +120,15 @@ protected:
         waitpid(pid, &status, 0);
         // A device given as standard output (/dev/full) is not read back: it never ends.
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                stdout_.empty() ? ReadAll(out) : std::string(), ReadAll(err)};
+                stdout_.empty() ? ReadFile(out) : std::string(), ReadFile(err)};
     }
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
-    // Seven note-ons in the test's MIDI log ("live.log" or "hup.log"): the opening chime run.
+    // The opening chime run in the test's MIDI log ("live.log" or "hup.log").
     bool OpeningRunLogged() const {
         for (const char* name : {"live.log", "hup.log"}) {
-            size_t noteOns = 0;
-            for (const auto& line : Lines(ReadAll(Path(name))))
-                noteOns += line.find(" 90 ") != std::string::npos;
-            if (noteOns >= 7) return true;
+            if (StartsWith(NoteOns(ReadFile(Path(name))), kOpeningRun)) return true;
         }
         return false;
     }
@@ -129,20 +147,20 @@ TEST_F(ProgramTest, SameSeedRendersByteIdenticalMidiFilesAndLogs) {
         const std::string b = Path(std::string("b") + ending);
         ASSERT_EQ(Run({"--render", a, "--duration", "30", "--seed", "7"}).status, 0);
         ASSERT_EQ(Run({"--render", b, "--duration", "30", "--seed", "7"}).status, 0);
-        const std::string first = ReadAll(a);
+        const std::string first = ReadFile(a);
         EXPECT_GT(first.size(), 100u) << ending;
-        EXPECT_EQ(first, ReadAll(b)) << ending;
+        EXPECT_EQ(first, ReadFile(b)) << ending;
         ASSERT_EQ(Run({"--render", b, "--duration", "30", "--seed", "8"}).status, 0);
-        EXPECT_NE(first, ReadAll(b)) << ending;
+        EXPECT_NE(first, ReadFile(b)) << ending;
     }
-    EXPECT_EQ(ReadAll(Path("a.mid")).substr(0, 4), "MThd");
+    EXPECT_EQ(ReadFile(Path("a.mid")).substr(0, 4), "MThd");
 }
 
 TEST_F(ProgramTest, RenderedLogHoldsTheWholeRunInTimeOrder) {
     const Outcome outcome = Run({"--render", Path("r.txt"), "--duration", "20", "--seed", "3",
                                  "--midi-log", Path("tap.log")});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    const auto lines = Lines(ReadAll(Path("r.txt")));
+    const auto lines = Lines(ReadFile(Path("r.txt")));
     ASSERT_GT(lines.size(), 130u);
     EXPECT_EQ(lines.front(), "0 C0 14 0");
     // Times never go back, and the closing sweep ends the file after the duration.
@@ -155,7 +173,7 @@ TEST_F(ProgramTest, RenderedLogHoldsTheWholeRunInTimeOrder) {
     EXPECT_GT(previous, 20000u);
     EXPECT_EQ(lines.back().substr(lines.back().find(' ')), " 80 124 120");
     // The --midi-log tap saw exactly what the render wrote.
-    EXPECT_EQ(ReadAll(Path("tap.log")), ReadAll(Path("r.txt")));
+    EXPECT_EQ(ReadFile(Path("tap.log")), ReadFile(Path("r.txt")));
 }
 
 TEST_F(ProgramTest, RenderNeverWritesOrCreatesTheProfile) {
@@ -168,18 +186,18 @@ TEST_F(ProgramTest, RenderNeverWritesOrCreatesTheProfile) {
         store->WriteInt("Settings", "Wind Speed", 900);
         store->WriteInt("Current", "NumOpenApps", 3);
     }
-    const std::string before = ReadAll(profile_);
+    const std::string before = ReadFile(profile_);
     struct stat statBefore {};
     stat(profile_.c_str(), &statBefore);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     ASSERT_EQ(Run({"--render", Path("y.log"), "--duration", "5", "--seed", "1"}).status, 0);
     struct stat statAfter {};
     stat(profile_.c_str(), &statAfter);
-    EXPECT_EQ(ReadAll(profile_), before);
+    EXPECT_EQ(ReadFile(profile_), before);
     EXPECT_EQ(statAfter.st_mtim.tv_sec, statBefore.st_mtim.tv_sec);
     EXPECT_EQ(statAfter.st_mtim.tv_nsec, statBefore.st_mtim.tv_nsec);
     // Another copy's claim in "Current" did not move the render off channel 0.
-    EXPECT_EQ(Lines(ReadAll(Path("y.log"))).front(), "0 C0 14 0");
+    EXPECT_EQ(Lines(ReadFile(Path("y.log"))).front(), "0 C0 14 0");
 }
 
 TEST_F(ProgramTest, RenderWithoutSeedPrintsTheSeedItUsed) {
@@ -189,7 +207,7 @@ TEST_F(ProgramTest, RenderWithoutSeedPrintsTheSeedItUsed) {
     ASSERT_NE(at, std::string::npos) << outcome.err;
     const std::string seed = outcome.err.substr(at + 7, outcome.err.find(')', at) - at - 7);
     ASSERT_EQ(Run({"--render", Path("t.log"), "--duration", "2", "--seed", seed}).status, 0);
-    EXPECT_EQ(ReadAll(Path("s.log")), ReadAll(Path("t.log")));
+    EXPECT_EQ(ReadFile(Path("s.log")), ReadFile(Path("t.log")));
 }
 
 TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
@@ -232,7 +250,7 @@ TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
 // Nothing the run writes may be the profile: each is refused before anything is opened.
 TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
     ProfileStore::Open(profile_)->WriteInt("Settings", "Wind Speed", 300);
-    const std::string before = ReadAll(profile_);
+    const std::string before = ReadFile(profile_);
     fs::create_symlink(profile_, Path("link.wav"));
     const std::vector<std::vector<std::string>> clashes = {
         {"--export-profile", profile_},
@@ -247,7 +265,7 @@ TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
         EXPECT_EQ(outcome.status, 2) << args[1] << ": " << outcome.err;
         EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
     }
-    EXPECT_EQ(ReadAll(profile_), before);
+    EXPECT_EQ(ReadFile(profile_), before);
     for (const char* name : {"s.log", "new.mid", "x.log", "profile.db-wal"})
         EXPECT_FALSE(fs::exists(Path(name))) << name;
 }
@@ -274,7 +292,7 @@ TEST_F(ProgramTest, RendersThatFailOrAreStoppedLeaveNothingBehind) {
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"kept.wav", "stderr", "stdout"}));
-    EXPECT_EQ(ReadAll(Path("kept.wav")), "an earlier render");
+    EXPECT_EQ(ReadFile(Path("kept.wav")), "an earlier render");
 }
 
 TEST_F(ProgramTest, InformationRunsPrintAndReportWriteErrors) {
@@ -297,7 +315,7 @@ TEST_F(ProgramTest, FavoriteAndGainShapeTheRender) {
     ASSERT_EQ(plain.status, 0) << plain.err;
     ASSERT_EQ(louder.status, 0) << louder.err;
     // Its instrument (program 115) is chosen at start-up.
-    EXPECT_NE(ReadAll(Path("a.log")).find("\n0 C0 115 0\n"), std::string::npos);
+    EXPECT_NE(ReadFile(Path("a.log")).find("\n0 C0 115 0\n"), std::string::npos);
     const auto peak = [](const std::string& err) {
         const size_t at = err.find("peak level ");
         return at == std::string::npos ? 0.0 : std::stod(err.substr(at + 11));
@@ -308,7 +326,7 @@ TEST_F(ProgramTest, FavoriteAndGainShapeTheRender) {
 
 TEST_F(ProgramTest, ProfilesThatCannotBeReadAreReportedNotReplaced) {
     std::ofstream(profile_) << "random bytes, not a database at all";
-    const std::string before = ReadAll(profile_);
+    const std::string before = ReadFile(profile_);
     EXPECT_EQ(Run({"--export-profile", "-"}).status, 1);
     EXPECT_EQ(Run({"--render", Path("x.log"), "--duration", "1", "--seed", "1"}).status, 1);
     // Named with --profile (for instance with the import's arguments swapped), it is refused.
@@ -316,7 +334,7 @@ TEST_F(ProgramTest, ProfilesThatCannotBeReadAreReportedNotReplaced) {
     EXPECT_EQ(swapped.status, 2);
     EXPECT_EQ(Lines(swapped.err).size(), 1u) << swapped.err;
     EXPECT_EQ(Run({"--no-gui", "--profile", profile_}).status, 2);
-    EXPECT_EQ(ReadAll(profile_), before);
+    EXPECT_EQ(ReadFile(profile_), before);
     for (const auto& entry : fs::directory_iterator(folder_.path()))
         EXPECT_EQ(entry.path().string().find("corrupt"), std::string::npos) << entry.path();
 }
@@ -380,8 +398,8 @@ TEST_F(ProgramTest, FadedRenderEndsInDigitalSilenceAndRepeatsByteForByte) {
         ASSERT_EQ(
             Run({"--render", Path(name), "--duration", "20", "--fade", "5", "--seed", "4"}).status,
             0);
-    const std::string log = ReadAll(Path("a.log"));
-    EXPECT_EQ(log, ReadAll(Path("b.log")));
+    const std::string log = ReadFile(Path("a.log"));
+    EXPECT_EQ(log, ReadFile(Path("b.log")));
     // After the start-up's volume messages, the fade's first step and its last.
     std::vector<std::string> fade;
     for (const auto& line : Lines(log))
@@ -409,12 +427,16 @@ TEST_F(ProgramTest, SleepEndsHeadlessPlayWithTheUnfadedVolumeSaved) {
         Run({"--no-gui", "--output", "none", "--sleep", "0.05", "--midi-log", Path("sleep.log")});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     std::vector<int> volumes;
-    for (const auto& line : Lines(ReadAll(Path("sleep.log"))))
+    for (const auto& line : Lines(ReadFile(Path("sleep.log"))))
         if (line.find(" B0 7 ") != std::string::npos)
             volumes.push_back(std::stoi(line.substr(line.rfind(' ') + 1)));
-    ASSERT_GT(volumes.size(), 5u);
-    EXPECT_TRUE(std::count(volumes.begin(), volumes.end(), 0) > 0);
-    EXPECT_LT(*std::min_element(volumes.begin(), volumes.end()), 80);
+    // From the user's volume down to silence without rising again, through at least one level
+    // between (a fade, not a cut); how many steps a busy machine's timer manages does not matter.
+    ASSERT_FALSE(volumes.empty());
+    EXPECT_EQ(volumes.front(), 80);
+    EXPECT_EQ(volumes.back(), 0);
+    EXPECT_TRUE(std::is_sorted(volumes.rbegin(), volumes.rend()));
+    EXPECT_TRUE(std::any_of(volumes.begin(), volumes.end(), [](int v) { return v > 0 && v < 80; }));
     auto store = ProfileStore::OpenInMemoryCopy(profile_);
     EXPECT_EQ(store->ReadInt("Midi", "Volume 0", 0), 80);
     EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
@@ -425,23 +447,11 @@ TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
         Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 1000);
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(PriorityLines(outcome.err), 1u) << outcome.err;
-    const auto lines = Lines(ReadAll(Path("live.log")));
-    ASSERT_GT(lines.size(), 2u * 7 + 4);
     // The closing run descends from the highest chime before the program ends.
-    std::vector<int> lastNoteOns;
-    for (const auto& line : lines) {
-        std::istringstream fields(line);
-        uint32_t tick;
-        std::string status;
-        int note;
-        fields >> tick >> status >> note;
-        if (status == "90") lastNoteOns.push_back(note);
-    }
-    ASSERT_GE(lastNoteOns.size(), 14u);
-    EXPECT_EQ(std::vector<int>(lastNoteOns.end() - 7, lastNoteOns.end()),
-              (std::vector<int>{66, 64, 61, 59, 57, 54, 52}));
-    EXPECT_EQ(std::vector<int>(lastNoteOns.begin(), lastNoteOns.begin() + 7),
-              (std::vector<int>{52, 54, 57, 59, 61, 64, 66}));
+    const std::vector<int> notes = NoteOns(ReadFile(Path("live.log")));
+    ASSERT_GE(notes.size(), 14u);
+    EXPECT_TRUE(StartsWith(notes, kOpeningRun));
+    EXPECT_TRUE(EndsWith(notes, kClosingRun));
     // Settings saved and the device released.
     auto store = ProfileStore::OpenInMemoryCopy(profile_);
     EXPECT_EQ(store->ReadInt("Settings", "Wind Speed", 0), 404);
@@ -512,7 +522,7 @@ TEST_F(ProgramTest, ReadOnlyProfilePlaysWithItsStoredSettings) {
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(Count(outcome.err, "changes will not be saved"), 1u) << outcome.err;
     EXPECT_NE(outcome.err.find("tinsori: settings not saved"), std::string::npos) << outcome.err;
-    EXPECT_NE(ReadAll(Path("live.log")).find(" C0 115 0\n"), std::string::npos);
+    EXPECT_NE(ReadFile(Path("live.log")).find(" C0 115 0\n"), std::string::npos);
 }
 
 // A second stop signal while the first is being handled must not cut the closing of the profile
@@ -530,13 +540,10 @@ TEST_F(ProgramTest, HangUpEndsHeadlessPlayLikeASessionEnd) {
     const Outcome outcome =
         Run({"--no-gui", "--output", "none", "--midi-log", Path("hup.log")}, 0, SIGHUP);
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    // Only the opening run's seven notes: no closing run at the end of a session.
-    const std::string log = ReadAll(Path("hup.log"));
-    size_t noteOns = 0;
-    for (const auto& line : Lines(log)) {
-        noteOns += line.substr(line.find(' ') + 1, 3) == "90 ";
-    }
-    EXPECT_EQ(noteOns, 7u) << log;
+    // No closing run at the end of a session. Strikes may have sounded before the signal came.
+    const std::vector<int> notes = NoteOns(ReadFile(Path("hup.log")));
+    EXPECT_TRUE(StartsWith(notes, kOpeningRun));
+    EXPECT_FALSE(EndsWith(notes, kClosingRun));
     auto store = ProfileStore::OpenInMemoryCopy(profile_);
     EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
     EXPECT_EQ(store->ReadInt("Settings", "Num Chimes", 0), 7);
@@ -546,28 +553,14 @@ TEST_F(ProgramTest, HangUpEndsHeadlessPlayLikeASessionEnd) {
 // the window (closing run); both save and release the device.
 TEST_F(ProgramTest, WindowEndsOnSignalsAsTheSessionOrTheCloseBoxWould) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    auto noteOns = [this](const char* log) {
-        std::vector<int> notes;
-        for (const auto& line : Lines(ReadAll(Path(log)))) {
-            std::istringstream fields(line);
-            uint32_t tick;
-            std::string status;
-            int note;
-            if (fields >> tick >> status >> note && status == "90") notes.push_back(note);
-        }
-        return notes;
-    };
     const Outcome term = Run({"--output", "none", "--midi-log", Path("hup.log")}, 0, SIGTERM);
     ASSERT_EQ(term.status, 0) << term.err;
-    EXPECT_EQ(noteOns("hup.log").size(), 7u);
+    EXPECT_FALSE(EndsWith(NoteOns(ReadFile(Path("hup.log"))), kClosingRun));
     fs::remove(Path("hup.log"));  // the next run waits for its own opening run
     const Outcome closed = Run({"--output", "none", "--midi-log", Path("live.log")}, 0, SIGINT);
     ASSERT_EQ(closed.status, 0) << closed.err;
     EXPECT_EQ(PriorityLines(closed.err), 1u) << closed.err;
-    const std::vector<int> notes = noteOns("live.log");
-    ASSERT_GE(notes.size(), 14u);
-    EXPECT_EQ(std::vector<int>(notes.end() - 7, notes.end()),
-              (std::vector<int>{66, 64, 61, 59, 57, 54, 52}));
+    EXPECT_TRUE(EndsWith(NoteOns(ReadFile(Path("live.log"))), kClosingRun));
     auto store = ProfileStore::OpenInMemoryCopy(profile_);
     EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", -1), 0);
     EXPECT_EQ(store->ReadInt("Settings", "Num Chimes", 0), 7);

@@ -9,16 +9,13 @@
 #include "midi/ports/RecordingPort.h"
 #include "music/ChimeNoteSet.h"
 #include "platform/VirtualTimeline.h"
+#include "support/ModelRig.h"
 
 namespace tinsori {
 namespace {
 
-struct SelectorRig {
-    Random random;
-    Random uiRandom;
-    ChimeSettings settings{uiRandom};
+struct SelectorRig : testing_support::ModelRig {
     ScaleTable scales;
-    ModelValues shared;
     CPink place{random};
     ChimeSelector selector{random, settings, scales, shared, place};
 

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/Pendulum.h"
+#include "support/ModelRig.h"
 
 namespace tinsori {
 namespace {
@@ -33,11 +34,9 @@ TEST(WaitPlannerTest, BeatGridRoundsDownToTheDrawnBeat) {
     EXPECT_EQ(beats, (std::set<uint32_t>{512, 768, 896, 960}));
 }
 
-struct PlannerRig {
-    Random random;
-    Random uiRandom;
-    ChimeSettings settings{uiRandom};
-    ModelValues shared;
+using testing_support::ModelRig;
+
+struct PlannerRig : ModelRig {
     WaitPlanner planner{random, settings, shared};
 };
 
@@ -85,11 +84,10 @@ TEST(WaitPlannerTest, WaitsShortenAsTheWindRises) {
 }
 
 TEST(PendulumTest, LargeLengthChangeSnapsSmallOneIsFollowed) {
-    Random random;
-    Random uiRandom;
-    ChimeSettings settings{uiRandom};
-    ModelValues shared;
-    Pendulum pendulum(random, settings, shared);
+    ModelRig rig;
+    ChimeSettings& settings = rig.settings;
+    ModelValues& shared = rig.shared;
+    Pendulum pendulum(rig.random, settings, shared);
     pendulum.StartClock(0);
     pendulum.Start(0);
     EXPECT_DOUBLE_EQ(shared.swingPeriod, 1.5);
@@ -110,17 +108,15 @@ TEST(PendulumTest, LargeLengthChangeSnapsSmallOneIsFollowed) {
     EXPECT_NEAR(pendulum.swingPeriodA(), 2.7, 0.01);
     EXPECT_NEAR(pendulum.swingPeriodB(), 2.7, 0.01);
     EXPECT_DOUBLE_EQ(shared.swingPeriod, 2.7);
-    EXPECT_NEAR(shared.proximityExponent, 6.5 - 1.533 * 6.4 / 3.2, 1e-12);
+    // The default closeness, 1.533, gives the exponent 3.434.
+    EXPECT_NEAR(shared.proximityExponent, 3.434, 1e-12);
 }
 
 TEST(PendulumTest, EffectiveWindSettlesNearTheModelValue) {
     for (auto [wind, settled] : {std::pair{404, 314.0}, {940, 700.0}, {2, 2.0}}) {
-        Random random;
-        Random uiRandom;
-        ChimeSettings settings{uiRandom};
-        settings.windNow = wind;
-        ModelValues shared;
-        Pendulum pendulum(random, settings, shared);
+        ModelRig rig;
+        rig.settings.windNow = wind;
+        Pendulum pendulum(rig.random, rig.settings, rig.shared);
         pendulum.Start(0);
         EXPECT_EQ(pendulum.effectiveWind(), wind);
         for (int i = 0; i < 2000; ++i) pendulum.MoveSwing(i * 100);

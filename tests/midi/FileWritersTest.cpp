@@ -8,19 +8,13 @@
 #include "midi/MidiOut.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "midi/ports/SmfWriter.h"
+#include "support/ReadFile.h"
 #include "support/TempFolder.h"
 
 namespace tinsori {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 TEST(MessageLogWriterTest, LinesCarryTickHexStatusAndDecimalData) {
     EXPECT_EQ(MessageLogWriter::formatLine(1234, PackShortMessage(0x90, 52, 35)), "1234 90 52 35");
@@ -48,7 +42,7 @@ TEST(MessageLogWriterTest, AppendsToAnExistingFileAndReportsUnwritablePaths) {
         ASSERT_TRUE(log) << error;
         log->send(PackShortMessage(0x90, 60 + run, 1));
     }
-    EXPECT_EQ(readAll(dir / "log.txt"), "0 90 60 1\n0 90 61 1\n");
+    EXPECT_EQ(testing_support::ReadFile(dir / "log.txt"), "0 90 60 1\n0 90 61 1\n");
 
     EXPECT_FALSE(MessageLogWriter::open((dir / "no/such/dir/log.txt").string(), clock, &error));
     EXPECT_NE(error.find("no/such/dir/log.txt"), std::string::npos);
@@ -106,7 +100,7 @@ TEST(SmfWriterTest, IdenticalInputGivesIdenticalFiles) {
             smf->send(PackShortMessage(0x90 | (i % 16), 12 + i % 113, i % 128));
         }
         EXPECT_TRUE(smf->finish(clock.now() + 1000, &error)) << error;
-        return readAll(dir / name);
+        return testing_support::ReadFile(dir / name);
     };
     const std::string first = render("a.mid");
     EXPECT_GT(first.size(), 500u * 3);

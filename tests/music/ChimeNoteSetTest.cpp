@@ -114,17 +114,16 @@ TEST_F(ChimeNoteSetTest, TransposeMovesBaseNoteAndChimes) {
     EXPECT_EQ(settings.baseNote, 67);
 }
 
-TEST(ChimeCountText, LeadingIntegerLimitedTo1Through77) {
-    EXPECT_EQ(ParseChimeCountText("0"), 1);
-    EXPECT_EQ(ParseChimeCountText("100"), 77);
-    EXPECT_EQ(ParseChimeCountText(""), 1);
-    EXPECT_EQ(ParseChimeCountText("many"), 1);
-    EXPECT_EQ(ParseChimeCountText("-5"), 1);
-    EXPECT_EQ(ParseChimeCountText(" 12 chimes"), 12);
-    EXPECT_EQ(ParseChimeCountText("77"), 77);
-    EXPECT_EQ(ParseChimeCountText("99999999999999999999999999"), 77);
+TEST(ChimeCountText, LeadingIntegerAsTyped) {
+    EXPECT_EQ(TypedChimeCount("0"), 0);
+    EXPECT_EQ(TypedChimeCount(""), 0);
+    EXPECT_EQ(TypedChimeCount("many"), 0);
+    EXPECT_EQ(TypedChimeCount("-5"), -5);
+    EXPECT_EQ(TypedChimeCount(" 12 chimes"), 12);
+    EXPECT_EQ(TypedChimeCount("99999999999999999999999999"), kTypedChimeCountLimit);
+    EXPECT_EQ(TypedChimeCount("-99999999999999999999999999"), -kTypedChimeCountLimit);
     // Only the first 19 characters count.
-    EXPECT_EQ(ParseChimeCountText(std::string(18, ' ') + "45"), 4);
+    EXPECT_EQ(TypedChimeCount(std::string(18, ' ') + "45"), 4);
 }
 
 // Scales that a store or a favorite may hold, beyond what the built-in table shows.

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <fstream>
 #include <future>
+#include <string>
 #include <thread>
 
 namespace tinsori {
@@ -32,10 +36,31 @@ TEST(AutoResetEvent, WaitOnATickGridEndsWhenTheTicksHaveMovedOn) {
     }
 }
 
+// Returns once thread `tid` of this process sleeps in the kernel. Called for a thread whose only
+// remaining work is a wait, it tells that the wait has begun.
+void UntilSleeping(pid_t tid) {
+    const std::string path = "/proc/self/task/" + std::to_string(tid) + "/stat";
+    for (;;) {
+        std::ifstream stat(path);
+        std::string line;
+        std::getline(stat, line);
+        // The state follows the command name, which is in parentheses and may hold spaces.
+        const size_t close = line.rfind(") ");
+        if (close != std::string::npos && line.compare(close + 2, 1, "S") == 0) return;
+        std::this_thread::yield();
+    }
+}
+
 TEST(AutoResetEvent, SignalEndsAWaitInProgress) {
     AutoResetEvent event;
-    auto waiter = std::async(std::launch::async, [&] { return event.wait(60000); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::promise<pid_t> started;
+    auto waiter = std::async(std::launch::async, [&] {
+        started.set_value(gettid());
+        return event.wait(60000);
+    });
+    // A signal sent before the wait began would be kept and pass this test without waking
+    // anybody: signal only once the waiter sleeps.
+    UntilSleeping(started.get_future().get());
     event.signal();
     ASSERT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     EXPECT_EQ(waiter.get(), WaitResult::Signalled);

@@ -5,19 +5,16 @@
 #include "settings/Favorites.h"
 #include "settings/FavoritesTestSupport.h"
 #include "settings/RecentFavorites.h"
+#include "support/PresetLines.h"
 
 namespace tinsori {
 namespace {
 
-// A favorite's values with the wind speed as the mark that tells favorites apart.
-std::string Values(int wind) {
-    return "24,10,45,0,-3,1,0,1190,0," + std::to_string(wind) + ",4,12,0,4,7,11,0,1000";
-}
-
 class FavoriteStepsTest : public testing::FavoritesFixture {
 protected:
     void Store(int slot, const std::string& name, int wind) {
-        WriteString("Favorites", "Favorite" + std::to_string(slot), name + "," + Values(wind));
+        WriteString("Favorites", "Favorite" + std::to_string(slot),
+                    name + "," + testing_support::FirstPresetValuesWithWind(wind));
         store().WriteInt("Favorites", "Last",
                          std::max(slot, store().ReadInt("Favorites", "Last", 0)));
     }

@@ -89,7 +89,7 @@ TEST_F(PlayerTest, FailedOpenShowsTheMessageAndStillCountsTheCopy) {
 
 TEST_F(PlayerTest, SettingsCommandLineSkipsBothRuns) {
     Player& player = MakePlayer();
-    player.Start(std::string("settings,") + kFirstPresetValues);
+    player.Start("settings," + kFirstPresetValues);
     EXPECT_EQ(player.settings().startedWithSettings.load(), 1);
     EXPECT_EQ(player.settings().instrument.load(), 24);
     EXPECT_EQ(player.settings().numChimes.load(), 10);

@@ -13,11 +13,12 @@
 #include "player/Player.h"
 #include "player/SilentView.h"
 #include "store/ProfileStore.h"
+#include "support/PresetLines.h"
 #include "support/TempFolder.h"
 
 namespace tinsori {
 
-inline constexpr char kFirstPresetValues[] = "24,10,45,0,-3,1,0,1190,0,579,4,12,0,4,7,11,0,1000";
+using testing_support::kFirstPresetValues;
 
 // Records what the player shows that the tests look at.
 class RecordingView : public SilentView {

@@ -7,6 +7,7 @@
 #include "FavoritesTestSupport.h"
 #include "settings/Favorites.h"
 #include "store/SplitField.h"
+#include "support/PresetLines.h"
 
 namespace tinsori::testing {
 namespace {
@@ -126,7 +127,8 @@ TEST_F(BuiltInPresetsTest, OtherCommandLinesChangeNothing) {
 
 TEST_F(BuiltInPresetsTest, CommandLinesAreCutAt255Characters) {
     // The fractal field is padded with zeros so that closeness starts past character 255.
-    std::string head = "Settings,24,10,45,0,-3,1,0,1190,0,579,4,12,0,4,7,11,";
+    const std::string& values = testing_support::kFirstPresetValues;
+    std::string head = "Settings," + values.substr(0, values.rfind(",0,1000") + 1);
     std::string line = head + std::string(255 - head.size(), '0') + ",2000";
     ApplyCommandLineSettings(ctx(), line);
     EXPECT_EQ(settings.instrument, 24);

@@ -4,6 +4,7 @@
 
 #include "FavoritesTestSupport.h"
 #include "settings/RecentFavorites.h"
+#include "support/PresetLines.h"
 #include "support/SettingsFields.h"
 
 namespace tinsori::testing {
@@ -12,7 +13,7 @@ namespace {
 using testing_support::FieldsOf;
 using testing_support::SettingsFields;
 
-const std::string kJourney = "24,10,45,0,-3,1,0,1190,0,579,4,12,0,4,7,11,0,1000";
+using testing_support::kFirstPresetValues;
 // A scale no built-in entry has: 0, 5 repeating every 13.
 const std::string kOddScale = "14,7,40,-1,0,1,0,5000,0,404,2,13,0,5,0,1000";
 
@@ -20,7 +21,7 @@ class ApplySettingsLineTest : public FavoritesFixture {};
 
 TEST_F(ApplySettingsLineTest, SetsEveryFieldAndUpdatesTheMachineInOrder) {
     settings.holdFlags[24] = 0;
-    ApplySettingsLine(ctx(), "Acoustic Journey", kJourney);
+    ApplySettingsLine(ctx(), "Acoustic Journey", kFirstPresetValues);
 
     // Scale 14 is "Major I dom 7th"; hold-notes follows the new instrument's flag.
     EXPECT_EQ(FieldsOf(settings), (SettingsFields{.instrument = 24,
@@ -32,7 +33,7 @@ TEST_F(ApplySettingsLineTest, SetsEveryFieldAndUpdatesTheMachineInOrder) {
                                                   .pinkness = 0.119,
                                                   .closeness = 1.0,
                                                   .holdNotes = 0}));
-    EXPECT_EQ(FormatSettingsValues(settings, scales), kJourney);
+    EXPECT_EQ(FormatSettingsValues(settings, scales), kFirstPresetValues);
 
     // Old instrument held notes: sweep first, then program and volume, then the note-offs of
     // the notes that left the set.
@@ -53,7 +54,7 @@ TEST_F(ApplySettingsLineTest, SetsEveryFieldAndUpdatesTheMachineInOrder) {
 
 TEST_F(ApplySettingsLineTest, NoSweepWhenTheOldInstrumentDidNotHold) {
     settings.holdNotes = 0;
-    ApplySettingsLine(ctx(), "x", kJourney);
+    ApplySettingsLine(ctx(), "x", kFirstPresetValues);
     EXPECT_EQ(port.messages().front().kind(), 0xC0);
 }
 
@@ -269,11 +270,11 @@ TEST_F(FavoritesListTest, LongNamesAndLines) {
 }
 
 TEST_F(FavoritesListTest, FindingTheCurrentAndTheSelectedFavorite) {
-    WriteString("Favorites", "Favorite1", "One," + kJourney);
+    WriteString("Favorites", "Favorite1", "One," + kFirstPresetValues);
     WriteString("Favorites", "Favorite2", "Other,1,2,3");
-    WriteString("Favorites", "Favorite4", "Two\xEF\xBE\xAB 2," + kJourney);
+    WriteString("Favorites", "Favorite4", "Two\xEF\xBE\xAB 2," + kFirstPresetValues);
     store().WriteInt("Favorites", "Last", 3);  // the scan still reaches 4
-    ApplySettingsLine(ctx(), "x", kJourney);
+    ApplySettingsLine(ctx(), "x", kFirstPresetValues);
     std::string name;
     EXPECT_EQ(FindCurrentFavorite(ctx(), &name), 4);  // the highest index wins
     EXPECT_EQ(name, "Two, 2");
@@ -288,7 +289,7 @@ TEST_F(FavoritesListTest, FindingTheCurrentAndTheSelectedFavorite) {
 }
 
 TEST_F(FavoritesListTest, SelectingAnEntryAppliesIt) {
-    WriteString("Favorites", "Favorite1", "Journey," + kJourney);
+    WriteString("Favorites", "Favorite1", "Journey," + kFirstPresetValues);
     store().WriteInt("Favorites", "Last", 1);
     LoadFavoritesList(ctx());
     EXPECT_FALSE(view.selected.has_value());  // nothing matches the defaults

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "store/SqliteStoreFile.h"
+#include "support/ReadFile.h"
 #include "support/TempFolder.h"
 
 namespace tinsori {
@@ -212,12 +212,6 @@ TEST_F(ProfileStoreTest, TransactionsNestAndCommitOnlyAtTheOutermost) {
 
 class ProfileStoreFileTest : public ProfileStoreTest {
 protected:
-    std::string contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
     void replace(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
     // Opens a damaged file and checks it went aside intact and a working store took its place.
     void expectMovedAside(const std::string& oldBytes) {
@@ -233,7 +227,7 @@ protected:
             }
         }
         ASSERT_EQ(aside.size(), 1u);
-        EXPECT_EQ(contents(aside[0].string()), oldBytes);
+        EXPECT_EQ(testing_support::ReadFile(aside[0].string()), oldBytes);
         EXPECT_NE(notice.find(aside[0].string()), std::string::npos) << notice;
         EXPECT_TRUE(store->WriteInt("Settings", "Channel", 3));
         EXPECT_EQ(store->ReadInt("Settings", "Channel", 0), 3);
@@ -254,7 +248,7 @@ TEST_F(ProfileStoreFileTest, TruncatedStoreIsMovedAside) {
         std::string text(300, 'q');
         for (int i = 0; i < 200; ++i) store->WriteString("S" + std::to_string(i), "v", &text);
     }
-    const std::string whole = contents(path_);
+    const std::string whole = testing_support::ReadFile(path_);
     ASSERT_GT(whole.size(), 8192u);
     replace(whole.substr(0, whole.size() / 2));
     expectMovedAside(whole.substr(0, whole.size() / 2));
@@ -267,11 +261,11 @@ TEST_F(ProfileStoreFileTest, NewerSchemaIsMovedAsideNotDowngraded) {
     }
     {
         // Stamp a newer schema version as a later program would.
-        std::string bytes = contents(path_);
+        std::string bytes = testing_support::ReadFile(path_);
         bytes[60 + 3] = 99;  // user_version, big-endian at offset 60
         replace(bytes);
     }
-    const std::string stamped = contents(path_);
+    const std::string stamped = testing_support::ReadFile(path_);
     expectMovedAside(stamped);
 }
 
@@ -284,7 +278,7 @@ TEST_F(ProfileStoreFileTest, AsideNameInUseIsNeverOverwritten) {
     std::ofstream(taken) << "earlier";
     auto store = ProfileStore::Open(path_, &notice);
     ASSERT_TRUE(store);
-    EXPECT_EQ(contents(taken), "earlier");
+    EXPECT_EQ(testing_support::ReadFile(taken), "earlier");
     EXPECT_FALSE(notice.empty());
 }
 

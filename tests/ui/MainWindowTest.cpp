@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest/QTest>
 #include <algorithm>
 
@@ -57,6 +58,34 @@ TEST_F(WindowTest, ChimeCountTakesTheLeadingNumberAndKeepsTheTypedText) {
     EXPECT_EQ(Sent().size(), before);
 }
 
+// The number as typed, not the count it is limited to, meets the count in use: each differing
+// edit recomputes and sweeps the unused notes (note 12 is never a chime here).
+TEST_F(WindowTest, ChimeCountComparesTheTypedNumberAndShowsTheCountOnceEditingEnds) {
+    Open();
+    auto* box = Control<QLineEdit>(kIdChimeCount);
+    auto sweeps = [this, before = Sent().size()] {
+        const auto sent = Sent();
+        return std::count_if(sent.begin() + before, sent.end(), [](const RecordedMessage& m) {
+            return m.isNoteOff() && m.data1() == 12;
+        });
+    };
+    box->setText("2");
+    box->setText("-");
+    box->setText("-5");
+    EXPECT_EQ(sweeps(), 3);
+    box->setText("1");
+    box->setText("0");
+    EXPECT_EQ(sweeps(), 4);
+
+    const std::pair<const char*, const char*> typed[] = {{"0", "1"}, {"abc", "1"}, {"99", "77"}};
+    for (auto [text, shown] : typed) {
+        box->setFocus();
+        box->setText(text);
+        Control<QWidget>(kIdFavorites)->setFocus();
+        EXPECT_EQ(box->text(), shown) << text;
+    }
+}
+
 TEST_F(WindowTest, TransposeMovesTheBaseNoteBeforeTheListIsRebuilt) {
     Open();
     Choose(kIdTranspose, 2 + 12);
@@ -79,6 +108,7 @@ TEST_F(WindowTest, VolumePageRightStopsAtTheTopAndTheScrollEndSendsItAgain) {
     EXPECT_EQ(sent.back().status(), 0xB0);
     EXPECT_EQ(sent.back().data1(), 7);
     EXPECT_EQ(sent.back().data2(), 127);
+    EXPECT_EQ(QToolTip::text(), "127");
     QTest::keyRelease(volume, Qt::Key_PageDown);
     sent = Sent();
     ASSERT_EQ(sent.size(), before + 2);
@@ -117,16 +147,26 @@ TEST_F(WindowTest, InstrumentChangeSweepsHeldNotesBeforeTheProgramChange) {
 
 TEST_F(WindowTest, InstrumentTakesATypedNameWhenItLosesTheFocus) {
     Open();
+    const size_t sent = Sent().size();
     QComboBox* instrument = List(kIdInstrument);
     instrument->setFocus();
     instrument->lineEdit()->setText("Garden Bells");
     Control<QWidget>(kIdChimeCount)->setFocus();
     EXPECT_EQ(instrument->itemText(14), "Garden Bells");
     EXPECT_EQ(instrument->count(), 128);
+    // Dropping the list down takes a typed name too. A rename is a display name only: the
+    // program stays the entry's index and nothing is sent.
+    instrument->lineEdit()->setText("Chapel");
+    instrument->showPopup();
+    instrument->hidePopup();
+    EXPECT_EQ(instrument->itemText(14), "Chapel");
+    EXPECT_EQ(instrument->currentIndex(), 14);
+    EXPECT_EQ(Settings().instrument, 14);
+    EXPECT_EQ(Sent().size(), sent);
     dialog_->ShutDownOnDestroy();
     std::string stored;
     store_->ReadString("Midi", "Inst14", stored, 510);
-    EXPECT_EQ(stored, "Garden Bells");
+    EXPECT_EQ(stored, "Chapel");
 }
 
 TEST_F(WindowTest, LengthBarIsEnabledOnlyWithCenterPendulum) {
@@ -192,6 +232,7 @@ TEST_F(WindowTest, FavoritesAreSavedReplacedAndRemovedAfterTheQuestions) {
         QuestionAnswerer no(QMessageBox::No);
         QTest::mouseClick(Control<QPushButton>(kIdRemove), Qt::LeftButton);
         EXPECT_EQ(no.caption, "Remove a Favorite");
+        EXPECT_EQ(no.defaultButton, QMessageBox::No);
     }
     EXPECT_EQ(favorites->count(), 44);
     {
@@ -201,6 +242,8 @@ TEST_F(WindowTest, FavoritesAreSavedReplacedAndRemovedAfterTheQuestions) {
     EXPECT_EQ(favorites->count(), 43);
     EXPECT_EQ(favorites->findText("My Chimes"), -1);
     EXPECT_EQ(favorites->currentIndex(), -1);
+    EXPECT_FALSE(Control<QPushButton>(kIdSaveSettings)->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(kIdRemove)->isEnabled());
 }
 
 }  // namespace

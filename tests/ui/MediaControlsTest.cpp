@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "support/QtApplication.h"
+
 namespace tinsori {
 namespace {
 
@@ -77,12 +79,7 @@ void RunEventsUntil(const std::function<bool()>& done) {
 // A private session bus for each test, so that the test neither needs nor disturbs the desktop's.
 class MediaControlsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tests_ui";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing_support::Application(); }
 
     void SetUp() override {
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));

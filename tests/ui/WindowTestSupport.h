@@ -1,44 +1,26 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "midi/ports/RecordingPort.h"
 #include "platform/VirtualTimeline.h"
 #include "store/ProfileStore.h"
+#include "support/QtApplication.h"
 #include "support/TempFolder.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 
 namespace tinsori::test {
 
-// One application for the whole test program, offscreen, with a private runtime folder.
-inline QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "tests_ui";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static std::string runtime =
-            (std::filesystem::temp_directory_path() / ("tinsori-ui-" + std::to_string(getpid())))
-                .string();
-        std::filesystem::create_directories(runtime);
-        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+using testing_support::Application;
 
 // Clicks `answer` in the next message box that opens, and keeps its text.
 class QuestionAnswerer {
@@ -50,6 +32,7 @@ public:
             if (!box) return;
             text = box->text().toStdString();
             caption = box->windowTitle().toStdString();
+            defaultButton = box->standardButton(box->defaultButton());
             timer_.stop();
             box->button(answer_)->click();
         });
@@ -57,6 +40,7 @@ public:
     }
     std::string text;
     std::string caption;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 
 private:
     QMessageBox::StandardButton answer_;

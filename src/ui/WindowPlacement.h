@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QRect>
+
+namespace tinsori {
+
+// Where a window of `size` (its frame included) goes beside the frame `anchor` so that all of it
+// lies on `screen` (the screen's available area): right of the anchor when it fits there, else
+// left of it, else against the screen edge on the roomier side, over part of the anchor. Its top
+// follows the anchor's as far as the screen allows; a window larger than the screen is cut to it.
+QRect PlaceBesideOnScreen(const QRect& anchor, QSize size, const QRect& screen);
+
+}  // namespace tinsori
