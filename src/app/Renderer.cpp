@@ -86,11 +86,21 @@ int RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end,
     return 0;
 }
 
-std::string PeakText(double dbfs) {
-    if (!std::isfinite(dbfs)) return "peak level: silence";
-    char text[96];
-    std::snprintf(text, sizeof text, "peak level %.1f dBFS%s", dbfs,
-                  dbfs > 0.0 ? " (clipped: render again with a lower --gain)" : "");
+std::string OneDecimal(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+std::string LevelText(const AudioLevel& level) {
+    if (!std::isfinite(level.samplePeakDb)) return "level: silence";
+    std::string text = "level " + OneDecimal(level.integratedLufs) +
+                       " LUFS integrated, true peak " + OneDecimal(level.truePeakDb) +
+                       " dBTP, peak " + OneDecimal(level.samplePeakDb) + " dBFS";
+    if (level.limiterCutDb > 0.0)
+        text += "; the limiter cut up to " + OneDecimal(level.limiterCutDb) + " dB, " +
+                OneDecimal(level.limitedSeconds) + " s in all";
+    if (level.samplePeakDb > 0.0) text += " (clipped: render again with a lower --gain)";
     return text;
 }
 
@@ -117,7 +127,7 @@ int FinishRender(uint32_t now, int stopped, RenderSink& sink, MessageLogWriter* 
         err << "tinsori: " << error << "\n";
         return kExitFailure;
     }
-    if (const auto peak = sink.peakDbfs()) err << "tinsori: " << PeakText(*peak) << "\n";
+    if (const auto level = sink.level()) err << "tinsori: " << LevelText(*level) << "\n";
     return kExitOk;
 }
 

@@ -14,8 +14,10 @@ namespace tinsori {
 class FluidSynthEngine {
 public:
     static constexpr int kSampleRate = 44100;
-    // Chimes overlap a lot; FluidSynth's default gain of 0.2 leaves them faint, higher clips.
-    static constexpr double kGain = 0.4;
+    // Puts the built-in favorites' median at -23 LUFS, the level of broadcast programmes, so
+    // that the chimes sit with the desktop's other sounds; the strikes this lifts above -1 dBFS
+    // are the renders' and the live output's limiter's to hold.
+    static constexpr double kGain = 2.8;
 
     // The soundfonts tried, in order, when the user names none.
     static const std::vector<std::string>& defaultSoundfonts();

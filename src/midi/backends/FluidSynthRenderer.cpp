@@ -78,14 +78,6 @@ const std::vector<AudioFormat>& AudioFormats() {
     return formats;
 }
 
-// Loud passages must clip, not wrap round to the opposite sign. Clipped here rather than by the
-// library, whose clipping conversion rounds down: it would turn the synthesizer's faint noise
-// floor (about -1e-8) into a constant -1, so that silence would never be digital silence.
-void ClipSamples(float* samples, int count) {
-    constexpr float kHighest = 32767.0f / 32768.0f;
-    for (int i = 0; i < count; ++i) samples[i] = std::clamp(samples[i], -1.0f, kHighest);
-}
-
 int formatFor(const std::string& path) {
     const std::string ending = lowerEnding(path);
     const auto& formats = AudioFormats();
@@ -135,7 +127,11 @@ FluidSynthRenderer::FluidSynthRenderer(const TickClock& clock,
     : clock_(clock),
       engine_(std::move(engine)),
       staged_(std::move(staged)),
-      buffer_(kBlockFrames * kChannels) {}
+      buffer_(kBlockFrames * kChannels),
+      level_(kChannels, FluidSynthEngine::kSampleRate, [this](const float* frames, size_t count) {
+          const auto wanted = static_cast<sf_count_t>(count);
+          return sf_writef_float(file_, frames, wanted) == wanted && writeError_ == 0;
+      }) {}
 
 FluidSynthRenderer::~FluidSynthRenderer() {
     if (file_) sf_close(file_);
@@ -187,10 +183,7 @@ bool FluidSynthRenderer::renderTo(uint64_t frame) {
         const int count = static_cast<int>(std::min<uint64_t>(kBlockFrames, frame - frames_));
         fluid_synth_write_float(engine_->synth(), count, buffer_.data(), 0, kChannels,
                                 buffer_.data(), 1, kChannels);
-        for (int i = 0; i < count * kChannels; ++i) peak_ = std::max(peak_, std::fabs(buffer_[i]));
-        ClipSamples(buffer_.data(), count * kChannels);
-        if (sf_writef_float(file_, buffer_.data(), count) != count || writeError_ != 0)
-            failed_ = true;
+        if (!level_.add(buffer_.data(), count)) failed_ = true;
         frames_ += count;
     }
     return !failed_;
@@ -207,7 +200,8 @@ void FluidSynthRenderer::send(uint32_t message) {
 bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
     std::lock_guard lock(mutex_);
     if (!file_) return true;
-    const bool rendered = renderTo(frameOf(endTick) + frameOf(kTailMilliseconds));
+    const bool rendered =
+        renderTo(frameOf(endTick) + frameOf(kTailMilliseconds)) && level_.finish();
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;
     if (!rendered || !closed || writeError_ != 0) {
@@ -225,9 +219,9 @@ bool FluidSynthRenderer::failed() const {
     return failed_;
 }
 
-std::optional<double> FluidSynthRenderer::peakDbfs() const {
+std::optional<AudioLevel> FluidSynthRenderer::level() const {
     std::lock_guard lock(mutex_);
-    return peak_ > 0.0f ? 20.0 * std::log10(static_cast<double>(peak_)) : -HUGE_VAL;
+    return level_.level();
 }
 
 uint64_t FluidSynthRenderer::framesWritten() const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "midi/backends/FluidSynthEngine.h"
+#include "midi/backends/RenderLevel.h"
 #include "midi/ports/RenderSink.h"
 #include "platform/StagedFile.h"
 #include "platform/TickClock.h"
@@ -40,7 +41,7 @@ public:
     void send(uint32_t message) override;
     std::string describe() const override;
     bool finish(uint32_t endTick, std::string* error) override;
-    std::optional<double> peakDbfs() const override;
+    std::optional<AudioLevel> level() const override;
     bool failed() const override;
 
     // Frames written to the file so far.
@@ -66,8 +67,8 @@ private:
     mutable std::mutex mutex_;
     uint64_t frames_ = 0;
     bool failed_ = false;
-    float peak_ = 0.0f;  // the largest sample magnitude rendered, before the file's clipping
     std::vector<float> buffer_;
+    RenderLevel level_;
 };
 
 }  // namespace tinsori

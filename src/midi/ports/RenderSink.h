@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "midi/audio/AudioLevel.h"
 #include "midi/ports/MidiPort.h"
 
 namespace tinsori {
@@ -18,8 +19,8 @@ public:
     virtual bool finish(uint32_t endTick, std::string* error) = 0;
     // True once writing has failed: the rest of the render would be work thrown away.
     virtual bool failed() const { return false; }
-    // The loudest sample so far in decibels against full scale, for sinks that render audio.
-    virtual std::optional<double> peakDbfs() const { return std::nullopt; }
+    // The level of the audio written, for sinks that render audio; complete after `finish`.
+    virtual std::optional<AudioLevel> level() const { return std::nullopt; }
 };
 
 }  // namespace tinsori
