@@ -114,6 +114,9 @@ const std::map<std::string, NumberRule>& NumberOptions() {
         {"--duration",
          {"duration", "seconds", 0.0, kMaxRenderSeconds, "30 or 2.5", false, false,
           [](CommandLine& l, double v) { l.durationSeconds = v; }}},
+        {"--loudness",
+         {"loudness", "LUFS", kMinLoudnessLufs, kMaxLoudnessLufs, "-16 or -23", false, false,
+          [](CommandLine& l, double v) { l.loudnessLufs = v; }}},
         {"--fade",
          {"fade", "seconds", 0.0, kMaxRenderSeconds, "30", false, false,
           [](CommandLine& l, double v) { l.fadeSeconds = v; }}},
@@ -218,6 +221,10 @@ bool ApplyFlag(CommandLine& line, const std::string& option, std::string& error)
         line.minimized = true;
         return true;
     }
+    if (option == "--view") {
+        line.liveView = true;
+        return true;
+    }
     if (option == "--version" || option == "-V")
         return SetMode(line, RunMode::Version, option, error);
     if (option == "--help" || option == "-h") return SetMode(line, RunMode::Help, option, error);
@@ -254,6 +261,15 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
     }
     if (line.mode != RunMode::Render && line.fadeSeconds) {
         error = "--fade only goes with --render FILE (--sleep fades live play)";
+        return false;
+    }
+    if (line.loudnessLufs &&
+        (line.mode != RunMode::Render || !FluidSynthRenderer::handlesPath(line.renderFile))) {
+        error = "--loudness only goes with --render to an audio file";
+        return false;
+    }
+    if (line.loudnessLufs && line.gainDb) {
+        error = "--loudness sets the level itself: leave out --gain";
         return false;
     }
     return true;
@@ -368,6 +384,7 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "Plays an endless piece of wind-chime music.\n\n"
             "  --no-gui                 play without a window until Ctrl+C (SIGINT) or SIGTERM\n"
             "  --minimized              start hidden, as a program started minimized\n"
+            "  --view                   open the live view of the chimes at start\n"
             "  --favorite NAME          play the stored favorite NAME (any case)\n"
             "  --list-favorites         list the stored favorites\n"
             "  --output NAME            fluidsynth (default), none, or an ALSA sequencer port\n"
@@ -390,6 +407,10 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "                           1 s wait follow, as when the window closes, and audio\n"
             "                           rings out 3 s more: about 4.5 s beyond SECONDS\n"
             "  --seed N                 random seed of the render (printed when not given)\n"
+            "  --loudness LUFS          normalize an audio render to this integrated loudness,\n"
+            "                           -60 to -5 (-16 streaming, -23 broadcast), under the\n"
+            "                           limiter; needs free space beside FILE for the audio\n"
+            "                           as floats (1.3 GB an hour) until it is done\n"
             "  --fade SECONDS           fade the last SECONDS of the render out to silence\n"
             "  --sleep MINUTES          sleep timer: fade out over the last minute, then stop\n"
             "                           (the window pauses instead)\n"

@@ -28,11 +28,13 @@ struct CommandLine {
     RunMode mode = RunMode::Play;
     bool noGui = false;
     bool minimized = false;   // start hidden; without a window there is nothing to hide
+    bool liveView = false;    // --view: open the live view at start (with a window only)
     std::string profilePath;  // empty: the default profile
     std::optional<std::string> output;
     std::string soundfont;
     std::string audioDriver;
-    std::optional<double> gainDb;  // --gain: decibels against the synthesizer's default level
+    std::optional<double> gainDb;        // --gain: decibels against the synthesizer's default level
+    std::optional<double> loudnessLufs;  // --loudness: an audio render's integrated loudness
     std::optional<std::string> favorite;
     std::string midiLog;
     std::string renderFile;
@@ -71,6 +73,9 @@ inline constexpr double kMaxRenderSeconds = 4000000.0;
 // already loud (the built-in favorites' median at -23 LUFS).
 inline constexpr double kMinGainDb = -60.0;
 inline constexpr double kMaxGainDb = 10.0;
+// `--loudness` range: from far under any programme level to louder than any streaming service.
+inline constexpr double kMinLoudnessLufs = -60.0;
+inline constexpr double kMaxLoudnessLufs = -5.0;
 // Longest sleep timer: a day.
 inline constexpr double kMaxSleepMinutes = 1440.0;
 

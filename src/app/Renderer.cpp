@@ -100,6 +100,8 @@ std::string LevelText(const AudioLevel& level) {
     if (level.limiterCutDb > 0.0)
         text += "; the limiter cut up to " + OneDecimal(level.limiterCutDb) + " dB, " +
                 OneDecimal(level.limitedSeconds) + " s in all";
+    if (level.loudnessGainDb)
+        text += "; normalized with " + OneDecimal(*level.loudnessGainDb) + " dB of gain";
     if (level.samplePeakDb > 0.0) text += " (clipped: render again with a lower --gain)";
     return text;
 }
@@ -148,8 +150,9 @@ int RunRender(const CommandLine& line, std::ostream& err) {
 
     VirtualTimeline timeline;
     std::string error;
-    std::unique_ptr<RenderSink> sink = OpenRenderSink(
-        line.renderFile, line.soundfont, timeline.clock(), &error, line.gainDb.value_or(0.0));
+    std::unique_ptr<RenderSink> sink =
+        OpenRenderSink(line.renderFile, line.soundfont, timeline.clock(), &error,
+                       line.gainDb.value_or(0.0), line.loudnessLufs);
     if (!sink) {
         err << "tinsori: " << error << "\n";
         return kExitUsage;

@@ -60,6 +60,7 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       RunSeed(),
                       line.settingsLine,
                       line.minimized,
+                      line.liveView,
                       WithoutPrefix(profileNotice),
                       log.get(),
                       &stopSignals,

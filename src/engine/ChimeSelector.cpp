@@ -142,7 +142,7 @@ bool ChimeSelector::ChordAllows(int k) {
     return draw < Trunc(chordWeight_[ClampInt(k, 0, kModelSlots - 1)] * 1000);
 }
 
-void ChimeSelector::KnockNeighbour(int struck, int velocity, const MidiOut& midi) {
+int ChimeSelector::KnockNeighbour(int struck, int velocity, const MidiOut& midi) {
     int n = settings_.chimeCount();
     struck = ClampInt(struck, 0, kMaxChimes - 1);
     int right = (struck + 1) % n;
@@ -161,11 +161,11 @@ void ChimeSelector::KnockNeighbour(int struck, int velocity, const MidiOut& midi
         other = far ? left : right;
     }
     int note = settings_.chimeNotes[knocked].load(std::memory_order_relaxed);
-    if (Playable(note) && (!FlagSet(settings_.chords) || ChordAllows(knocked))) {
-        midi.StrikeNote(note, velocity);
-    }
+    bool sounds = Playable(note) && (!FlagSet(settings_.chords) || ChordAllows(knocked));
+    if (sounds) midi.StrikeNote(note, velocity);
     ScaleEnergy(settings_, other, 1.4);
     ScaleEnergy(settings_, knocked, 0.6);
+    return sounds ? knocked : -1;
 }
 
 void ChimeSelector::StirSusceptibility() {

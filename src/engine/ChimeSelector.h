@@ -42,8 +42,9 @@ public:
     int ChooseChime(uint32_t wait, double pendulumX, double pendulumY);
     // Whether chime k may sound under the current chord; draws once.
     bool ChordAllows(int k);
-    // A struck chime knocks a neighbour, which sounds with the same velocity.
-    void KnockNeighbour(int struck, int velocity, const MidiOut& midi);
+    // A struck chime knocks a neighbour, which sounds with the same velocity. Returns the
+    // knocked chime when it sounded, else -1.
+    int KnockNeighbour(int struck, int velocity, const MidiOut& midi);
     // Lets the fractal susceptibilities wander in correlated patches along the ring.
     void StirSusceptibility();
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/LiveSnapshot.h"
 #include "model/ChimeSettings.h"
 #include "model/ModelValues.h"
 #include "model/Random.h"
@@ -34,6 +35,11 @@ public:
     double swingPeriodB() const { return swingPeriodB_; }
     double swingDrive() const { return swingDrive_; }
     double crossAmplitude() const { return crossAmplitude_; }
+    // The swing as it stands, for following it between updates.
+    SwingState swing() const {
+        return {swingPhaseA_, swingPhaseB_, swingPeriodA_,   swingPeriodB_,
+                swingAngle_,  swingDrive_,  crossAmplitude_, swingClock_};
+    }
 
 private:
     static double WindForce(int wind);

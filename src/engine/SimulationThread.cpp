@@ -70,6 +70,7 @@ void SimulationThread::Step() {
     wait = QueueOrWait(wait, velocity);
     selectPending_ = false;
     if (wait != 0) {
+        live_.Publish(m.pendulum.swing(), m.pendulum.effectiveWind(), planOrigin_, beat_);
         if (WaitUntil(wait)) {
             Strike(velocity);
         } else {
@@ -82,8 +83,10 @@ void SimulationThread::Step() {
 }
 
 uint32_t SimulationThread::QueueOrWait(uint32_t wait, int velocity) {
+    beat_ = 0;
     if (ConfigurationNow(settings_) & kQuantized) {
         const uint32_t beat = WaitPlanner::DrawBeat(random_);
+        beat_ = beat;
         wait -= wait % beat;
         if (wait == 0) {
             // With the queue full, planning again at the same instant would find 0 again and
@@ -123,7 +126,8 @@ void SimulationThread::Strike(int velocity) {
     if (midi_.handle().isOpen()) {
         SoundPending();
         if (ConfigurationNow(settings_) == kChimesOnly) {
-            m.selector.KnockNeighbour(currentChime_, velocity, midi_);
+            int knocked = m.selector.KnockNeighbour(currentChime_, velocity, midi_);
+            if (knocked >= 0) live_.RecordStrike(plannedTick(), knocked, velocity);
         }
     }
     m.pendulum.MoveSwing(clock_.now());
@@ -139,6 +143,7 @@ void SimulationThread::SoundPending() {
         if (note > kHighestNote || note < kLowestNote) continue;
         if (FlagSet(settings_.chords) && !selector.ChordAllows(chime)) continue;
         midi_.StrikeNote(note, strike.velocity);
+        live_.RecordStrike(plannedTick(), chime, strike.velocity);
     }
 }
 

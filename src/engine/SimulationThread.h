@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/ChimeSelector.h"
+#include "engine/LivePublisher.h"
 #include "engine/PendingStrikes.h"
 #include "engine/Pendulum.h"
 #include "engine/WaitPlanner.h"
@@ -45,6 +46,8 @@ public:
     double effectiveWind() const { return effectiveWind_.load(std::memory_order_relaxed); }
     // Tick at which the latest strike was due.
     uint32_t plannedTick() const { return plannedTick_.load(std::memory_order_relaxed); }
+    // What the thread publishes for one watching thread (the live view).
+    LivePublisher& live() { return live_; }
 
 private:
     // The thread's model, built at thread start so that its generators draw in start order.
@@ -82,6 +85,8 @@ private:
     int currentChime_ = 0;
     bool selectPending_ = false;
     uint32_t planOrigin_ = 0;
+    uint32_t beat_ = 0;
+    LivePublisher live_;
 
     std::atomic<uint32_t> strikes_{0};
     std::atomic<int> lastVelocity_{20};

@@ -90,6 +90,11 @@ std::string NoteName(int note) {
     return std::string(kNoteNames[pitchClass]) + " - " + std::to_string((note - 12) / 12);
 }
 
+std::string ShortNoteName(int note) {
+    int pitchClass = ((note % 12) + 12) % 12;
+    return std::string(kNoteNames[pitchClass]) + std::to_string((note - 12) / 12);
+}
+
 int TypedChimeCount(const std::string& text) {
     std::string head = text.substr(0, kMaxChimeCountChars);
     size_t i = head.find_first_not_of(" \t\r\n\v\f");

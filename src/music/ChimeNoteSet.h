@@ -36,6 +36,8 @@ std::string UpdateNotesInUse(const ChimeSettings& settings, const MidiOut& midi)
 
 // "C - 0" .. "E - 9": pitch-class name and octave of a note.
 std::string NoteName(int note);
+// The same without the spaces, "C0" .. "E9", where room is short.
+std::string ShortNoteName(int note);
 
 // The number typed into the Number of Chimes box: its leading decimal integer (at most 19
 // characters are read; none counts as 0), before it is limited to 1..77. Beyond

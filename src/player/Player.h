@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/LiveSnapshot.h"
+#include "engine/StrikeLog.h"
 #include "midi/MidiDevice.h"
 #include "midi/MidiHandle.h"
 #include "midi/MidiOut.h"
@@ -104,6 +106,22 @@ public:
     ContextHelp& help() { return help_; }
     int lastPointerChime() const { return lastPointerChime_; }
 
+    // The live view. A press or drag there over `chime` (-1: over none) strikes a chime once as
+    // the pointer enters it, as the chime picture does.
+    void OnViewPointer(int chime, int velocity);
+    // Strikes by hand (picture or view), kept so that the view lights them too.
+    const StrikeLog& handStrikes() const { return handStrikes_; }
+    // The simulation's newest snapshot; the UI thread is its one reader. None before the thread
+    // runs.
+    const LiveSnapshot* liveSnapshot();
+    // The tick the snapshot's ticks count on.
+    uint32_t tick() const { return timebase_.clock().now(); }
+    // The current favorite's name (empty when the settings are on none), scale and instrument.
+    struct Caption {
+        std::string favorite, scale, instrument;
+    };
+    Caption LiveCaption();
+
     // Pause and Continue (the Pause button and the menu item). Pausing silences held notes and
     // releases the device; the simulation plays on into the closed handle. Continue opens the
     // device again; when that fails the program runs on silently.
@@ -160,6 +178,7 @@ private:
     // Stops the thread and waits for it; false when an earlier shut-down already did.
     bool StopThread();
     void SweepSaveAndRelease();
+    void StrikeByHand(int chime, int velocity);
 
     Timebase& timebase_;
     ProfileStore& store_;
@@ -177,6 +196,8 @@ private:
     std::string openError_;
     ContextHelp help_;
     int lastPointerChime_ = -1;
+    int lastViewChime_ = -1;
+    StrikeLog handStrikes_;
     PauseBlink blink_;
     OutputCatalog outputs_;
     std::vector<std::string> menuOutputs_;

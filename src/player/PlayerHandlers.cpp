@@ -147,7 +147,7 @@ void Player::OnPointerOverPicture(int dx, int dy) {
         return;
     }
     if (tube.chime == lastPointerChime_) return;
-    midi_.StrikeNote(settings_.chimeNotes[tube.chime], tube.velocity);
+    StrikeByHand(tube.chime, tube.velocity);
     lastPointerChime_ = tube.chime;
 }
 

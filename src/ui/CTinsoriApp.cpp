@@ -51,6 +51,7 @@ int CTinsoriApp::Run(const WindowStart& start) {
     QObject::connect(dialog.get(), &QDialog::finished, &application, &QApplication::quit);
     if (!dialog->closeRequested()) {
         dialog->show();
+        if (start.liveView) dialog->ShowLiveView();
         QApplication::exec();
     }
     dialog->ShutDownOnDestroy();

@@ -19,6 +19,7 @@ struct WindowStart {
     std::optional<uint32_t> seed;
     std::string commandLine;         // a "Settings,..." line, or empty
     bool minimized = false;          // start hidden
+    bool liveView = false;           // --view: the live view opens with the window
     std::string profileNotice;       // a damaged profile was moved aside: shown once
     MidiPort* messageLog = nullptr;  // --midi-log
     StopSignalDescriptor* stopSignals = nullptr;

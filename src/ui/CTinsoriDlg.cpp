@@ -11,6 +11,7 @@
 #include "ui/CAboutDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/HelpWindow.h"
+#include "ui/LiveViewWindow.h"
 #include "ui/MainWindowControls.h"
 #include "ui/MediaControls.h"
 #include "ui/PauseBlinker.h"
@@ -79,6 +80,8 @@ void CTinsoriDlg::ShutDownOnDestroy() {
     windTimer_.stop();
     startTimer_.stop();
     if (help_) help_->close();
+    // The view reads the player on its own timer.
+    liveView_.reset();
     player_->ShutDownOnDestroy();
     // Nothing may reach a player that has shut down.
     media_.reset();
@@ -112,6 +115,14 @@ void CTinsoriDlg::ShowAbout() {
     CAboutDlg about(this);
     about.onHelp = [this] { ShowContextHelp(); };
     about.exec();
+}
+
+void CTinsoriDlg::ShowLiveView() {
+    if (destroyed_) return;
+    if (!liveView_) liveView_ = std::make_unique<LiveViewWindow>(*player_);
+    liveView_->show();
+    liveView_->raise();
+    liveView_->activateWindow();
 }
 
 QComboBox* CTinsoriDlg::combo(int id) const {

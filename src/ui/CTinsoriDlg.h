@@ -20,6 +20,7 @@ class QComboBox;
 
 namespace tinsori {
 
+class LiveViewWindow;
 class MediaControls;
 class PauseBlinker;
 class TrayIcon;
@@ -57,6 +58,9 @@ public:
     void ShowContextHelp();
     void ShowHelpContents();
     void ShowAbout();
+    // Opens the live view (or brings it to the front).
+    void ShowLiveView();
+    LiveViewWindow* liveView() const { return liveView_.get(); }
 
     Player& player() { return *player_; }
     QWidget* control(int id) const { return controls_.widget(id); }
@@ -138,6 +142,7 @@ private:
     StartHideTimer startHide_{false};
     QTimer startTimer_;
     std::unique_ptr<MediaControls> media_;
+    std::unique_ptr<LiveViewWindow> liveView_;
     bool started_ = false;
     bool destroyed_ = false;
     bool closeRequested_ = false;

@@ -87,6 +87,8 @@ void CTinsoriDlg::ConnectButtons() {
             &CTinsoriDlg::ShowAbout);
     connect(static_cast<QPushButton*>(control(kIdHelp)), &QPushButton::clicked, this,
             &CTinsoriDlg::ShowHelpContents);
+    connect(static_cast<QPushButton*>(control(kIdView)), &QPushButton::clicked, this,
+            &CTinsoriDlg::ShowLiveView);
     for (const CheckBoxHandler& entry : kCheckBoxHandlers) {
         auto handler = entry.handler;
         connect(static_cast<QCheckBox*>(control(entry.id)), &QCheckBox::clicked, this,

@@ -67,6 +67,9 @@ TEST(CommandLineTest, UserMistakesGiveOneLine) {
         {"typo"},        // a stray word would otherwise start endless playback
         {"none", "--no-gui"},
         {"--gain", "11"},
+        {"--render", "x.mid", "--duration", "5", "--loudness", "-16"},
+        {"--render", "x.wav", "--duration", "5", "--loudness", "-16", "--gain", "2"},
+        {"--render", "x.wav", "--duration", "5", "--loudness", "0"},
         {"--no-gui", "--sleep", "0"},
         {"--no-gui", "--sleep", "2000"},
         {"--no-gui", "--fade", "5"},

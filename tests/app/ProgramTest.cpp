@@ -307,13 +307,16 @@ TEST_F(ProgramTest, InformationRunsPrintAndReportWriteErrors) {
     EXPECT_EQ(full.err, "tinsori: cannot write to standard output\n");
 }
 
-TEST_F(ProgramTest, FavoriteAndGainShapeTheRender) {
+TEST_F(ProgramTest, FavoriteGainAndLoudnessShapeTheRender) {
     const Outcome plain = Run({"--render", Path("a.wav"), "--duration", "10", "--seed", "2",
                                "--favorite", "alien world", "--midi-log", Path("a.log")});
     const Outcome quieter = Run({"--render", Path("b.wav"), "--duration", "10", "--seed", "2",
                                  "--favorite", "Alien World", "--gain", "-6"});
+    const Outcome normalized = Run({"--render", Path("c.wav"), "--duration", "10", "--seed", "2",
+                                    "--favorite", "Alien World", "--loudness", "-14"});
     ASSERT_EQ(plain.status, 0) << plain.err;
     ASSERT_EQ(quieter.status, 0) << quieter.err;
+    ASSERT_EQ(normalized.status, 0) << normalized.err;
     // Its instrument (program 115) is chosen at start-up.
     EXPECT_NE(ReadFile(Path("a.log")).find("\n0 C0 115 0\n"), std::string::npos);
     const auto loudness = [](const std::string& err) {
@@ -322,6 +325,14 @@ TEST_F(ProgramTest, FavoriteAndGainShapeTheRender) {
     };
     EXPECT_LT(loudness(plain.err), 0.0) << plain.err;
     EXPECT_NEAR(loudness(plain.err) - loudness(quieter.err), 6.0, 0.5);
+    EXPECT_NEAR(loudness(normalized.err), -14.0, 0.2) << normalized.err;
+    // Replayed whole from the spool, neither cut short nor padded.
+    const auto frames = [](const std::string& path) {
+        SF_INFO info{};
+        sf_close(sf_open(path.c_str(), SFM_READ, &info));
+        return info.frames;
+    };
+    EXPECT_EQ(frames(Path("c.wav")), frames(Path("a.wav")));
 }
 
 TEST_F(ProgramTest, ProfilesThatCannotBeReadAreReportedNotReplaced) {

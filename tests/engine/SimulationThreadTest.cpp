@@ -294,6 +294,31 @@ TEST(SimulationThreadTest, PausedStrikesKeepTimeAndSendNothing) {
     EXPECT_GT(rig.sim.strikes(), before + 10);
 }
 
+// The live view's snapshot: the strikes that sounded (knocks too), with their ticks, and the swing
+// as the last strike left it.
+TEST(SimulationThreadTest, SnapshotHoldsTheSoundedStrikesAndTheSwing) {
+    SimulationRig rig;
+    rig.settings.holdNotes = 0;
+    rig.settings.configuration = kChimesOnly;
+    rig.settings.windNow = 600;
+    rig.start();
+    rig.runUntil(2 * 60000);
+    const LiveSnapshot& snapshot = rig.sim.live().latest();
+    const auto notes = rig.strikeNotes();
+    ASSERT_GT(notes.size(), size_t{StrikeLog::kCapacity});
+    ASSERT_EQ(snapshot.strikes.total(), notes.size());
+    for (int i = 0; i < StrikeLog::kCapacity; ++i) {
+        const StrikeRecord& record = snapshot.strikes.newest(i);
+        const RecordedMessage& note = notes[notes.size() - 1 - i];
+        EXPECT_EQ(record.tick, note.tick);
+        EXPECT_EQ(rig.settings.chimeNotes[record.chime].load(), note.data1());
+        EXPECT_EQ(record.velocity, note.data2());
+    }
+    EXPECT_EQ(snapshot.swing.clock, notes.back().tick);
+    EXPECT_EQ(snapshot.effectiveWind, rig.sim.effectiveWind());
+    EXPECT_EQ(snapshot.beat, 0u);
+}
+
 // Values a hand-edited store could hold, and a chime count changing under the thread's feet:
 // the model must stay inside its tables (the sanitizer build checks) and keep playing.
 TEST(SimulationThreadTest, OutOfRangeSettingsStayInsideTheTables) {

@@ -266,6 +266,31 @@ TEST_F(PlayerTest, PointerStrikesEachChimeOnceUntilItLeaves) {
     player.ShutDownOnDestroy();
 }
 
+TEST_F(PlayerTest, ViewPressStrikesEachChimeOnceAsEnteredAndLightsIt) {
+    Player& player = MakePlayer();
+    player.Start("");
+    const size_t before = Sent().size();
+    player.OnViewPointer(2, 90);
+    player.OnViewPointer(2, 70);  // still on it: no second strike
+    player.OnViewPointer(3, 60);
+    player.OnViewPointer(-1, 0);  // released or off the tubes
+    player.OnViewPointer(3, 50);
+    player.OnViewPointer(77, 50);  // a chime the set no longer has
+    auto sent = Sent();
+    ASSERT_EQ(sent.size(), before + 6);
+    EXPECT_EQ(sent[before + 1].data1(), player.settings().chimeNotes[2].load());
+    EXPECT_EQ(sent[before + 1].data2(), 90);
+    EXPECT_EQ(sent.back().data2(), 50);
+    ASSERT_EQ(player.handStrikes().total(), 3u);
+    EXPECT_EQ(player.handStrikes().newest(0).chime, 3);
+    EXPECT_EQ(player.handStrikes().newest(0).tick, player.tick());
+    // Paused, nothing sounds and nothing lights.
+    player.OnPauseCommand();
+    player.OnViewPointer(1, 80);
+    EXPECT_EQ(player.handStrikes().total(), 3u);
+    player.ShutDownOnDestroy();
+}
+
 TEST_F(PlayerTest, ScrollEndsSetTheHelpTopicAndReleaseTheWind) {
     Player& player = MakePlayer();
     player.Start("");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
 
 namespace tinsori {
 
@@ -11,6 +12,7 @@ struct AudioLevel {
     double samplePeakDb = -HUGE_VAL;
     double limiterCutDb = 0.0;    // the limiter's deepest cut
     double limitedSeconds = 0.0;  // how long it cut by more than TruePeakLimiter::kAudibleCutDb
+    std::optional<double> loudnessGainDb;  // the gain that normalized it to a loudness
 };
 
 }  // namespace tinsori

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 
 namespace tinsori {
 
@@ -105,7 +106,8 @@ std::vector<std::string> FluidSynthRenderer::audioEndings() {
 std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& clock,
                                                                const std::string& path,
                                                                const std::string& soundfont,
-                                                               std::string* error, double gainDb) {
+                                                               std::string* error, double gainDb,
+                                                               std::optional<double> loudnessLufs) {
     const int format = formatFor(path);
     if (!format) {
         if (error) *error = "cannot render audio to " + path + ": not an ending libsndfile writes";
@@ -118,6 +120,18 @@ std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& 
     std::unique_ptr<FluidSynthRenderer> renderer(
         new FluidSynthRenderer(clock, std::move(engine), std::move(staged)));
     if (!renderer->openFile(format, error)) return nullptr;
+    if (loudnessLufs) {
+        // Beside the render, where the user has made room for audio, and nameless, so that a
+        // killed render leaves nothing behind.
+        FilePointer spool = OpenAnonymousFile(std::filesystem::path(path).parent_path());
+        if (!spool) {
+            if (error)
+                *error =
+                    "cannot make a temporary file beside " + path + ": " + std::strerror(errno);
+            return nullptr;
+        }
+        renderer->level_.normalizeTo(*loudnessLufs, std::move(spool));
+    }
     return renderer;
 }
 
@@ -206,7 +220,10 @@ bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
     file_ = nullptr;
     if (!rendered || !closed || writeError_ != 0) {
         if (error) {
-            *error = "writing " + staged_->target() + " failed";
+            const std::string target = staged_->target();
+            *error = level_.spoolError().empty()
+                         ? "writing " + target + " failed"
+                         : "rendering " + target + ": " + level_.spoolError();
             if (writeError_ != 0) *error += std::string(": ") + std::strerror(writeError_);
         }
         return false;

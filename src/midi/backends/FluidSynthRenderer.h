@@ -31,11 +31,13 @@ public:
     static std::vector<std::string> audioEndings();
 
     // Loads the soundfont and creates the file (a temporary one, which replaces `path` when
-    // `finish` succeeds); null with a reason when either fails.
+    // `finish` succeeds); null with a reason when either fails. With `loudnessLufs`, the audio
+    // is normalized to that integrated loudness when it is finished.
     static std::unique_ptr<FluidSynthRenderer> create(const TickClock& clock,
                                                       const std::string& path,
                                                       const std::string& soundfont,
-                                                      std::string* error, double gainDb = 0.0);
+                                                      std::string* error, double gainDb = 0.0,
+                                                      std::optional<double> loudnessLufs = {});
     ~FluidSynthRenderer() override;
 
     void send(uint32_t message) override;

@@ -67,9 +67,9 @@ std::string RenderEndingsText() {
 
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
                                            const TickClock& clock, std::string* error,
-                                           double gainDb) {
+                                           double gainDb, std::optional<double> loudnessLufs) {
     if (FluidSynthRenderer::handlesPath(path))
-        return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb);
+        return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb, loudnessLufs);
     if (isMidiFilePath(path)) return SmfWriter::create(clock, path, error);
     if (!isLogPath(path)) {
         if (error)

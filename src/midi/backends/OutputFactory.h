@@ -45,6 +45,7 @@ std::string RenderEndingsText();
 // written or the soundfont cannot be loaded.
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
                                            const TickClock& clock, std::string* error,
-                                           double gainDb = 0.0);
+                                           double gainDb = 0.0,
+                                           std::optional<double> loudnessLufs = {});
 
 }  // namespace tinsori

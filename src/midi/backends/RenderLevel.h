@@ -2,10 +2,13 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "midi/audio/AudioLevel.h"
 #include "midi/audio/TruePeakLimiter.h"
 #include "midi/backends/LoudnessMeter.h"
+#include "platform/AnonymousFile.h"
 
 namespace tinsori {
 
@@ -13,6 +16,10 @@ namespace tinsori {
 // limiter, the loudness meter, and the clipping to full scale that integer samples need. The
 // limiter's look-ahead delay is taken back out, so every sound keeps its frame and the file its
 // length.
+//
+// Normalized to a loudness, the audio first goes into a spool file as it comes and is measured;
+// finish() then sends it through once more at the one gain that gives it that loudness. Memory
+// stays the same however long the render.
 class RenderLevel {
 public:
     // Receives the finished frames; false when they could not be written.
@@ -20,16 +27,25 @@ public:
 
     RenderLevel(int channels, int sampleRate, Writer write);
 
-    void setGainDb(double gainDb);
-    // Takes `count` frames (changed in place); false once the writer has failed.
+    // Normalizes to `lufs` integrated, spooling in `spool` (an empty file, read and write).
+    void normalizeTo(double lufs, FilePointer spool);
+
+    // Takes `count` frames (changed in place); false once writing has failed.
     bool add(float* frames, size_t count);
-    // Writes what the limiter still holds.
+    // Writes what is still held back.
     bool finish();
+    // Why add or finish failed when it was the spool, else empty.
+    const std::string& spoolError() const { return spoolError_; }
 
     AudioLevel level() const;
 
 private:
+    bool limit(float* frames, size_t count);
     bool pass(float* frames, size_t count);
+    bool readSpool(const std::function<bool(float*, size_t)>& use);
+    std::optional<double> limitedLoudness(double gainDb);
+    std::optional<double> normalizingGainDb();
+    bool replaySpool();
 
     int channels_;
     int sampleRate_;
@@ -38,6 +54,12 @@ private:
     TruePeakLimiter limiter_;
     LoudnessMeter meter_;
     size_t delayed_;  // frames still to drop from the front: the limiter's silent start
+
+    std::optional<double> targetLufs_;
+    FilePointer spool_;
+    std::unique_ptr<LoudnessMeter> spoolMeter_;
+    std::optional<double> appliedGainDb_;
+    std::string spoolError_;
 };
 
 }  // namespace tinsori
