@@ -1,6 +1,6 @@
 // Measures the level of audio renders: the built-in favorites (90 s each, seed 1), two chime
 // storms (120 s) and a render to a loudness, each file read back and metered (EBU R128).
-// Usage: bench_RenderLevel [FOLDER]
+// Usage: bench_RenderLevel [FOLDER]; bench_RenderLevel --meter FILE... meters audio files alone.
 
 #include <sndfile.h>
 #include <unistd.h>
@@ -38,6 +38,22 @@ double ReportedReduction(const std::string& said) {
     return at == std::string::npos ? 0.0 : std::stod(said.substr(at + 6));
 }
 
+// Reads the file back and meters it; false when it cannot be read.
+bool Meter(const fs::path& file, Level& level) {
+    SF_INFO info{};
+    SNDFILE* in = sf_open(file.c_str(), SFM_READ, &info);
+    if (!in) return false;
+    tinsori::LoudnessMeter meter(info.channels, info.samplerate);
+    std::vector<float> block(4096 * static_cast<size_t>(info.channels));
+    while (const sf_count_t got = sf_readf_float(in, block.data(), 4096))
+        meter.add(block.data(), static_cast<size_t>(got));
+    sf_close(in);
+    level.integrated = meter.integratedLufs();
+    level.samplePeak = meter.samplePeakDb();
+    level.truePeak = meter.truePeakDb();
+    return true;
+}
+
 Level Render(const fs::path& file, std::vector<std::string> args) {
     args.insert(args.end(), {"--render", file.string(), "--seed", "1"});
     std::string error;
@@ -53,17 +69,7 @@ Level Render(const fs::path& file, std::vector<std::string> args) {
     level.said = said.str();
     level.clippedLine = level.said.find("clipped") != std::string::npos;
     level.reduction = ReportedReduction(level.said);
-    SF_INFO info{};
-    SNDFILE* in = sf_open(file.c_str(), SFM_READ, &info);
-    if (!in) return level;
-    tinsori::LoudnessMeter meter(info.channels, info.samplerate);
-    std::vector<float> block(4096 * static_cast<size_t>(info.channels));
-    while (const sf_count_t got = sf_readf_float(in, block.data(), 4096))
-        meter.add(block.data(), static_cast<size_t>(got));
-    sf_close(in);
-    level.integrated = meter.integratedLufs();
-    level.samplePeak = meter.samplePeakDb();
-    level.truePeak = meter.truePeakDb();
+    Meter(file, level);
     return level;
 }
 
@@ -113,6 +119,15 @@ void Favorites(const fs::path& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--meter") {
+        for (int i = 2; i < argc; ++i) {
+            Level level;
+            level.rendered = Meter(argv[i], level);
+            if (!level.rendered) level.said = "cannot read it";
+            PrintLevel(argv[i], level);
+        }
+        return 0;
+    }
     const fs::path folder = fs::path(argc > 1 ? argv[1] : fs::temp_directory_path()) /
                             ("tinsori-level-" + std::to_string(::getpid()));
     fs::create_directories(folder);

@@ -255,8 +255,8 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
         error = "--render needs --duration SECONDS";
         return false;
     }
-    if (line.mode != RunMode::Render && (line.durationSeconds || line.seed)) {
-        error = "--duration and --seed only go with --render FILE";
+    if (line.mode != RunMode::Render && line.durationSeconds) {
+        error = "--duration only goes with --render FILE";
         return false;
     }
     if (line.mode != RunMode::Render && line.fadeSeconds) {
@@ -406,7 +406,8 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "  --duration SECONDS       length of the render; then the closing chime run and a\n"
             "                           1 s wait follow, as when the window closes, and audio\n"
             "                           rings out 3 s more: about 4.5 s beyond SECONDS\n"
-            "  --seed N                 random seed of the render (printed when not given)\n"
+            "  --seed N                 random seed of the render or the live play (printed\n"
+            "                           when not given), to hear the same piece again\n"
             "  --loudness LUFS          normalize an audio render to this integrated loudness,\n"
             "                           -60 to -5 (-16 streaming, -23 broadcast), under the\n"
             "                           limiter; needs free space beside FILE for the audio\n"

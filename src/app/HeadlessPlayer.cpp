@@ -89,8 +89,12 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     std::unique_ptr<MessageLogWriter> log;
     if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
     SilentView view(err);
-    auto opener = [&output](std::string* why) { return OpenOutput(output, why); };
-    Player player(timebase, store, opener, view, RunSeed());
+    OutputChoice timed = output;
+    timed.liveTicks = &timebase.steadyClock();
+    auto opener = [&timed](std::string* why) { return OpenOutput(timed, why); };
+    const uint32_t seed = line.seed.value_or(RunSeed());
+    if (!line.seed) err << "tinsori: seed " << seed << " (repeat with --seed " << seed << ")\n";
+    Player player(timebase, store, opener, view, seed);
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
     ApplyFavoriteAtStart(line, player, err);

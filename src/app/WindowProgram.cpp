@@ -54,10 +54,12 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
     });
     std::unique_ptr<MessageLogWriter> log;
     if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
+    OutputChoice timed = output;
+    timed.liveTicks = &timebase.steadyClock();
     WindowStart start{timebase,
                       store,
-                      [&output](std::string* why) { return OpenOutput(output, why); },
-                      RunSeed(),
+                      [&timed](std::string* why) { return OpenOutput(timed, why); },
+                      line.seed.value_or(RunSeed()),
                       line.settingsLine,
                       line.minimized,
                       line.liveView,
@@ -66,8 +68,8 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       &stopSignals,
                       line.favorite.value_or(""),
                       OutputCatalog{output.output, [] { return AlsaSeqPort::listPorts(); },
-                                    [output](const std::string& name, std::string* why) {
-                                        OutputChoice chosen = output;
+                                    [timed](const std::string& name, std::string* why) {
+                                        OutputChoice chosen = timed;
                                         chosen.output = name;
                                         return OpenOutput(chosen, why);
                                     }},

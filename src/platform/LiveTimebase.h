@@ -22,6 +22,7 @@ public:
     LiveTimebase& operator=(const LiveTimebase&) = delete;
 
     TickClock& clock() override { return clock_; }
+    const SteadyTickClock& steadyClock() const { return clock_; }
     WakeEvent& wakeEvent() override { return event_; }
     void startThread(std::function<void()> body) override;
     bool joinThread(uint32_t milliseconds) override;

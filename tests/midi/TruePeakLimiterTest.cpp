@@ -95,5 +95,23 @@ TEST(TruePeakLimiterTest, ABurstIsCutAndTheGainComesBackAfterIt) {
               std::vector<float>(input.end() - 2000, input.end()));
 }
 
+TEST(TruePeakLimiterTest, PlanesComeOutAsInterleavedFramesDo) {
+    std::vector<float> interleaved = Sine(2.0, 700.0, 3000);
+    std::vector<float> left, right;
+    for (size_t i = 0; i < interleaved.size(); i += 2) {
+        left.push_back(interleaved[i] * 0.5f);
+        right.push_back(interleaved[i + 1]);
+        interleaved[i] *= 0.5f;
+    }
+    TruePeakLimiter framesLimiter(2, kRate), planesLimiter(2, kRate);
+    framesLimiter.process(interleaved.data(), 3000);
+    float* planes[] = {left.data(), right.data()};
+    planesLimiter.processPlanar(planes, 3000);
+    for (size_t i = 0; i < 3000; ++i) {
+        ASSERT_EQ(left[i], interleaved[2 * i]) << i;
+        ASSERT_EQ(right[i], interleaved[2 * i + 1]) << i;
+    }
+}
+
 }  // namespace
 }  // namespace tinsori

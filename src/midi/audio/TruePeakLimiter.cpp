@@ -15,6 +15,7 @@ namespace {
 constexpr int kInterpolationHalf = 12;
 constexpr size_t kOversampling = 4;
 constexpr double kKaiserBeta = 7.0;
+constexpr size_t kPlanarChunkFrames = 256;
 // Closer to unity than this, the recovering gain is unity: the last rounding step would never
 // reach it.
 constexpr double kUnityGap = 1e-9;
@@ -77,6 +78,7 @@ TruePeakLimiter::TruePeakLimiter(int channels, int sampleRate, double thresholdD
       quietBound_(QuietBound(phases_, ceiling_)),
       history_(static_cast<size_t>(channels) * 4 * interpolationHalf_, 0.0f),
       delay_(static_cast<size_t>(latency_ + 1) * channels, 0.0f),
+      interleaved_(kPlanarChunkFrames * static_cast<size_t>(channels), 0.0f),
       ramp_(static_cast<size_t>(attack_), 1.0),
       rampSum_(attack_),
       audibleCutGain_(std::pow(10.0, -kAudibleCutDb / 20.0)) {}
@@ -150,6 +152,20 @@ void TruePeakLimiter::process(float* frames, size_t count) {
         for (int channel = 0; channel < channels_; ++channel)
             frame[channel] = static_cast<float>(delay_[out * channels_ + channel] * gain);
         ++frames_;
+    }
+}
+
+void TruePeakLimiter::processPlanar(float* const* planes, size_t count) {
+    for (size_t done = 0; done < count;) {
+        const size_t chunk = std::min(kPlanarChunkFrames, count - done);
+        for (size_t i = 0; i < chunk; ++i)
+            for (int channel = 0; channel < channels_; ++channel)
+                interleaved_[i * channels_ + channel] = planes[channel][done + i];
+        process(interleaved_.data(), chunk);
+        for (size_t i = 0; i < chunk; ++i)
+            for (int channel = 0; channel < channels_; ++channel)
+                planes[channel][done + i] = interleaved_[i * channels_ + channel];
+        done += chunk;
     }
 }
 

@@ -31,6 +31,9 @@ public:
     // Limits `count` frames in place; what comes out is delayed by latencyFrames() (the first
     // frames out are silence).
     void process(float* frames, size_t count);
+    // The same for audio kept one plane per channel (`planes[channel][frame]`), as sound servers'
+    // callbacks hand it over. Allocates nothing.
+    void processPlanar(float* const* planes, size_t count);
 
     // The deepest cut made so far, in decibels (0 when nothing needed limiting).
     double largestReductionDb() const;
@@ -53,10 +56,11 @@ private:
     // weights' absolute sum times this is the ceiling.
     float quietBound_;
 
-    std::vector<float> history_;  // per channel, the last 2 x interpolationHalf_ samples, twice
-    std::vector<float> delay_;    // the last latency_ + 1 frames
-    size_t frames_ = 0;           // frames taken in so far
-    size_t loudUntil_ = 0;        // the frame whose window the last sample above quietBound_ leaves
+    std::vector<float> history_;      // per channel, the last 2 x interpolationHalf_ samples, twice
+    std::vector<float> delay_;        // the last latency_ + 1 frames
+    std::vector<float> interleaved_;  // planar audio on its way through process()
+    size_t frames_ = 0;               // frames taken in so far
+    size_t loudUntil_ = 0;  // the frame whose window the last sample above quietBound_ leaves
     std::deque<std::pair<size_t, double>> windowMinimum_;  // increasing gains, for a running min
     double released_ = 1.0;
     std::vector<double> ramp_;  // the last attack_ held gains, averaged into the applied gain

@@ -1,22 +1,21 @@
 #include "midi/backends/FluidSynthPort.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+
+#include "midi/backends/LiveLimiter.h"
 
 namespace tinsori {
 
 namespace {
 
+constexpr int kDriverPeriods = 2;
+
 std::string joined(const std::vector<std::string>& names) {
     std::string text;
     for (const auto& name : names) text += (text.empty() ? "" : ", ") + name;
     return text;
-}
-
-fluid_audio_driver_t* startDriver(FluidSynthEngine& engine, const std::string& name) {
-    if (fluid_settings_setstr(engine.settings(), "audio.driver", name.c_str()) == FLUID_FAILED)
-        return nullptr;
-    return new_fluid_audio_driver(engine.settings(), engine.synth());
 }
 
 std::vector<std::string> preferredAmong(const std::vector<std::string>& built) {
@@ -25,6 +24,45 @@ std::vector<std::string> preferredAmong(const std::vector<std::string>& built) {
     for (const std::string& name : preferred)
         if (std::find(built.begin(), built.end(), name) != built.end()) order.push_back(name);
     return order;
+}
+
+int64_t SteadyNanoseconds(std::chrono::steady_clock::time_point t) {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+}
+
+LiveMessageScheduler::Tuning SchedulerTuning() {
+    LiveMessageScheduler::Tuning tuning;
+    tuning.clock.sampleRate = FluidSynthEngine::kSampleRate;
+    tuning.latencyNs = FluidSynthPort::kLatencyNs;
+    return tuning;
+}
+
+// One block of a FluidSynth driver's callback: stretches of synthesis split at the messages.
+class SynthBlock : public LiveMessageScheduler::Block {
+public:
+    SynthBlock(FluidSynthEngine& engine, float* left, float* right)
+        : engine_(engine), left_(left), right_(right) {}
+    void render(int offset, int count) override {
+        fluid_synth_write_float(engine_.synth(), count, left_ + offset, 0, 1, right_ + offset, 0,
+                                1);
+    }
+    void apply(uint32_t message) override { engine_.apply(message); }
+
+private:
+    FluidSynthEngine& engine_;
+    float* left_;
+    float* right_;
+};
+
+// FluidSynth's drivers call back once their previous block has been taken: about the rest of
+// their buffer lies queued ahead of this one.
+int DriverCallback(void* data, int frames, int, float*[], int outputs, float* out[]) {
+    if (outputs < 2) return FLUID_FAILED;
+    constexpr int64_t aheadNs = int64_t{1'000'000'000} * FluidSynthPort::kBlockFrames *
+                                (kDriverPeriods - 1) / FluidSynthEngine::kSampleRate;
+    const int64_t heard = SteadyNanoseconds(std::chrono::steady_clock::now()) + aheadNs;
+    static_cast<AudioBlockSource*>(data)->renderBlock(out[0], out[1], frames, heard);
+    return FLUID_OK;
 }
 
 }  // namespace
@@ -43,29 +81,71 @@ std::vector<std::string> FluidSynthPort::audioDriverNames() {
 
 std::unique_ptr<FluidSynthPort> FluidSynthPort::open(const std::string& soundfont,
                                                      const std::string& audioDriver,
-                                                     std::string* error, double gainDb) {
+                                                     std::string* error, double gainDb,
+                                                     const SteadyTickClock* ticks) {
     auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
     if (!engine) return nullptr;
     // Trying JACK must never launch a JACK server behind the user's back.
     ::setenv("JACK_NO_START_SERVER", "1", 0);
+    fluid_settings_setint(engine->settings(), "audio.period-size", kBlockFrames);
+    fluid_settings_setint(engine->settings(), "audio.periods", kDriverPeriods);
+    std::unique_ptr<FluidSynthPort> port(new FluidSynthPort(std::move(engine), ticks));
     const std::vector<std::string> candidates =
         audioDriver.empty() ? audioDriverOrder() : std::vector<std::string>{audioDriver};
-    for (const std::string& name : candidates) {
-        if (fluid_audio_driver_t* driver = startDriver(*engine, name))
-            return std::unique_ptr<FluidSynthPort>(
-                new FluidSynthPort(std::move(engine), driver, name));
-    }
+    for (const std::string& name : candidates)
+        if (port->start(name)) return port;
     if (error) *error = "no audio output could be started (tried " + joined(candidates) + ")";
     return nullptr;
 }
 
 FluidSynthPort::FluidSynthPort(std::unique_ptr<FluidSynthEngine> engine,
-                               fluid_audio_driver_t* driver, std::string driverName)
-    : engine_(std::move(engine)), driver_(driver), driverName_(std::move(driverName)) {}
+                               const SteadyTickClock* ticks)
+    : engine_(std::move(engine)),
+      ticks_(ticks),
+      scheduler_(SchedulerTuning()),
+      postProcessor_(std::make_unique<LiveLimiter>(FluidSynthEngine::kSampleRate)),
+      // The limiter's look-ahead delays what is heard: messages are placed that much earlier.
+      postProcessorNs_(int64_t{1'000'000'000} * postProcessor_->latencyFrames() /
+                       FluidSynthEngine::kSampleRate) {}
+
+bool FluidSynthPort::start(const std::string& driverName) {
+    driverName_ = driverName;
+    if (driverName == "pulseaudio") {
+        pulse_ = PulseAudioOutput::open(*this, FluidSynthEngine::kSampleRate, kBlockFrames,
+                                        kServerBufferFrames, nullptr);
+        return pulse_ != nullptr;
+    }
+    fluid_settings_t* settings = engine_->settings();
+    if (fluid_settings_setstr(settings, "audio.driver", driverName.c_str()) == FLUID_FAILED)
+        return false;
+    driver_ =
+        new_fluid_audio_driver2(settings, DriverCallback, static_cast<AudioBlockSource*>(this));
+    if (driver_) return true;
+    // Drivers without a block callback (the file writer) render by themselves.
+    driver_ = new_fluid_audio_driver(settings, engine_->synth());
+    untimed_ = driver_ != nullptr;
+    return untimed_;
+}
 
 FluidSynthPort::~FluidSynthPort() {
-    // The driver calls into the synth from its own thread: it goes first.
-    delete_fluid_audio_driver(driver_);
+    // The audio thread calls into the synth: it stops first.
+    pulse_.reset();
+    if (driver_) delete_fluid_audio_driver(driver_);
+}
+
+void FluidSynthPort::send(uint32_t message) {
+    if (untimed_) {
+        engine_->apply(message);
+        return;
+    }
+    const auto tickStart = ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now();
+    scheduler_.post(SteadyNanoseconds(tickStart), message);
+}
+
+void FluidSynthPort::renderBlock(float* left, float* right, int frames, int64_t heardNs) {
+    SynthBlock block(*engine_, left, right);
+    scheduler_.runBlock(frames, heardNs + postProcessorNs_, block);
+    postProcessor_->process(left, right, frames);
 }
 
 std::string FluidSynthPort::describe() const {

@@ -37,7 +37,8 @@ bool isLogPath(const std::string& path) {
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
     if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
     if (choice.output.empty() || sameName(choice.output, kFluidSynthOutput))
-        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb);
+        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb,
+                                    choice.liveTicks);
     if (sameName(choice.output, kNoOutput)) return std::make_unique<NullPort>();
     std::string reason;
     auto port = AlsaSeqPort::open(choice.output, &reason);

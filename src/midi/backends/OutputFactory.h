@@ -19,6 +19,9 @@ struct OutputChoice {
     std::string soundfont;
     std::string audioDriver;
     double gainDb = 0.0;  // the synthesizer's level against its usual one
+    // The live clock whose ticks place the embedded synthesizer's notes in time; null: the
+    // moment each message is sent.
+    const SteadyTickClock* liveTicks = nullptr;
     // When set, every open lends this port instead (a render's file writer, a test's recorder);
     // it must outlive every handle that opens it.
     MidiPort* lent = nullptr;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "midi/SampleClock.h"
+#include "midi/TimedMessageQueue.h"
+
+namespace tinsori {
+
+// Places each message for a live synthesizer at the frame heard one fixed latency after the
+// steady time it belongs to, whenever the audio output happens to ask for a block. A message
+// whose frame has already gone out sounds at the start of the next block; messages never
+// overtake one another, so volume and program changes stay in step with the notes.
+class LiveMessageScheduler {
+public:
+    // What the audio output's block is made of: stretches of synthesis with messages between.
+    class Block {
+    public:
+        virtual ~Block() = default;
+        // Synthesizes `count` frames starting `offset` frames into the block.
+        virtual void render(int offset, int count) = 0;
+        // Plays one message at the current position.
+        virtual void apply(uint32_t message) = 0;
+    };
+
+    struct Tuning {
+        SampleClock::Tuning clock;
+        int64_t latencyNs = 50'000'000;
+        size_t capacity = 16384;
+    };
+
+    explicit LiveMessageScheduler(const Tuning& tuning);
+
+    // Any thread: queues a message belonging to steady time `stampNs`. False when the queue is
+    // full (the audio output has stopped asking for blocks).
+    bool post(int64_t stampNs, uint32_t message);
+
+    // Audio thread: fills the next block of `frames` frames, whose first frame is heard at
+    // `heardNs`, with the messages due in it.
+    void runBlock(int frames, int64_t heardNs, Block& block);
+
+    // Messages that sounded noticeably after their frame (at the start of a block), so far.
+    // Any thread.
+    uint64_t lateMessages() const { return late_.load(std::memory_order_relaxed); }
+    // Audio thread (or once it has stopped).
+    const SampleClock& clock() const { return clock_; }
+    uint64_t framesRendered() const { return frame_; }
+
+private:
+    int64_t latencyNs_;
+    SampleClock clock_;
+    TimedMessageQueue queue_;
+    uint64_t frame_ = 0;
+    std::atomic<uint64_t> late_{0};
+};
+
+}  // namespace tinsori

@@ -1,0 +1,86 @@
+#include "midi/backends/PulseAudioOutput.h"
+
+#include <pulse/error.h>
+
+#include <chrono>
+#include <cstdlib>
+
+#include "platform/ThreadPriority.h"
+
+namespace tinsori {
+
+namespace {
+
+// libpulse reads the client's properties from the environment when it connects; a user's own
+// PULSE_PROP_... settings win.
+void DescribeClient() {
+    ::setenv("PULSE_PROP_application.icon_name", PulseAudioOutput::kIconName, 0);
+    ::setenv("PULSE_PROP_media.role", "music", 0);
+}
+
+int64_t SteadyNow() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
+std::unique_ptr<PulseAudioOutput> PulseAudioOutput::open(AudioBlockSource& source, int sampleRate,
+                                                         int blockFrames, int bufferFrames,
+                                                         std::string* error) {
+    DescribeClient();
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(sampleRate), 2};
+    const auto bytes = [](int frames) { return static_cast<uint32_t>(frames) * 2 * sizeof(float); };
+    pa_buffer_attr buffer{};
+    buffer.maxlength = static_cast<uint32_t>(-1);
+    buffer.tlength = bytes(bufferFrames);
+    buffer.prebuf = static_cast<uint32_t>(-1);
+    buffer.minreq = bytes(blockFrames);
+    buffer.fragsize = static_cast<uint32_t>(-1);
+    int code = 0;
+    pa_simple* stream = pa_simple_new(nullptr, kApplicationName, PA_STREAM_PLAYBACK, nullptr,
+                                      kStreamName, &spec, nullptr, &buffer, &code);
+    if (!stream) {
+        if (error) *error = pa_strerror(code);
+        return nullptr;
+    }
+    return std::unique_ptr<PulseAudioOutput>(new PulseAudioOutput(source, stream, blockFrames));
+}
+
+PulseAudioOutput::PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames)
+    : source_(source),
+      stream_(stream),
+      blockFrames_(blockFrames),
+      left_(blockFrames),
+      right_(blockFrames),
+      interleaved_(2 * blockFrames),
+      thread_([this] { run(); }) {}
+
+PulseAudioOutput::~PulseAudioOutput() {
+    running_.store(false, std::memory_order_relaxed);
+    thread_.join();
+    pa_simple_free(stream_);
+}
+
+void PulseAudioOutput::run() {
+    // Ahead of ordinary threads, like the simulation: a late block is a gap in the sound.
+    RaiseCurrentThreadPriority();
+    while (running_.load(std::memory_order_relaxed)) {
+        int code = 0;
+        const pa_usec_t queued = pa_simple_get_latency(stream_, &code);
+        const int64_t aheadNs = queued == static_cast<pa_usec_t>(-1) ? 0 : queued * 1000;
+        source_.renderBlock(left_.data(), right_.data(), blockFrames_, SteadyNow() + aheadNs);
+        for (int i = 0; i < blockFrames_; ++i) {
+            interleaved_[2 * i] = left_[i];
+            interleaved_[2 * i + 1] = right_[i];
+        }
+        // Blocks until the server has room: this is what paces the thread. An error means the
+        // server went away; the port stays open and silent, as a vanished sound card would.
+        if (pa_simple_write(stream_, interleaved_.data(), interleaved_.size() * sizeof(float),
+                            &code) < 0)
+            break;
+    }
+}
+
+}  // namespace tinsori

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <pulse/simple.h>
+
+#include "midi/backends/AudioBlockSource.h"
+
+namespace tinsori {
+
+// The stream the desktop's mixer shows for the embedded synthesizer on a PulseAudio or PipeWire
+// server: named after the program (with its icon and the "music" role, so that the user finds
+// its volume), pulling blocks from a source on a thread of its own. The server's own latency
+// report tells the source when each block will be heard.
+class PulseAudioOutput {
+public:
+    static constexpr const char* kApplicationName = "Tinsori";
+    static constexpr const char* kIconName = "org.quillfen.Tinsori";
+    static constexpr const char* kStreamName = "Wind chimes";
+
+    // Connects to the default server; null with the server's reason when it cannot.
+    // `blockFrames` per pull; `bufferFrames` is the most the server keeps queued ahead.
+    static std::unique_ptr<PulseAudioOutput> open(AudioBlockSource& source, int sampleRate,
+                                                  int blockFrames, int bufferFrames,
+                                                  std::string* error);
+    // Stops pulling (waits for the block being written) and disconnects; what is queued at the
+    // server is dropped.
+    ~PulseAudioOutput();
+    PulseAudioOutput(const PulseAudioOutput&) = delete;
+    PulseAudioOutput& operator=(const PulseAudioOutput&) = delete;
+
+private:
+    PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames);
+    void run();
+
+    AudioBlockSource& source_;
+    pa_simple* stream_;
+    int blockFrames_;
+    std::vector<float> left_, right_, interleaved_;
+    std::atomic<bool> running_{true};
+    std::thread thread_;
+};
+
+}  // namespace tinsori

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <thread>
+#include <vector>
+
+#include "midi/LiveMessageScheduler.h"
+
+namespace tinsori {
+namespace {
+
+constexpr int64_t kMs = 1'000'000;
+constexpr int kBlock = 512;
+constexpr int64_t kLatency = 50 * kMs;
+constexpr int64_t kAhead = 23 * kMs;  // queued at the server when a block is asked for
+
+struct Placed {
+    uint64_t frame;
+    uint32_t message;
+};
+
+// Records where in the stream each message was applied.
+class RecordingBlock : public LiveMessageScheduler::Block {
+public:
+    uint64_t start = 0;
+    int position = 0;
+    std::vector<Placed> placed;
+    void render(int offset, int count) override {
+        EXPECT_EQ(offset, position);
+        position += count;
+    }
+    void apply(uint32_t message) override { placed.push_back({start + position, message}); }
+};
+
+// A sound card whose clock runs `ratePpm` off the steady clock, asked for blocks in bursts:
+// each request is up to 4 ms early or late against an even pace, and the server's word on when
+// a block will be heard is up to 0.8 ms off.
+class SimulatedCard {
+public:
+    explicit SimulatedCard(double ratePpm) : nsPerFrame_(1e9 / (44100.0 * (1 + ratePpm * 1e-6))) {}
+
+    LiveMessageScheduler scheduler{LiveMessageScheduler::Tuning{{}, kLatency, 4096}};
+    RecordingBlock block;
+
+    // When frame `frame` is heard, on the steady clock.
+    int64_t heardAt(uint64_t frame) const {
+        return startNs_ + gapNs_ + std::llround(static_cast<double>(frame) * nsPerFrame_);
+    }
+    // The steady time at which the next block is asked for.
+    int64_t nextRequest() const { return heardAt(block.start) - kAhead + burst() * kMs; }
+    void runBlock() {
+        block.position = 0;
+        scheduler.runBlock(kBlock, heardAt(block.start) + burst() * kMs / 5, block);
+        EXPECT_EQ(block.position, kBlock);
+        block.start += kBlock;
+    }
+    // Messages are sent as the steady clock passes their stamps; blocks run when asked for.
+    void playUntil(int64_t ns, std::vector<int64_t>& stamps, uint32_t& nextMessage) {
+        size_t sent = nextMessage;
+        while (nextRequest() < ns) {
+            while (sent < stamps.size() && stamps[sent] <= nextRequest())
+                scheduler.post(stamps[sent], static_cast<uint32_t>(sent)), ++sent;
+            runBlock();
+        }
+        nextMessage = static_cast<uint32_t>(sent);
+    }
+    // The sound stops for `ns` (a stall, a suspend): the same frames are heard that much later.
+    void stall(int64_t ns) { gapNs_ += ns; }
+    // The frame at which a message stamped `ns` belongs.
+    double dueFrame(int64_t ns) const {
+        return static_cast<double>(ns + kLatency - startNs_ - gapNs_) / nsPerFrame_;
+    }
+
+private:
+    int burst() const {
+        static const int kBurst[] = {0, -4, 3, -1, 4, -3, 2, 1};
+        return kBurst[block.start / kBlock % 8];
+    }
+
+    double nsPerFrame_;
+    int64_t startNs_ = 1'000 * kMs;
+    int64_t gapNs_ = 0;
+};
+
+std::vector<int64_t> EvenStamps(int64_t from, int64_t to, int64_t every) {
+    std::vector<int64_t> stamps;
+    for (int64_t t = from; t < to; t += every) stamps.push_back(t);
+    return stamps;
+}
+
+// Placement error of each message in milliseconds, against the card's own clock.
+double WorstErrorMs(const SimulatedCard& card, const std::vector<int64_t>& stamps, size_t from,
+                    size_t to) {
+    double worst = 0;
+    for (const Placed& p : card.block.placed)
+        if (p.message >= from && p.message < to)
+            worst = std::max(
+                worst,
+                std::fabs(static_cast<double>(p.frame) - card.dueFrame(stamps[p.message])) / 44.1);
+    return worst;
+}
+
+TEST(SampleClock, FollowsADriftingCardThroughBurstyRequests) {
+    for (double ppm : {-1800.0, 0.0, 1800.0}) {
+        SimulatedCard card(ppm);
+        auto stamps = EvenStamps(1'000 * kMs, 120'000 * kMs, 97 * kMs);
+        uint32_t next = 0;
+        card.playUntil(121'000 * kMs, stamps, next);
+        ASSERT_EQ(card.block.placed.size(), stamps.size());
+        // Once settled, every message within a fraction of a millisecond of its frame, where a
+        // nominal rate would be 200 ms off by the end.
+        const size_t settled = 10'000 / 97;
+        EXPECT_LT(WorstErrorMs(card, stamps, settled, stamps.size()), 0.5) << ppm << " ppm";
+        EXPECT_NEAR(card.scheduler.clock().measuredRate(), 44100.0 * (1 + ppm * 1e-6), 2.0);
+        EXPECT_EQ(card.scheduler.lateMessages(), 0u);
+        EXPECT_EQ(card.scheduler.clock().relocks(), 0);
+    }
+}
+
+TEST(SampleClock, RelocksAfterAStallAndPlaysWhatFellDueInItAtOnceInOrder) {
+    SimulatedCard card(500.0);
+    auto stamps = EvenStamps(1'000 * kMs, 20'000 * kMs, 50 * kMs);
+    uint32_t next = 0;
+    card.playUntil(10'000 * kMs, stamps, next);
+    const size_t beforeStall = card.block.placed.size();
+    // Two seconds without a request, while messages keep coming.
+    card.stall(2'000 * kMs);
+    while (next < stamps.size() && stamps[next] <= 12'000 * kMs)
+        card.scheduler.post(stamps[next], next), ++next;
+    card.playUntil(20'100 * kMs, stamps, next);
+
+    ASSERT_EQ(card.block.placed.size(), stamps.size());
+    EXPECT_EQ(card.scheduler.clock().relocks(), 1);
+    for (size_t i = 1; i < card.block.placed.size(); ++i) {
+        EXPECT_EQ(card.block.placed[i].message, i);
+        EXPECT_GE(card.block.placed[i].frame, card.block.placed[i - 1].frame);
+    }
+    // What fell due in the stall sounds with the first block after it, not spread over the
+    // following seconds ...
+    const uint64_t firstAfter = card.block.placed[beforeStall].frame;
+    size_t late = beforeStall;
+    while (late < stamps.size() && card.block.placed[late].frame < firstAfter + kBlock) ++late;
+    EXPECT_GE(late - beforeStall, 35u);
+    EXPECT_EQ(card.scheduler.lateMessages(), late - beforeStall);
+    // ... and what comes after is on time again at once.
+    EXPECT_LT(WorstErrorMs(card, stamps, late + 1, stamps.size()), 1.0);
+}
+
+TEST(SampleClock, LateOrOutOfStepMessagesNeverOvertakeEarlierOnes) {
+    SimulatedCard card(0.0);
+    std::vector<int64_t> none;
+    uint32_t next = 0;
+    card.playUntil(3'000 * kMs, none, next);
+    const int64_t now = card.nextRequest();
+    // A program change sent long ago, then a note due inside the next block, then a volume
+    // change stamped before the note (another thread's clock read): all keep their order.
+    card.scheduler.post(now - 500 * kMs, 1);
+    card.scheduler.post(now - kLatency + 30 * kMs, 2);
+    card.scheduler.post(now - kLatency + 29 * kMs, 3);
+    card.scheduler.post(now + 40 * kMs, 4);  // not due yet: waits for a later block
+    const uint64_t start = card.block.start;
+    card.runBlock();
+    ASSERT_EQ(card.block.placed.size(), 3u);
+    EXPECT_EQ(card.block.placed[0].message, 1u);
+    EXPECT_EQ(card.block.placed[0].frame, start);
+    EXPECT_EQ(card.block.placed[1].message, 2u);
+    EXPECT_GT(card.block.placed[1].frame, start);
+    EXPECT_EQ(card.block.placed[2].message, 3u);
+    EXPECT_EQ(card.block.placed[2].frame, card.block.placed[1].frame);
+    EXPECT_EQ(card.scheduler.lateMessages(), 1u);
+    for (int i = 0; i < 8; ++i) card.runBlock();
+    ASSERT_EQ(card.block.placed.size(), 4u);
+    EXPECT_NEAR(static_cast<double>(card.block.placed[3].frame), card.dueFrame(now + 40 * kMs), 44);
+}
+
+TEST(SampleClock, AFullQueueRefusesInsteadOfOverwriting) {
+    LiveMessageScheduler scheduler{LiveMessageScheduler::Tuning{{}, 0, 4}};
+    for (uint32_t i = 0; i < 4; ++i) EXPECT_TRUE(scheduler.post(0, i));
+    EXPECT_FALSE(scheduler.post(0, 4));
+    RecordingBlock block;
+    scheduler.runBlock(kBlock, 0, block);
+    ASSERT_EQ(block.placed.size(), 4u);
+    for (uint32_t i = 0; i < 4; ++i) EXPECT_EQ(block.placed[i].message, i);
+}
+
+// Senders on two threads and the audio thread at once; run under ThreadSanitizer.
+TEST(SampleClockHandOver, MessagesFromTwoThreadsArriveWholeAndInEachSendersOrder) {
+    LiveMessageScheduler scheduler{LiveMessageScheduler::Tuning{{}, 0, 64}};
+    constexpr uint32_t kEach = 5000;
+    std::atomic<bool> sending{true};
+    auto sender = [&](uint32_t tag) {
+        for (uint32_t i = 0; i < kEach;)
+            if (scheduler.post(0, tag | i))
+                ++i;
+            else
+                std::this_thread::yield();
+    };
+    std::vector<uint32_t> received;
+    std::thread audio([&] {
+        RecordingBlock block;
+        int64_t heard = 0;
+        while (sending.load() || block.placed.size() < 2 * kEach) {
+            block.position = 0;
+            scheduler.runBlock(kBlock, heard += 11 * kMs, block);
+            block.start += kBlock;
+            if (block.placed.size() == 2 * kEach) break;
+        }
+        for (const Placed& p : block.placed) received.push_back(p.message);
+    });
+    std::thread a(sender, 0x100000u), b(sender, 0x200000u);
+    a.join();
+    b.join();
+    sending = false;
+    audio.join();
+    ASSERT_EQ(received.size(), 2 * kEach);
+    uint32_t expected[3] = {0, 0, 0};
+    for (uint32_t m : received) {
+        const uint32_t tag = m >> 20;
+        ASSERT_EQ(m & 0xFFFFFu, expected[tag]++) << "sender " << tag;
+    }
+}
+
+}  // namespace
+}  // namespace tinsori
