@@ -67,7 +67,7 @@ public:
         : p_(painter), c_(palette), s_(scene), font_(painter.font()) {}
 
     void Paint() {
-        p_.fillRect(s_.area, c_.background);
+        Background();
         p_.setRenderHint(QPainter::Antialiasing);
         Streaks();
         Lights();
@@ -81,6 +81,24 @@ public:
     }
 
 private:
+    // Qt's raster engine hands a fill taller than about 96 rows to its thread pool; waking the
+    // pool 30 times a second costs more than the fill itself, so the background goes in bands.
+    void Background() {
+        constexpr double kBand = 64;
+        for (double y = s_.area.top(); y < s_.area.bottom(); y += kBand)
+            p_.fillRect(
+                QRectF(s_.area.left(), y, s_.area.width(), std::min(kBand, s_.area.bottom() - y)),
+                c_.background);
+    }
+
+    // A long line as short pieces, for the same reason.
+    void DrawInPieces(QPointF from, QPointF to) {
+        constexpr double kPiece = 48;
+        const int pieces = 1 + static_cast<int>(std::fabs(to.y() - from.y()) / kPiece);
+        for (int i = 0; i < pieces; ++i)
+            p_.drawLine(from + (to - from) * i / pieces, from + (to - from) * (i + 1) / pieces);
+    }
+
     bool PendulumPlays() const { return s_.configuration & (kCenterPendulum | kQuantized); }
 
     void Streaks() {
@@ -131,19 +149,22 @@ private:
             const double glow = lights_[k].glow;
             const QPointF at = At(s_.frame.ToView(centre));
             const double length = 2 * tube.halfLength * scale, width = 2 * tube.halfWidth * scale;
-            if (glow > 0) {
-                p_.setPen(Qt::NoPen);
-                p_.setBrush(WithAlpha(c_.glow, 0.35 * glow));
-                const double halo = (tube.halfLength + 0.12 * glow) * scale;
-                p_.drawEllipse(at, halo, halo);
-            }
             p_.save();
             p_.translate(at);
             p_.rotate(std::atan2(-tube.axis.y, tube.axis.x) * 180 / kPi);
+            if (glow > 0) {
+                // A close aura rather than a wide halo keeps each fill small (see Background).
+                const double aura = (0.04 + 0.08 * glow) * scale;
+                p_.setPen(Qt::NoPen);
+                p_.setBrush(WithAlpha(c_.glow, 0.6 * glow));
+                p_.drawRoundedRect(QRectF(-length / 2 - aura, -width / 2 - aura, length + 2 * aura,
+                                          width + 2 * aura),
+                                   width / 2 + aura, width / 2 + aura);
+            }
             const bool sounding = tube.note >= kLowestNote && tube.note <= kHighestNote;
             p_.setPen(
                 QPen(glow > 0 ? c_.glow : c_.rim, 1.0, sounding ? Qt::SolidLine : Qt::DotLine));
-            p_.setBrush(sounding ? Mix(c_.tube, c_.glow, glow) : Qt::NoBrush);
+            p_.setBrush(sounding ? Mix(c_.tube, c_.glow, 1.4 * glow) : Qt::NoBrush);
             p_.drawRoundedRect(QRectF(-length / 2, -width / 2, length, width), width / 2,
                                width / 2);
             p_.restore();
@@ -210,8 +231,8 @@ private:
                 continue;
             const double fade = 1.0 - static_cast<double>(age) / kKnockShownMs;
             p_.setPen(QPen(WithAlpha(c_.glow, 0.8 * fade), 2.0, Qt::SolidLine, Qt::RoundCap));
-            p_.drawLine(At(s_.frame.ToView(SwayedCentre(struck.chime))),
-                        At(s_.frame.ToView(SwayedCentre(knock.chime))));
+            DrawInPieces(At(s_.frame.ToView(SwayedCentre(struck.chime))),
+                         At(s_.frame.ToView(SwayedCentre(knock.chime))));
         }
     }
 

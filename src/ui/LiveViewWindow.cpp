@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +24,7 @@ constexpr int kCaptionIntervalMs = 1000;
 constexpr uint32_t kLongestStepMs = 100;
 // Pixels round a tube that still count as pressing it.
 constexpr double kPressSlop = 4;
+constexpr int kCopyBand = 64;
 
 }  // namespace
 
@@ -90,8 +93,37 @@ void LiveViewWindow::paintEvent(QPaintEvent*) {
                           ConfigurationNow(settings),
                           settings.windNow.load(std::memory_order_relaxed),
                           player_.paused()};
+    PaintFrame(scene);
+    // Copied to the screen in bands, for the reason the painter fills in bands.
     QPainter painter(this);
-    PaintLiveScene(painter, palette(), scene);
+    const double ratio = frameImage_.devicePixelRatio();
+    for (int y = 0; y < frameImage_.height(); y += kCopyBand) {
+        const int rows = std::min(kCopyBand, frameImage_.height() - y);
+        painter.drawImage(QRectF(0, y / ratio, width(), rows / ratio), frameImage_,
+                          QRectF(0, y, frameImage_.width(), rows));
+    }
+}
+
+// Qt's raster engine splits any fill of more than about 96 spans (an antialiased tube is one)
+// across its global thread pool and waits for it, unless it already runs on a thread of that
+// pool. Painting the frame on one of the pool's threads keeps each fill on a single thread:
+// one hand-over per frame instead of dozens.
+void LiveViewWindow::PaintFrame(const LiveScene& scene) {
+    const double ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (frameImage_.size() != pixels) frameImage_ = QImage(pixels, QImage::Format_RGB32);
+    frameImage_.setDevicePixelRatio(ratio);
+    const QPalette colours = palette();
+    const QFont font = this->font();
+    QSemaphore painted;
+    QThreadPool::globalInstance()->start([&] {
+        QPainter painter(&frameImage_);
+        painter.setFont(font);
+        PaintLiveScene(painter, colours, scene);
+        painter.end();
+        painted.release();
+    });
+    painted.acquire();
 }
 
 void LiveViewWindow::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -11,6 +12,8 @@
 #include "player/WindStreaks.h"
 
 namespace tinsori {
+
+struct LiveScene;
 
 // The live view: the chimes, the pendulum and the wind drawn as the model plays, in a window of
 // its own. It draws from the simulation's snapshot and the live settings, so it follows every
@@ -41,6 +44,7 @@ private:
     void UpdateTimer();
     void Advance();
     void PointerAt(QPointF at);
+    void PaintFrame(const LiveScene& scene);
 
     Player& player_;
     QTimer timer_;
@@ -51,6 +55,7 @@ private:
     Player::Caption caption_;
     QElapsedTimer captionClock_;
     uint32_t now_ = 0;
+    QImage frameImage_;
 };
 
 }  // namespace tinsori
