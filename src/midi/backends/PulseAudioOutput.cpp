@@ -45,13 +45,17 @@ std::unique_ptr<PulseAudioOutput> PulseAudioOutput::open(AudioBlockSource& sourc
         if (error) *error = pa_strerror(code);
         return nullptr;
     }
-    return std::unique_ptr<PulseAudioOutput>(new PulseAudioOutput(source, stream, blockFrames));
+    const int64_t aheadNs = int64_t{1'000'000'000} * bufferFrames / sampleRate;
+    return std::unique_ptr<PulseAudioOutput>(
+        new PulseAudioOutput(source, stream, blockFrames, aheadNs));
 }
 
-PulseAudioOutput::PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames)
+PulseAudioOutput::PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames,
+                                   int64_t aheadNs)
     : source_(source),
       stream_(stream),
       blockFrames_(blockFrames),
+      aheadNs_(aheadNs),
       left_(blockFrames),
       right_(blockFrames),
       interleaved_(2 * blockFrames),
@@ -67,16 +71,18 @@ void PulseAudioOutput::run() {
     // Ahead of ordinary threads, like the simulation: a late block is a gap in the sound.
     RaiseCurrentThreadPriority();
     while (running_.load(std::memory_order_relaxed)) {
-        int code = 0;
-        const pa_usec_t queued = pa_simple_get_latency(stream_, &code);
-        const int64_t aheadNs = queued == static_cast<pa_usec_t>(-1) ? 0 : queued * 1000;
-        source_.renderBlock(left_.data(), right_.data(), blockFrames_, SteadyNow() + aheadNs);
+        // The moment the server asks is the moment it has room for a block behind what it
+        // holds: a buffer's length ahead. Its own latency report wanders by several ms over
+        // seconds, so the even pace of the requests, smoothed by the sample clock, is the
+        // better guide.
+        source_.renderBlock(left_.data(), right_.data(), blockFrames_, SteadyNow() + aheadNs_);
         for (int i = 0; i < blockFrames_; ++i) {
             interleaved_[2 * i] = left_[i];
             interleaved_[2 * i + 1] = right_[i];
         }
         // Blocks until the server has room: this is what paces the thread. An error means the
         // server went away; the port stays open and silent, as a vanished sound card would.
+        int code = 0;
         if (pa_simple_write(stream_, interleaved_.data(), interleaved_.size() * sizeof(float),
                             &code) < 0)
             break;

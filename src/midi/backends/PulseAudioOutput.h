@@ -14,8 +14,7 @@ namespace tinsori {
 
 // The stream the desktop's mixer shows for the embedded synthesizer on a PulseAudio or PipeWire
 // server: named after the program (with its icon and the "music" role, so that the user finds
-// its volume), pulling blocks from a source on a thread of its own. The server's own latency
-// report tells the source when each block will be heard.
+// its volume), pulling blocks from a source on a thread of its own.
 class PulseAudioOutput {
 public:
     static constexpr const char* kApplicationName = "Tinsori";
@@ -34,12 +33,13 @@ public:
     PulseAudioOutput& operator=(const PulseAudioOutput&) = delete;
 
 private:
-    PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames);
+    PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames, int64_t aheadNs);
     void run();
 
     AudioBlockSource& source_;
     pa_simple* stream_;
     int blockFrames_;
+    int64_t aheadNs_;  // from a request to the sound of the block asked for
     std::vector<float> left_, right_, interleaved_;
     std::atomic<bool> running_{true};
     std::thread thread_;
