@@ -138,6 +138,10 @@ int main(int argc, char** argv) {
                                       "--duration", "120"}));
     PrintLevel(
         "storm 77 chimes wind 940, 120 s",
+        Render(folder / "storm.wav", {"Settings,14,77,52,0,0,1,0,1190,1,940,5,12,0,2,4,7,9,0,1000",
+                                      "--duration", "120"}));
+    PrintLevel(
+        "storm 77 chimes, configuration 2, 120 s",
         Render(folder / "storm.wav", {"Settings,14,77,52,0,0,2,0,1190,1,940,5,12,0,2,4,7,9,0,1000",
                                       "--duration", "120"}));
     PrintLevel("default start, 90 s", Render(folder / "default.wav", {"--duration", "90"}));

@@ -22,7 +22,7 @@ namespace tinsori {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kWindTimerPeriod = std::chrono::milliseconds(200);
+constexpr auto kWindTimerPeriod = std::chrono::milliseconds(Player::kWindTimerPeriodMs);
 
 // Waits up to `timeoutMs` for a stop signal; 0 when none came.
 int WaitForStop(StopSignalDescriptor& signals, int timeoutMs) {

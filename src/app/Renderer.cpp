@@ -26,7 +26,7 @@ namespace {
 
 // Virtual milliseconds run between two looks at the wall clock for the progress bar.
 constexpr uint32_t kProgressStep = 10000;
-constexpr uint32_t kWindTimerPeriod = 200;
+constexpr uint32_t kWindTimerPeriod = Player::kWindTimerPeriodMs;
 
 uint32_t WallClockSeed() {
     const auto since = std::chrono::system_clock::now().time_since_epoch();

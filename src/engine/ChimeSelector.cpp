@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/LiveReads.h"
+#include "engine/TwoPi.h"
 #include "midi/MidiOut.h"
 
 namespace tinsori {
@@ -50,27 +51,27 @@ int ChimeSelector::ChooseChime(uint32_t wait, double pendulumX, double pendulumY
         pendulumY *= scale;
     }
     // 2. Nearness to the pendulum.
-    if (cfg & 1) UpdateProximity(pendulumX, pendulumY, n);
+    if (PendulumAtCenter(cfg)) UpdateProximity(pendulumX, pendulumY, n);
     // 3. One drop of energy per started 40 ms of the wait.
     int pick = 0;
     for (uint32_t drops = wait / 40 + 1; drops > 0; --drops) pick = InjectEnergy();
-    // 4-5. Draw a chime by weight.
+    // 4. Draw a chime by weight.
     pick = DrawByWeight(pick, n);
-    // 6. Chord progression.
+    // 5. Move the chord progression on.
     if (chordCountdown_ == 0) {
         chordCountdown_ = random_.mod(65) + 15;
         chordRow_ = random_.mod(3);
     }
     --chordCountdown_;
     PullChordWeights(chordRow_, 0.1);
-    // 7. Energy moves on after the choice.
+    // 6. Energy moves on after the choice.
     MoveEnergy(pick, n);
     return pick;
 }
 
 void ChimeSelector::UpdateProximity(double x, double y, int n) {
     for (int k = 0; k < n; ++k) {
-        double angle = static_cast<double>(k) / n * 6.28;
+        double angle = static_cast<double>(k) / n * kTwoPiRough;
         double dx = x - 1.5 * std::sin(angle);
         double dy = y - 1.5 * std::cos(angle);
         double d = std::sqrt(dx * dx + dy * dy);
@@ -91,7 +92,7 @@ int ChimeSelector::InjectEnergy() {
 
 int ChimeSelector::DrawByWeight(int fallback, int n) {
     bool fractal = FlagSet(settings_.fractal);
-    bool near = (ConfigurationNow(settings_) & 1) != 0;
+    bool near = PendulumAtCenter(ConfigurationNow(settings_));
     std::array<double, kModelSlots> weight{};
     double total = 0;
     for (int k = 0; k < n; ++k) {
@@ -119,7 +120,7 @@ void ChimeSelector::PullChordWeights(int row, double rate) {
 
 void ChimeSelector::MoveEnergy(int pick, int n) {
     int cfg = ConfigurationNow(settings_);
-    if (cfg & 9) {
+    if (PendulumInPlay(cfg)) {
         // The struck chime rests; its neighbours and one other chime become likely.
         ScaleEnergy(settings_, pick, 0.15);
         if (n > 3) {
@@ -131,9 +132,10 @@ void ChimeSelector::MoveEnergy(int pick, int n) {
             ScaleEnergy(settings_, (pick + n - 2) % n, 1.2);
         }
         if (n > 2) ScaleEnergy(settings_, (pick + 1 + random_.mod(n - 1)) % n, 1.35);
-    } else if (cfg & 6) {
+    } else if (WithoutPendulum(cfg)) {
         for (int k = 0; k < n; ++k) ScaleEnergy(settings_, k, 0.92);
-        if ((cfg & 2) && FlagSet(settings_.fractal)) ScaleEnergy(settings_, pick, 0.07);
+        if (cfg == kAllIndependent && FlagSet(settings_.fractal))
+            ScaleEnergy(settings_, pick, 0.07);
     }
 }
 

@@ -37,6 +37,20 @@ inline int ConfigurationNow(const ChimeSettings& s) {
     return known ? cfg : kCenterPendulum;
 }
 
+// What the configuration (as ConfigurationNow gives it) sets in motion.
+// The pendulum swings among the chimes and sets off bursts of strikes: center pendulum, quantized.
+inline bool PendulumInPlay(int cfg) {
+    return (cfg & (kCenterPendulum | kQuantized)) != 0;
+}
+// The pendulum also steers: chimes near it weigh more, strikes fall on its turning points.
+inline bool PendulumAtCenter(int cfg) {
+    return (cfg & kCenterPendulum) != 0;
+}
+// The chimes swing by themselves: waits are longer and every chime's energy fades alike.
+inline bool WithoutPendulum(int cfg) {
+    return (cfg & (kAllIndependent | kChimesOnly)) != 0;
+}
+
 inline int WindNow(const ChimeSettings& s) {
     return ClampInt(s.windNow.load(std::memory_order_relaxed), 2, 940);
 }

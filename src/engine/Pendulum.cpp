@@ -3,12 +3,9 @@
 #include <cmath>
 
 #include "engine/LiveReads.h"
+#include "engine/TwoPi.h"
 
 namespace tinsori {
-
-namespace {
-constexpr double kTwoPi = 6.283185307;
-}
 
 double Pendulum::WindForce(int wind) {
     return std::pow(wind, 0.9) / 8000 * wind / 500;
@@ -17,9 +14,9 @@ double Pendulum::WindForce(int wind) {
 void Pendulum::Start(uint32_t now) {
     swingPeriodA_ = (1 + 0.1 * random_.unit()) * shared_.swingPeriod;
     swingPeriodB_ = (1 + 0.1 * random_.unit()) * shared_.swingPeriod;
-    swingPhaseA_ = random_.mod(10000) / 10000.0 * 6.28;
-    swingPhaseB_ = random_.mod(10000) / 10000.0 * 6.28;
-    swingAngle_ = random_.mod(10000) / 10000.0 * 6.28;
+    swingPhaseA_ = random_.mod(10000) / 10000.0 * kTwoPiRough;
+    swingPhaseB_ = random_.mod(10000) / 10000.0 * kTwoPiRough;
+    swingAngle_ = random_.mod(10000) / 10000.0 * kTwoPiRough;
     shared_.swingPeriod = LengthNow(settings_) / 1000;
     shared_.periodJitter = shared_.swingPeriod * 0.03;
     SetPosition(0.1 * std::sin(swingPhaseA_), 0.05 * std::sin(swingPhaseB_));
@@ -68,8 +65,8 @@ void Pendulum::SetPosition(double a, double b) {
 void Pendulum::AdvancePhases(uint32_t now, bool reduce) {
     double dt = static_cast<uint32_t>(now - swingClock_) / 1000.0;
     swingClock_ = now;
-    swingPhaseA_ += dt * 6.28 / swingPeriodA_;
-    swingPhaseB_ += dt * 6.28 / swingPeriodB_;
+    swingPhaseA_ += dt * kTwoPiRough / swingPeriodA_;
+    swingPhaseB_ += dt * kTwoPiRough / swingPeriodB_;
     if (reduce && swingPhaseA_ > 7.0) swingPhaseA_ -= kTwoPi;
     if (reduce && swingPhaseB_ > 7.0) swingPhaseB_ -= kTwoPi;
 }

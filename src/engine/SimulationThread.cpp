@@ -36,23 +36,23 @@ void SimulationThread::Start() {
     random_.seed(1);
     pending_.clear();
     uint32_t startTick = clock_.now();
-    // 1. The 115 generators draw once each as they are built.
+    // 1. The 115 generators draw once each as they are built, in a fixed order.
     model_.emplace(random_, settings_, scales_, shared_);
     Model& m = *model_;
     m.pendulum.StartClock(startTick);
-    // 2-9. The pendulum.
+    // 2. The pendulum: periods, phases, position, drives and angle.
     m.pendulum.Start(clock_.now());
-    // 10. Placement and interval generators.
+    // 3. The placement and interval generators take their ranges.
     m.placePink.SetRange(-180, 1180, 250);
     m.planner.Start();
-    // 11. Selection tables.
+    // 4. Selection tables: nearness, susceptibility, chord weights.
     m.selector.Start();
-    // 12-14. Opening run, program and volume, settling wait.
+    // 5. Opening run (not after a "Settings" command line), program and volume, settling wait.
     if (!FlagSet(settings_.startedWithSettings)) midi_.PlayChimeSet(81, 35);
     midi_.SendProgramAndVolume();
     wakeEvent_.wait(kSettlingWait);
     planOrigin_ = clock_.now();
-    // 15.
+    // 6. The first step chooses a chime.
     selectPending_ = true;
 }
 

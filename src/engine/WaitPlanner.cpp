@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "engine/LiveReads.h"
+#include "engine/TwoPi.h"
 
 namespace tinsori {
 
 namespace {
 constexpr double kPi = 3.1415926535;
-constexpr double kTwoPi = 6.283185307;
 constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kThreeQuarterTurn = 4.71238898025;
 }  // namespace
@@ -17,7 +17,7 @@ constexpr double kThreeQuarterTurn = 4.71238898025;
 uint32_t WaitPlanner::PlanWait(double v, const Pendulum& pendulum) {
     int cfg = ConfigurationNow(settings_);
     // 1. A pendulum near the chimes sets off a burst of quick strikes.
-    if (cfg & 9) Burst(pendulum);
+    if (PendulumInPlay(cfg)) Burst(pendulum);
     // 2. The base interval shrinks steeply as the wind rises.
     double base = 81373 - (200000 * std::pow(v, 0.3) + (1200 * v - 120000 * std::pow(v, 0.5)));
     // 3. Two passes over the chimes, each keeping its shortest candidate.
@@ -27,10 +27,10 @@ uint32_t WaitPlanner::PlanWait(double v, const Pendulum& pendulum) {
     burstFactor_ = 1 - std::pow(std::max(0.1, 0.9 - v), 1.3) * (1 - burstFactor_);
     // 5. Combine the passes.
     uint32_t wait = cfg == kAllIndependent ? std::min(first, second) : std::max(first, second);
-    // 6. Cap.
+    // 6. Cap the wait by the swing and by the wind.
     wait = Cap(wait, pendulum, cfg);
     // 7. Strike at the swing's turning point.
-    if (cfg & 1) wait = TimeToTurningPoint(wait, pendulum);
+    if (PendulumAtCenter(cfg)) wait = TimeToTurningPoint(wait, pendulum);
     return wait;
 }
 
@@ -57,7 +57,7 @@ uint32_t WaitPlanner::ShortestCandidate(double base, int cfg) {
         } else {
             t = t * burstFactor_;
         }
-        if (cfg & 6) t = t * 1.8;
+        if (WithoutPendulum(cfg)) t = t * 1.8;
         double lower = 2 * std::pow(t / 100, 1.12);
         double spread = std::max(3.0, t - lower);
         uint32_t candidate = static_cast<uint32_t>(random_.mod(Trunc(spread)) + Trunc(lower));
@@ -69,7 +69,7 @@ uint32_t WaitPlanner::ShortestCandidate(double base, int cfg) {
 uint32_t WaitPlanner::Cap(uint32_t wait, const Pendulum& pendulum, int cfg) {
     int r = random_.mod(750);
     double wind = pendulum.effectiveWind();
-    if (r < Trunc(wind) && (cfg & 1)) {
+    if (r < Trunc(wind) && PendulumAtCenter(cfg)) {
         auto half = static_cast<uint32_t>(Trunc(shared_.swingPeriod * 1000 * 0.5));
         auto near = static_cast<uint32_t>(Trunc(1.2 / (pendulum.pendulumRadius() + 0.25) * wait));
         return std::min(half, near);

@@ -79,7 +79,7 @@ DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
     {
         ProfileStore::Transaction txn(device.store);
         SharedDeviceSection section(device.store);
-        // 1-2. The named holder, unless it is gone; then the section is rebuilt from the live.
+        // 1. The named holder, unless it is gone; then the section is rebuilt from the live.
         long holder = section.namedHolder();
         bool dropped = false;
         const auto live = LiveOthers(device, section, &dropped);
@@ -87,11 +87,11 @@ DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
             std::any_of(live.begin(), live.end(),
                         [holder](const DeviceHolder& h) { return h.id.pid == holder; });
         if ((holder != 0 && !namedLives) || dropped) holder = RebuildFrom(live, holder, section);
-        // 3-5. Count this copy; beside a running copy, look for a free channel.
+        // 2. Count this copy; beside a running copy, look for a free channel.
         const int32_t count = section.openApps() + 1;
         if (holder != 0)
             channel = FindChannel(channel, section.channelsInUse(), settings.saveChannel);
-        // 6-8. Publish the count, the holder and the channel claim.
+        // 3. Publish the count, the holder and the channel claim.
         section.setOpenApps(count);
         section.setNamedHolder(holder != 0 ? holder : device.self.pid);
         section.setChannelsInUse(section.channelsInUse() |

@@ -36,7 +36,6 @@ struct ChimeSettings {
     std::atomic<int> volume{80};
     std::atomic<int> holdNotes{1};
     int baseNote = 52;
-    int windTimerId = 0;
     uint32_t lastWindWake = 0;
     int windDragging = 0;
     std::atomic<int> windNow{404};

@@ -19,7 +19,7 @@
 #include "platform/Timebase.h"
 #include "player/ContextHelp.h"
 #include "player/OutputCatalog.h"
-#include "player/PauseBlink.h"
+#include "player/PauseButtonText.h"
 #include "player/PlayerView.h"
 #include "player/ScrollRequest.h"
 #include "player/SleepTimer.h"
@@ -67,7 +67,8 @@ public:
     // thread, the built-in favorites and the wind timer. Call once.
     void Start(const std::string& commandLine);
 
-    // The 200 ms wind timer's tick; does nothing once the timer is stopped.
+    static constexpr uint32_t kWindTimerPeriodMs = 200;
+    // The wind timer's tick; does nothing before start-up and after a shut-down.
     void OnWindTimer();
 
     // The shut-down when the window is destroyed (closing chime run included) and the shorter one
@@ -128,9 +129,9 @@ public:
     void OnPauseCommand();
     bool paused() const { return settings_.paused != 0; }
     // The Pause button's text, and the tick of its blink timer (runs while paused).
-    const std::string& pauseButtonText() const { return blink_.text(); }
-    bool blinkTimerRunning() const { return blink_.timerRunning(); }
-    void OnBlinkTimer() { blink_.OnTick(); }
+    const std::string& pauseButtonText() const { return pauseText_.text(); }
+    bool blinkTimerRunning() const { return pauseText_.timerRunning(); }
+    void OnBlinkTimer() { pauseText_.OnTick(); }
 
     // The tray icon's popup menu as it reads now, and the effect of one of its commands.
     std::vector<MenuEntry> TrayMenu();
@@ -159,7 +160,8 @@ public:
     const MidiOut& midi() const { return midi_; }
     FavoritesContext& favorites() { return favorites_; }
     Random& uiRandom() { return uiRandom_; }
-    bool windTimerRunning() const { return settings_.windTimerId != 0; }
+    bool started() const { return started_; }
+    bool windTimerRunning() const { return windTimerRunning_; }
     // Strikes the simulation has made so far (sounded or not), and the latest velocity.
     uint64_t strikes() const;
     double effectiveWind() const;
@@ -175,7 +177,9 @@ private:
     bool OpenDevice();
     void ReleaseDevice();
     void EndSleep();
-    // Stops the thread and waits for it; false when an earlier shut-down already did.
+    void RunWindTimer(bool running);
+    // Stops the thread and waits a bounded time for it. True when this call stopped it and it
+    // ended: only then may the closing run and the settling wait use the wake event.
     bool StopThread();
     void SweepSaveAndRelease();
     void StrikeByHand(int chime, int velocity);
@@ -198,7 +202,7 @@ private:
     int lastPointerChime_ = -1;
     int lastViewChime_ = -1;
     StrikeLog handStrikes_;
-    PauseBlink blink_;
+    PauseButtonText pauseText_;
     OutputCatalog outputs_;
     std::vector<std::string> menuOutputs_;
     SleepTimer sleep_;
@@ -207,6 +211,7 @@ private:
     uint32_t lastFadeSend_ = 0;
     bool sleepEnded_ = false;
     bool started_ = false;
+    bool windTimerRunning_ = false;
     bool threadStopped_ = false;
     bool threadEnded_ = false;
     bool released_ = false;

@@ -159,8 +159,13 @@ bool Player::OnInstrumentRename(int selectedIndex, const std::string& editText) 
     return instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText);
 }
 
+void Player::RunWindTimer(bool running) {
+    windTimerRunning_ = running;
+    view_.RunWindTimer(running);
+}
+
 void Player::OnWindTimer() {
-    if (settings_.windTimerId == 0) return;
+    if (!windTimerRunning_) return;
     if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent())) {
         view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
     }

@@ -21,7 +21,7 @@ void Player::OnPauseCommand() {
     else
         ReleaseDevice();
     settings_.paused = settings_.paused ? 0 : 1;
-    blink_.SetPaused(settings_.paused != 0);
+    pauseText_.SetPaused(settings_.paused != 0);
     view_.ShowPaused(settings_.paused != 0);
 }
 

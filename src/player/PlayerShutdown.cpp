@@ -24,7 +24,7 @@ constexpr const char* kSaveFailedCaption = "Tinsori";
 
 void Player::ShutDownOnDestroy() {
     if (!started_) return;
-    settings_.windTimerId = 0;
+    RunWindTimer(false);
     if (StopThread()) {
         if (!settings_.startedWithSettings)
             midi_.PlayChimeSet(kClosingRunDelay, kClosingRunVelocity);
@@ -35,7 +35,7 @@ void Player::ShutDownOnDestroy() {
 
 void Player::ShutDownOnSessionEnd() {
     if (!started_) return;
-    settings_.windTimerId = 0;
+    RunWindTimer(false);
     if (StopThread()) timebase_.wakeEvent().wait(kSettleMs);
     SweepSaveAndRelease();
 }
@@ -45,9 +45,11 @@ bool Player::StopThread() {
     threadStopped_ = true;
     settings_.stopThread = 1;
     timebase_.wakeEvent().signal();
-    // A thread that has not ended by then is left to end by itself after its current step.
+    // A thread that has not ended by then is left to end by itself after its current step. It
+    // may wait on the wake event once more on its way, so this thread must not wait on that event
+    // meanwhile: its wait would take the stop signal and leave the thread's wait to run its course.
     threadEnded_ = timebase_.joinThread(kThreadJoinMs);
-    return true;
+    return threadEnded_;
 }
 
 void Player::SweepSaveAndRelease() {

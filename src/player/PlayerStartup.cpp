@@ -15,12 +15,6 @@
 
 namespace tinsori {
 
-namespace {
-
-constexpr int kWindTimerId = 777;
-
-}  // namespace
-
 Player::Player(Timebase& timebase, ProfileStore& store, OutputOpener opener, PlayerView& view,
                std::optional<uint32_t> seed)
     : timebase_(timebase),
@@ -75,10 +69,12 @@ void Player::Start(const std::string& commandLine) {
     // 7. Built-in favorites on the first run, then the Favorites list.
     InstallBuiltInPresets(store_);
     LoadFavoritesList(favorites_);
-    // 8. The wind timer: the host calls OnWindTimer every 200 ms from now on.
-    settings_.windTimerId = kWindTimerId;
+    // 8. The wind timer: the host calls OnWindTimer every kWindTimerPeriodMs from now on.
+    RunWindTimer(true);
     // 9. The one message of the start-up, when there is no device to play on.
     if (!handle_.isOpen()) view_.ShowNoDevice();
+    // The sibling product's link starts off in every run, whatever was stored: that product is
+    // not part of this program, so its box shows clear and the value saved back is 0.
     settings_.prismoraEnabled = 0;
     view_.SetCheckBox(PlayerCheckBox::Prismora, false);
     view_.ShowConfiguration(settings_.configuration);

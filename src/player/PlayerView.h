@@ -43,6 +43,9 @@ public:
     // Pause or Continue took effect (also when the sleep timer paused): the Pause button's text
     // and its blink timer follow `Player::pauseButtonText()` and `blinkTimerRunning()`.
     virtual void ShowPaused(bool /*paused*/) {}
+    // The wind timer started (at start-up) or stopped (at a shut-down): a host that ticks it with
+    // a timer of its own runs that timer every Player::kWindTimerPeriodMs while it is on.
+    virtual void RunWindTimer(bool /*running*/) {}
 };
 
 }  // namespace tinsori

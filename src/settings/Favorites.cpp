@@ -148,10 +148,10 @@ void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std
     ChimeSettings& s = ctx.settings;
     // 1. Notes held by the old instrument end before anything changes.
     if (s.holdNotes) ctx.midi.SweepNotesOff(s.channel);
-    // 2-4. Take the fields, each brought into its range, and find the line's scale.
+    // 2. Take the fields, each brought into its range, and find the line's scale.
     SettingsLineValues v = ParseSettingsValues(values);
     StoreValues(s, v, ResolveScale(ctx, name, v));
-    // 5. Bring the synthesizer, the note set and the view up to date.
+    // 3. Bring the synthesizer, the note set and the view up to date.
     ctx.midi.SendProgramAndVolume();
     BaseNoteList baseNotes = FillBaseNoteList(s, ctx.scales, 0);
     ComputeChimeNotes(s, ctx.scales);

@@ -14,19 +14,13 @@
 #include "ui/LiveViewWindow.h"
 #include "ui/MainWindowControls.h"
 #include "ui/MediaControls.h"
-#include "ui/PauseBlinker.h"
+#include "ui/PauseBlinkTimer.h"
 #include "ui/Pictures.h"
 #include "ui/TrayIcon.h"
 
 // Construction, start-up, shut-down, help and the About box of the main window.
 
 namespace tinsori {
-
-namespace {
-
-constexpr int kWindTimerMs = 200;
-
-}  // namespace
 
 CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener opener,
                          std::optional<uint32_t> seed)
@@ -51,7 +45,7 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
     ConnectPicture();
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &CTinsoriDlg::ShowContextHelp);
-    windTimer_.setInterval(kWindTimerMs);
+    windTimer_.setInterval(Player::kWindTimerPeriodMs);
     connect(&windTimer_, &QTimer::timeout, this, [this] { player_->OnWindTimer(); });
     SetUpTray();
 }
@@ -64,21 +58,26 @@ CTinsoriDlg::~CTinsoriDlg() {
 }
 
 void CTinsoriDlg::Start(const std::string& commandLine) {
-    if (started_) return;
-    started_ = true;
+    if (player_->started()) return;
     tray_->Add(QSystemTrayIcon::isSystemTrayAvailable());
     player_->Start(commandLine);
-    windTimer_.start();
     // The first control of the tab order has the focus when the window opens.
     control(kIdFavorites)->setFocus(Qt::TabFocusReason);
+}
+
+void CTinsoriDlg::RunWindTimer(bool running) {
+    if (running) {
+        windTimer_.start();
+    } else {
+        windTimer_.stop();
+    }
 }
 
 void CTinsoriDlg::ShutDownOnDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     tray_->Remove();
-    windTimer_.stop();
-    startTimer_.stop();
+    hideAtStartTimer_.stop();
     if (help_) help_->close();
     // The view reads the player on its own timer.
     liveView_.reset();
@@ -88,7 +87,6 @@ void CTinsoriDlg::ShutDownOnDestroy() {
 }
 
 void CTinsoriDlg::ShutDownOnSessionEnd() {
-    windTimer_.stop();
     player_->ShutDownOnSessionEnd();
 }
 

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "player/HideAtStart.h"
 #include "player/Player.h"
 #include "player/PlayerView.h"
-#include "player/StartHideTimer.h"
 #include "ui/DialogControls.h"
 #include "ui/HelpWindow.h"
 #include "ui/MediaControlsTarget.h"
@@ -22,7 +22,7 @@ namespace tinsori {
 
 class LiveViewWindow;
 class MediaControls;
-class PauseBlinker;
+class PauseBlinkTimer;
 class TrayIcon;
 
 // The main window. It shows what the player asks through the view interface and hands every
@@ -66,12 +66,12 @@ public:
     QWidget* control(int id) const { return controls_.widget(id); }
     HelpWindow* helpWindow() const { return help_.data(); }
     TrayIcon& trayIcon() { return *tray_; }
-    PauseBlinker& pauseBlinker() { return *blinker_; }
+    PauseBlinkTimer& pauseBlinkTimer() { return *pauseBlinkTimer_; }
     // The tray icon's menu and the window's own context menu, refilled when they open.
     QMenu& trayMenu() { return trayMenu_; }
     QMenu& windowMenu() { return windowMenu_; }
     void RefreshTrayMenu();
-    void OnStartTimer();
+    void OnHideAtStartTimer();
     // Shows the window in its normal size, in front.
     void ShowNormally();
 
@@ -87,6 +87,7 @@ public:
     void SetSlider(PlayerSlider slider, int position) override;
     void SetCheckBox(PlayerCheckBox box, bool checked) override;
     void ShowPaused(bool paused) override;
+    void RunWindTimer(bool running) override;
 
     // FavoritesView
     bool AskYesNo(const std::string& text, const std::string& caption) override;
@@ -135,15 +136,14 @@ private:
     QTimer windTimer_;
     QPointer<HelpWindow> help_;
     TrayIcon* tray_ = nullptr;
-    PauseBlinker* blinker_ = nullptr;
+    PauseBlinkTimer* pauseBlinkTimer_ = nullptr;
     PopupMenuBuilder menuBuilder_;
     QMenu trayMenu_;
     QMenu windowMenu_;
-    StartHideTimer startHide_{false};
-    QTimer startTimer_;
+    HideAtStart hideAtStart_{false};
+    QTimer hideAtStartTimer_;
     std::unique_ptr<MediaControls> media_;
     std::unique_ptr<LiveViewWindow> liveView_;
-    bool started_ = false;
     bool destroyed_ = false;
     bool closeRequested_ = false;
 };

@@ -6,7 +6,7 @@
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/MediaControls.h"
-#include "ui/PauseBlinker.h"
+#include "ui/PauseBlinkTimer.h"
 #include "ui/TrayIcon.h"
 
 // The main window's life beside the desktop: the tray icon and its menu, hiding instead of
@@ -20,23 +20,23 @@ void CTinsoriDlg::SetUpTray() {
     tray_->onLeftClick = [this] { ShowNormally(); };
     tray_->SetMenu(&trayMenu_, [this] { RefreshTrayMenu(); });
     auto* pause = static_cast<QPushButton*>(control(kIdPause));
-    blinker_ = new PauseBlinker(*player_, *pause, this);
+    pauseBlinkTimer_ = new PauseBlinkTimer(*player_, *pause, this);
     connect(pause, &QPushButton::clicked, this, [this] { player_->OnPauseCommand(); });
-    startTimer_.setSingleShot(true);
-    startTimer_.setInterval(StartHideTimer::kPeriodMs);
-    connect(&startTimer_, &QTimer::timeout, this, &CTinsoriDlg::OnStartTimer);
+    hideAtStartTimer_.setSingleShot(true);
+    hideAtStartTimer_.setInterval(HideAtStart::kPeriodMs);
+    connect(&hideAtStartTimer_, &QTimer::timeout, this, &CTinsoriDlg::OnHideAtStartTimer);
 }
 
 void CTinsoriDlg::StartMinimized() {
-    startHide_ = StartHideTimer(true);
+    hideAtStart_ = HideAtStart(true);
     setWindowState(windowState() | Qt::WindowMinimized);
-    startTimer_.start();
+    hideAtStartTimer_.start();
 }
 
-void CTinsoriDlg::OnStartTimer() {
-    startTimer_.stop();
+void CTinsoriDlg::OnHideAtStartTimer() {
+    hideAtStartTimer_.stop();
     // Without a tray icon a hidden window could not be found again: it stays minimized.
-    if (startHide_.OnTick() && tray_->added()) hide();
+    if (hideAtStart_.OnTick() && tray_->added()) hide();
 }
 
 void CTinsoriDlg::StartMediaControls() {
@@ -67,7 +67,7 @@ void CTinsoriDlg::ShowNormally() {
 }
 
 void CTinsoriDlg::ShowPaused(bool) {
-    blinker_->Sync();
+    pauseBlinkTimer_->Sync();
     if (media_) media_->StateChanged();
 }
 
@@ -88,12 +88,12 @@ void CTinsoriDlg::changeEvent(QEvent* event) {
 void CTinsoriDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     SetSlider(PlayerSlider::Wind, player_->settings().windNow);
-    blinker_->Sync();
+    pauseBlinkTimer_->Sync();
 }
 
 void CTinsoriDlg::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    blinker_->Sync();
+    pauseBlinkTimer_->Sync();
 }
 
 // The tray's choices of output and sleep, for a desktop without a tray (or a user who does not

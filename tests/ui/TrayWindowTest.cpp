@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "WindowTestSupport.h"
-#include "ui/PauseBlinker.h"
+#include "ui/PauseBlinkTimer.h"
 #include "ui/TrayIcon.h"
 
 namespace tinsori::test {
@@ -35,7 +35,7 @@ TEST_F(TrayWindowTest, PauseTwiceBlinksTheButtonAndGivesTheDeviceBack) {
     Control<QPushButton>(kIdPause)->click();
     EXPECT_FALSE(dialog_->player().handle().isOpen());
     EXPECT_EQ(MenuPauseText(), "&Continue");
-    PauseBlinker& blinker = dialog_->pauseBlinker();
+    PauseBlinkTimer& blinker = dialog_->pauseBlinkTimer();
     EXPECT_TRUE(blinker.timerActive());
     EXPECT_EQ(PauseText(), "Continue");
     blinker.Tick();
@@ -68,11 +68,11 @@ TEST_F(TrayWindowTest, MinimizingHidesOnlyWhenTheTrayIconIsThere) {
     EXPECT_FALSE(dialog_->isVisible());
     // Paused in the tray, the unseen button does not blink; shown, it does.
     dialog_->Pause();
-    EXPECT_FALSE(dialog_->pauseBlinker().timerActive());
+    EXPECT_FALSE(dialog_->pauseBlinkTimer().timerActive());
     dialog_->ShowNormally();
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_FALSE(dialog_->isMinimized());
-    EXPECT_TRUE(dialog_->pauseBlinker().timerActive());
+    EXPECT_TRUE(dialog_->pauseBlinkTimer().timerActive());
 
     dialog_->RefreshTrayMenu();
     FindAction(dialog_->trayMenu(), "E&xit")->trigger();
@@ -83,17 +83,17 @@ TEST_F(TrayWindowTest, MinimizingHidesOnlyWhenTheTrayIconIsThere) {
 TEST_F(TrayWindowTest, StartedMinimizedHidesOnceAndOnlyWithATray) {
     Open();
     dialog_->StartMinimized();
-    dialog_->OnStartTimer();
+    dialog_->OnHideAtStartTimer();
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_TRUE(dialog_->isMinimized());
 
     dialog_->trayIcon().Add(true);
     dialog_->ShowNormally();
     dialog_->StartMinimized();
-    dialog_->OnStartTimer();
+    dialog_->OnHideAtStartTimer();
     EXPECT_FALSE(dialog_->isVisible());
     dialog_->ShowNormally();
-    dialog_->OnStartTimer();
+    dialog_->OnHideAtStartTimer();
     EXPECT_TRUE(dialog_->isVisible());
 }
 

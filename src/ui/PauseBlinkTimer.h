@@ -9,12 +9,11 @@ namespace tinsori {
 
 class Player;
 
-// The Pause button's text and its 350 ms blink timer, following the player: the timer runs
-// while paused and the button can be seen, and each tick shows the text the player's blink logic
-// gives.
-class PauseBlinker : public QObject {
+// The Qt timer that blinks the Pause button, following the player: it runs while paused and the
+// button can be seen, and each tick shows the text the player's PauseButtonText gives.
+class PauseBlinkTimer : public QObject {
 public:
-    PauseBlinker(Player& player, QAbstractButton& button, QObject* parent = nullptr);
+    PauseBlinkTimer(Player& player, QAbstractButton& button, QObject* parent = nullptr);
 
     // Pause or Continue took effect, or the window was shown or hidden: the text at once, the
     // timer started or stopped.

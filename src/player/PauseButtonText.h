@@ -4,15 +4,15 @@
 
 namespace tinsori {
 
-// The Pause button's text. Playing, it reads "Pause"; paused, it reads "Continue" at once and the
-// 350 ms blink timer then shows "Continue" for two ticks and nothing for the third. The phase
-// lives as long as the program: a later pause goes on from where the last one stopped.
-class PauseBlink {
+// The Pause button's text over time, without a timer of its own (the window's PauseBlinkTimer
+// ticks it). Playing, it reads "Pause"; paused, it reads "Continue" at once and each 350 ms tick
+// then shows "Continue" for two ticks and nothing for the third. The phase lives as long as the
+// program: a later pause goes on from where the last one stopped.
+class PauseButtonText {
 public:
-    static constexpr int kTimerId = 333;
     static constexpr int kPeriodMs = 350;
 
-    PauseBlink() { SetPaused(false); }
+    PauseButtonText() { SetPaused(false); }
 
     // Pause or Continue took effect.
     void SetPaused(bool paused);

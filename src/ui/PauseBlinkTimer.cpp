@@ -1,4 +1,4 @@
-#include "ui/PauseBlinker.h"
+#include "ui/PauseBlinkTimer.h"
 
 #include <QAbstractButton>
 
@@ -6,13 +6,13 @@
 
 namespace tinsori {
 
-PauseBlinker::PauseBlinker(Player& player, QAbstractButton& button, QObject* parent)
+PauseBlinkTimer::PauseBlinkTimer(Player& player, QAbstractButton& button, QObject* parent)
     : QObject(parent), player_(player), button_(button) {
-    timer_.setInterval(PauseBlink::kPeriodMs);
-    connect(&timer_, &QTimer::timeout, this, &PauseBlinker::Tick);
+    timer_.setInterval(PauseButtonText::kPeriodMs);
+    connect(&timer_, &QTimer::timeout, this, &PauseBlinkTimer::Tick);
 }
 
-void PauseBlinker::Sync() {
+void PauseBlinkTimer::Sync() {
     ShowText();
     // A window hidden in the tray shows no button: its blinking would only cost wake-ups.
     if (!player_.blinkTimerRunning() || !button_.isVisible()) {
@@ -22,12 +22,12 @@ void PauseBlinker::Sync() {
     }
 }
 
-void PauseBlinker::Tick() {
+void PauseBlinkTimer::Tick() {
     player_.OnBlinkTimer();
     ShowText();
 }
 
-void PauseBlinker::ShowText() {
+void PauseBlinkTimer::ShowText() {
     button_.setText(QString::fromStdString(player_.pauseButtonText()));
 }
 

@@ -1,4 +1,4 @@
-#include "player/PauseBlink.h"
+#include "player/PauseButtonText.h"
 
 #include "settings/StringTable.h"
 
@@ -10,12 +10,12 @@ constexpr int kPhases = 3;
 
 }  // namespace
 
-void PauseBlink::SetPaused(bool paused) {
+void PauseButtonText::SetPaused(bool paused) {
     paused_ = paused;
     text_ = LoadResString(paused ? kStringContinue : kStringPause);
 }
 
-void PauseBlink::OnTick() {
+void PauseButtonText::OnTick() {
     if (!paused_) return;
     if (++phase_ >= kPhases) {
         phase_ = 0;
