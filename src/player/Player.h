@@ -173,6 +173,8 @@ public:
     // Where the sound goes (or that it goes nowhere, or that the player is paused) and the sleep
     // timer's time left, as the window and the tray's tip show it.
     std::string StatusText();
+    // A shut-down could not save the settings (and said so through the view).
+    bool saveFailed() const { return saveFailureShown_; }
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }
 

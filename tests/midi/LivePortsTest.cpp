@@ -37,7 +37,7 @@ TEST(FluidSynthPortTest, SoundfontProblemsAreReportedBeforeAudio) {
     EXPECT_EQ(error, "cannot read the soundfont /no/such/font.sf2");
     // A readable file that is no soundfont.
     EXPECT_FALSE(FluidSynthEngine::create("/etc/hostname", &error));
-    EXPECT_EQ(error, "cannot load the soundfont /etc/hostname");
+    EXPECT_EQ(error, "/etc/hostname is not a soundfont (give a .sf2 or .sf3 file)");
 }
 
 TEST(AlsaSeqPortTest, WithoutSequencerOpenAndListFailCleanly) {
