@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/FluidSynthEngine.h"
 #include "midi/backends/FluidSynthRenderer.h"
 #include "midi/backends/OutputFactory.h"
 
@@ -49,43 +50,89 @@ bool SetMode(CommandLine& line, RunMode mode, const std::string& option, std::st
     return true;
 }
 
-// A decimal number from `low` to `high`, the whole text and nothing else.
-bool ParseNumber(const std::string& text, double low, double high, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(text.c_str(), &end);
-    return errno == 0 && *end == '\0' && std::isfinite(value) && value >= low && value <= high;
+// How one numeric option reads its value: every number is plain decimal, an optional sign and
+// fraction and nothing else, so that "0x10", " 5" and "1e3" are mistakes rather than surprises.
+struct NumberRule {
+    const char* what;  // "gain", as the message names it
+    const char* unit;  // "decibels"
+    double low;
+    double high;
+    const char* example;    // "6 or -3.5"
+    bool whole = false;     // no fraction (the seed)
+    bool aboveLow = false;  // `low` itself is not allowed (the sleep timer)
+    void (*store)(CommandLine&, double);
+};
+
+bool IsPlainDecimal(const std::string& text) {
+    size_t at = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+    const size_t digits = text.find_first_not_of("0123456789", at);
+    const size_t whole = (digits == std::string::npos ? text.size() : digits) - at;
+    if (digits == std::string::npos) return whole > 0;
+    if (text[digits] != '.') return false;
+    const size_t fraction = text.size() - digits - 1;
+    return (whole > 0 || fraction > 0) &&
+           text.find_first_not_of("0123456789", digits + 1) == std::string::npos;
 }
 
-// A number of minutes above 0 (fractions too: a short timer is handy to try it out).
-bool ParseSleep(const std::string& text, double& minutes) {
-    return ParseNumber(text, 0.0, kMaxSleepMinutes, minutes) && minutes > 0.0;
+// The value of a plain decimal; false when it is not one or lies outside the rule's range.
+bool ReadNumber(const NumberRule& rule, const std::string& text, double& value) {
+    if (!IsPlainDecimal(text) || (rule.whole && text.find('.') != std::string::npos)) return false;
+    // Digits alone cannot make a NaN; they can overflow (to infinity) or underflow to a tiny
+    // value or zero, which is simply that number.
+    value = std::strtod(text.c_str(), nullptr);
+    if (!std::isfinite(value)) return false;
+    return value <= rule.high && (rule.aboveLow ? value > rule.low : value >= rule.low);
 }
 
-bool ParseSeed(const std::string& text, uint32_t& seed) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    errno = 0;
-    const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
-    if (errno != 0 || value > 0xFFFFFFFFull) return false;
-    seed = static_cast<uint32_t>(value);
+std::string RangeText(double value) {
+    std::ostringstream text;
+    text.precision(15);
+    text << value;
+    return text.str();
+}
+
+bool ApplyNumber(const NumberRule& rule, CommandLine& line, const std::string& text,
+                 std::string& error) {
+    double value = 0;
+    if (!ReadNumber(rule, text, value)) {
+        error = std::string("bad ") + rule.what + " '" + text + "': give " +
+                (rule.whole ? "a whole number" : rule.unit) +
+                (rule.aboveLow ? " above " : " from ") + RangeText(rule.low) +
+                (rule.aboveLow ? " up to " : " to ") + RangeText(rule.high) + ", such as " +
+                rule.example;
+        return false;
+    }
+    rule.store(line, value);
     return true;
 }
 
-// The audio endings, wrapped to fit the help's column.
-std::string AudioEndingsLine() {
-    std::string line;
-    size_t width = 0;
-    for (const std::string& ending : FluidSynthRenderer::audioEndings()) {
-        if (!line.empty()) line += width > 40 ? (width = 0, "\n                           ") : " ";
-        line += "." + ending;
-        width += ending.size() + 2;
-    }
-    return line;
+const std::map<std::string, NumberRule>& NumberOptions() {
+    static const std::map<std::string, NumberRule> options = {
+        {"--gain",
+         {"gain", "decibels", kMinGainDb, kMaxGainDb, "6 or -3.5", false, false,
+          [](CommandLine& l, double v) { l.gainDb = v; }}},
+        {"--duration",
+         {"duration", "seconds", 0.0, kMaxRenderSeconds, "30 or 2.5", false, false,
+          [](CommandLine& l, double v) { l.durationSeconds = v; }}},
+        {"--loudness",
+         {"loudness", "LUFS", kMinLoudnessLufs, kMaxLoudnessLufs, "-16 or -23", false, false,
+          [](CommandLine& l, double v) { l.loudnessLufs = v; }}},
+        {"--fade",
+         {"fade", "seconds", 0.0, kMaxRenderSeconds, "30", false, false,
+          [](CommandLine& l, double v) { l.fadeSeconds = v; }}},
+        // Fractions of a minute too: a short timer is handy to try it out.
+        {"--sleep",
+         {"sleep time", "minutes", 0.0, kMaxSleepMinutes, "30", false, true,
+          [](CommandLine& l, double v) { l.sleepMinutes = v; }}},
+        {"--seed",
+         {"seed", "", 0.0, 4294967295.0, "7", true, false,
+          [](CommandLine& l, double v) { l.seed = static_cast<uint32_t>(v); }}},
+    };
+    return options;
 }
 
-// Options that take a value, each with what it does with it.
-const std::map<std::string, Setter>& ValueOptions() {
+// Options that take a text value, each with what it does with it.
+const std::map<std::string, Setter>& TextOptions() {
     static const std::map<std::string, Setter> options = {
         {"--profile",
          [](CommandLine& l, const std::string& v, std::string&) {
@@ -107,26 +154,6 @@ const std::map<std::string, Setter>& ValueOptions() {
              l.audioDriver = v;
              return true;
          }},
-        {"--gain",
-         [](CommandLine& l, const std::string& v, std::string& e) {
-             double db = 0;
-             if (!ParseNumber(v, kMinGainDb, kMaxGainDb, db)) {
-                 e = "bad gain '" + v + "': give decibels from -60 to 10, such as 6 or -3.5";
-                 return false;
-             }
-             l.gainDb = db;
-             return true;
-         }},
-        {"--loudness",
-         [](CommandLine& l, const std::string& v, std::string& e) {
-             double lufs = 0;
-             if (!ParseNumber(v, kMinLoudnessLufs, kMaxLoudnessLufs, lufs)) {
-                 e = "bad loudness '" + v + "': give LUFS from -60 to -5, such as -16 or -23";
-                 return false;
-             }
-             l.loudnessLufs = lufs;
-             return true;
-         }},
         {"--favorite",
          [](CommandLine& l, const std::string& v, std::string&) {
              l.favorite = v;
@@ -142,46 +169,6 @@ const std::map<std::string, Setter>& ValueOptions() {
              l.renderFile = v;
              return SetMode(l, RunMode::Render, "--render", e);
          }},
-        {"--duration",
-         [](CommandLine& l, const std::string& v, std::string& e) {
-             double seconds = 0;
-             if (!ParseNumber(v, 0.0, kMaxRenderSeconds, seconds)) {
-                 e = "bad duration '" + v + "': give seconds from 0 to 4000000, such as 30 or 2.5";
-                 return false;
-             }
-             l.durationSeconds = seconds;
-             return true;
-         }},
-        {"--seed",
-         [](CommandLine& l, const std::string& v, std::string& e) {
-             uint32_t seed = 0;
-             if (!ParseSeed(v, seed)) {
-                 e = "bad seed '" + v + "': give a whole number from 0 to 4294967295";
-                 return false;
-             }
-             l.seed = seed;
-             return true;
-         }},
-        {"--sleep",
-         [](CommandLine& l, const std::string& v, std::string& e) {
-             double minutes = 0;
-             if (!ParseSleep(v, minutes)) {
-                 e = "bad sleep time '" + v + "': give minutes above 0 up to 1440, such as 30";
-                 return false;
-             }
-             l.sleepMinutes = minutes;
-             return true;
-         }},
-        {"--fade",
-         [](CommandLine& l, const std::string& v, std::string& e) {
-             double seconds = 0;
-             if (!ParseNumber(v, 0.0, kMaxRenderSeconds, seconds)) {
-                 e = "bad fade '" + v + "': give seconds from 0 to 4000000, such as 30";
-                 return false;
-             }
-             l.fadeSeconds = seconds;
-             return true;
-         }},
         {"--export-profile",
          [](CommandLine& l, const std::string& v, std::string& e) {
              l.profileFile = v;
@@ -194,6 +181,29 @@ const std::map<std::string, Setter>& ValueOptions() {
          }},
     };
     return options;
+}
+
+// The audio endings, wrapped to fit the help's column.
+std::string AudioEndingsLine() {
+    std::string line;
+    size_t width = 0;
+    for (const std::string& ending : FluidSynthRenderer::audioEndings()) {
+        if (!line.empty()) line += width > 40 ? (width = 0, "\n                           ") : " ";
+        line += "." + ending;
+        width += ending.size() + 2;
+    }
+    return line;
+}
+
+bool TakesValue(const std::string& option) {
+    return TextOptions().count(option) || NumberOptions().count(option);
+}
+
+bool ApplyValue(CommandLine& line, const std::string& option, const std::string& value,
+                std::string& error) {
+    const auto number = NumberOptions().find(option);
+    if (number != NumberOptions().end()) return ApplyNumber(number->second, line, value, error);
+    return TextOptions().at(option)(line, value, error);
 }
 
 // "--name", or a dash and a letter ("-h"); "-3," is a word of a Settings line.
@@ -265,11 +275,6 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
     return true;
 }
 
-bool IsReadableFile(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec) && access(path.c_str(), R_OK) == 0;
-}
-
 // Writable without creating it now: an existing regular file we may write, or a new name in a
 // folder we may write.
 bool IsWritableTarget(const std::string& path) {
@@ -302,8 +307,7 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
         }
         const size_t equals = arg.find('=');
         const std::string option = arg.substr(0, equals);
-        const auto found = ValueOptions().find(option);
-        if (found == ValueOptions().end()) {
+        if (!TakesValue(option)) {
             if (!ApplyFlag(line, option, error)) return std::nullopt;
             if (equals != std::string::npos) {
                 error = option + " takes no value";
@@ -320,7 +324,7 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
             error = option + " needs a value (see --help)";
             return std::nullopt;
         }
-        if (!found->second(line, value, error)) return std::nullopt;
+        if (!ApplyValue(line, option, value, error)) return std::nullopt;
     }
     for (size_t i = 0; i < words.size(); ++i) {
         line.settingsLine += (i ? " " : "") + words[i];
@@ -343,10 +347,9 @@ uint32_t CommandLine::fadeTicks() const {
 
 bool CommandLine::CheckEnvironment(const NameList& knownOutputs, const NameList& knownAudioDrivers,
                                    std::string& error) const {
-    if (!soundfont.empty() && !IsReadableFile(soundfont)) {
-        error = "cannot read the soundfont " + soundfont;
+    // Checked in every mode: a file that is no soundfont would otherwise play silence forever.
+    if (!soundfont.empty() && FluidSynthEngine::findSoundfont(soundfont, &error).empty())
         return false;
-    }
     if (!midiLog.empty() && !IsWritableTarget(midiLog)) {
         error = "cannot write the MIDI log " + midiLog;
         return false;

@@ -15,6 +15,7 @@
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
+#include "player/PlayerStatus.h"
 #include "player/SilentView.h"
 
 namespace tinsori {
@@ -34,9 +35,7 @@ int WaitForStop(StopSignalDescriptor& signals, int timeoutMs) {
 
 std::string SleepText(const SleepTimer& sleep, uint32_t now) {
     if (!sleep.running()) return {};
-    const uint32_t seconds = (sleep.remainingMs(now) + 999) / 1000;
-    const std::string ss = std::to_string(seconds % 60);
-    return "  sleep " + std::to_string(seconds / 60) + ":" + (ss.size() < 2 ? "0" : "") + ss;
+    return "  sleep " + MinutesSeconds(sleep.remainingMs(now));
 }
 
 std::string StatusText(Player& player, const std::string& outputName, uint32_t now) {
@@ -49,12 +48,42 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
            SleepText(player.sleepTimer(), now);
 }
 
+// What to try when the output did not open: the embedded synthesizer needs an audio driver that
+// starts, a sequencer port must be there.
+std::string NextStep(const OutputChoice& output) {
+    if (!output.output.empty() && output.output != kFluidSynthOutput)
+        return " See --list-outputs for the ports there are.";
+    return " Is a sound server running? --list-audio-drivers lists the drivers, --audio-driver "
+           "NAME picks one.";
+}
+
+// The message log fails at most once: said where the user is, then play goes on without it.
+class LogWatch {
+public:
+    LogWatch(MessageLogWriter* log, std::ostream& err) : log_(log), err_(err) {}
+    void Check(TerminalLine& status) {
+        if (said_ || !log_ || !log_->failed()) return;
+        said_ = true;
+        status.finish();
+        err_ << "tinsori: " << log_->failure() << "; playing on without it" << std::endl;
+    }
+    // Closes the log; false when it failed at any time.
+    bool Finish(TerminalLine& status) {
+        if (log_) log_->finish(0, nullptr);
+        Check(status);
+        return !said_;
+    }
+
+private:
+    MessageLogWriter* log_;
+    std::ostream& err_;
+    bool said_ = false;
+};
+
 }  // namespace
 
 int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
-                std::ostream& err) {
-    // Before any thread exists, so that every thread inherits the blocked signals.
-    StopSignalDescriptor signals;
+                const std::string& savedIn, StopSignalDescriptor& signals, std::ostream& err) {
     LiveTimebase timebase;
     std::unique_ptr<MessageLogWriter> log;
     if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
@@ -73,10 +102,12 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     if (line.sleepMinutes) player.StartSleep(line.sleepTicks(), SleepEnd::Stop);
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();
-        err << "tinsori: no sound: " << (why.empty() ? "the output did not open" : why)
-            << ". Playing on silently; --render FILE --duration SECONDS plays into a file."
+        err << "tinsori: no sound: " << (why.empty() ? "the output did not open" : why) << "."
+            << NextStep(output)
+            << " Playing on silently; --render FILE --duration SECONDS plays into a file."
             << std::endl;
     }
+    LogWatch logWatch(log.get(), err);
 
     TerminalLine status(err, TerminalLine::IsTerminal(2));
     auto nextTick = Clock::now() + kWindTimerPeriod;
@@ -88,6 +119,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
         if (stopSignal != 0) break;
         if (Clock::now() < nextTick) continue;
         player.OnWindTimer();
+        logWatch.Check(status);
         // The sleep timer has faded the music out: the usual shut-down follows.
         if (player.sleepEnded()) break;
         status.show(StatusText(player, output.output, timebase.clock().now()));
@@ -103,7 +135,15 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
         player.ShutDownOnDestroy();
     }
     player.handle().setTap(nullptr);
-    return kExitOk;
+    const bool logged = logWatch.Finish(status);
+    // A failed save has said so already, through the view.
+    if (player.saveFailed()) return kExitFailure;
+    if (savedIn.empty()) {
+        err << "tinsori: settings not saved: the profile cannot be written" << std::endl;
+    } else {
+        err << "tinsori: settings saved in " << savedIn << std::endl;
+    }
+    return logged ? kExitOk : kExitFailure;
 }
 
 }  // namespace tinsori

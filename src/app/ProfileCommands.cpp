@@ -84,7 +84,27 @@ std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream&
     std::string error;
     auto store = ProfileStore::Open(ProfilePath(line), &notice, &error);
     if (!notice.empty()) err << "tinsori: " << notice << "\n";
-    if (!store) err << "tinsori: cannot open the profile: " << error << "\n";
+    if (!store) err << "tinsori: " << error << "\n";
+    return store;
+}
+
+std::unique_ptr<ProfileStore> OpenProfileToPlay(const CommandLine& line, std::ostream& err,
+                                                bool& readOnly) {
+    const std::string path = ProfilePath(line);
+    std::string notice;
+    std::string error;
+    auto store = ProfileStore::Open(path, &notice, &error);
+    if (!notice.empty()) err << "tinsori: " << notice << "\n";
+    readOnly = false;
+    if (store) return store;
+    // A profile that can be read but not written (a read-only folder or mount) still holds the
+    // user's settings: play with them rather than refuse to play at all.
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) store = ProfileStore::OpenInMemoryCopy(path);
+    readOnly = store != nullptr;
+    err << "tinsori: " << error
+        << (readOnly ? "; playing with its stored settings, but changes will not be saved" : "")
+        << "\n";
     return store;
 }
 

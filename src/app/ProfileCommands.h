@@ -28,6 +28,12 @@ std::unique_ptr<ProfileStore> StartUpFavorites(const CommandLine& line, std::ost
 // or no profile could be opened.
 std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream& err);
 
+// The profile for play: opened for writing when it can be, else (a read-only folder or mount) a
+// private copy of it, `readOnly` set and `err` told once that changes will not be saved. Null
+// after one line on `err` when there is no profile to play with.
+std::unique_ptr<ProfileStore> OpenProfileToPlay(const CommandLine& line, std::ostream& err,
+                                                bool& readOnly);
+
 // `--export-profile FILE|-` ("-" writes to `out`) and `--import-profile FILE`; exit statuses.
 int ExportProfileTo(const CommandLine& line, std::ostream& out, std::ostream& err);
 int ImportProfileFrom(const CommandLine& line, std::ostream& err);

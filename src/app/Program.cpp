@@ -15,6 +15,7 @@
 #include "app/StartChecks.h"
 #include "app/WindowProgram.h"
 #include "midi/backends/OutputFactory.h"
+#include "platform/StopSignalDescriptor.h"
 #include "store/ProfileStore.h"
 
 namespace tinsori {
@@ -43,13 +44,19 @@ int Play(const CommandLine& line) {
     if (!line.noGui && !window) {
         std::cerr << "tinsori: no display found; playing headless (as --no-gui)\n";
     }
+    // Before the profile opens and before any thread exists (threads inherit the blocked
+    // signals), and gone only after the profile is closed: a stop signal, even a second one
+    // during the shut-down, then never ends the program with the database still open.
+    StopSignalDescriptor signals;
     std::ostringstream notice;
-    auto store = OpenProfile(line, notice);
+    bool readOnly = false;
+    auto store = OpenProfileToPlay(line, notice, readOnly);
     std::cerr << notice.str();
     if (!store) return kExitFailure;
     const OutputChoice output = ChooseOutput(line, *store);
-    if (window) return RunWindow(line, *store, output, notice.str(), std::cerr);
-    return RunHeadless(line, *store, output, std::cerr);
+    if (window) return RunWindow(line, *store, output, notice.str(), signals, std::cerr);
+    const std::string savedIn = readOnly ? std::string() : ProfilePath(line);
+    return RunHeadless(line, *store, output, savedIn, signals, std::cerr);
 }
 
 int Run(const CommandLine& line) {

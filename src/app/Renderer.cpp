@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,6 +14,7 @@
 #include "app/Program.h"
 #include "app/TerminalLine.h"
 #include "midi/backends/OutputFactory.h"
+#include "platform/StopSignalDescriptor.h"
 #include "platform/VirtualTimeline.h"
 #include "player/Player.h"
 #include "player/SilentView.h"
@@ -41,10 +42,34 @@ std::string ProgressText(uint32_t done, uint32_t total) {
            std::to_string(static_cast<int>(fraction * 100)) + "%";
 }
 
+// Why a render ended before its end: a stop signal (its number), or a file it could no longer
+// write.
+constexpr int kWriteFailed = -1;
+
+// The virtual time reached, as a player shows it: "01:12", "1:02:03" past an hour.
+std::string ElapsedText(uint32_t ticks) {
+    const uint32_t seconds = ticks / 1000;
+    char text[32];
+    if (seconds >= 3600) {
+        std::snprintf(text, sizeof text, "%u:%02u:%02u", seconds / 3600, seconds / 60 % 60,
+                      seconds % 60);
+    } else {
+        std::snprintf(text, sizeof text, "%02u:%02u", seconds / 60, seconds % 60);
+    }
+    return text;
+}
+
+bool WriteFailed(const RenderSink& sink, const MessageLogWriter* log) {
+    return sink.failed() || (log && log->failed());
+}
+
 // Runs the wind timer and the simulation up to `end`, in steps, so that a render that takes
-// more than a second of wall time can show its progress. Stepping changes nothing in the music:
-// the timeline remembers its timer ticks across calls.
-void RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end, std::ostream& err) {
+// more than a second of wall time can show its progress and a stop signal or a full disk ends
+// it soon. Stepping changes nothing in the music: the timeline remembers its timer ticks across
+// calls. Returns 0 when the end was reached, else the stop signal or kWriteFailed.
+int RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end,
+                    StopSignalDescriptor& signals, const std::function<bool()>& writeFailed,
+                    std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
     TerminalLine progress(err, TerminalLine::IsTerminal(2));
     const auto onTimer = [&player] { player.OnWindTimer(); };
@@ -52,10 +77,13 @@ void RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end, st
     do {
         reached = end - reached > kProgressStep ? reached + kProgressStep : end;
         timeline.runUntil(reached, kWindTimerPeriod, onTimer);
+        if (const int signal = signals.Take()) return signal;
+        if (writeFailed()) return kWriteFailed;
         if (std::chrono::steady_clock::now() - started > std::chrono::seconds(1)) {
             progress.show(ProgressText(reached, end));
         }
     } while (reached < end);
+    return 0;
 }
 
 std::string OneDecimal(double value) {
@@ -84,9 +112,33 @@ uint32_t RenderEnd(const CommandLine& line) {
     return line.sleepMinutes ? std::min(duration, line.sleepTicks()) : duration;
 }
 
+// Completes the files, or says why there are none: one line, and the exit status to match.
+int FinishRender(uint32_t now, int stopped, RenderSink& sink, MessageLogWriter* log,
+                 std::ostream& err) {
+    const std::string after = ElapsedText(now);
+    if (stopped > 0) {
+        err << "tinsori: render stopped after " << after << "; nothing written\n";
+        return 128 + stopped;
+    }
+    std::string error;
+    if (!sink.finish(now, &error)) {
+        err << "tinsori: render failed after " << after << ": " << error << "; nothing written\n";
+        return kExitFailure;
+    }
+    if (log && !log->finish(now, &error)) {
+        err << "tinsori: " << error << "\n";
+        return kExitFailure;
+    }
+    if (const auto level = sink.level()) err << "tinsori: " << LevelText(*level) << "\n";
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunRender(const CommandLine& line, std::ostream& err) {
+    // Before the simulation thread exists, so that it inherits the blocked stop signals: a stop
+    // is then taken between steps, and the unfinished file removed rather than left half written.
+    StopSignalDescriptor signals;
     auto store = OpenProfileCopy(line, err);
     if (!store) return kExitFailure;
     // Other running copies' device claims are not this render's business.
@@ -109,6 +161,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
     if (!OpenMessageLog(line, timeline.clock(), log, err)) return kExitUsage;
 
     SilentView view(err);
+    int stopped = 0;
     {
         OutputChoice choice;
         choice.lent = sink.get();
@@ -125,20 +178,19 @@ int RunRender(const CommandLine& line, std::ostream& err) {
             player.StartSleep(length, SleepEnd::Stop,
                               line.fadeSeconds ? line.fadeTicks() : SleepTimer::kFadeMs);
         }
-        RunWithProgress(timeline, player, end, err);
-        // The fade's last step, to silence, falls on the end itself, where no wind tick runs.
-        player.OnSleepTimer();
-        player.ShutDownOnDestroy();
+        stopped = RunWithProgress(
+            timeline, player, end, signals, [&sink, &log] { return WriteFailed(*sink, log.get()); },
+            err);
+        if (stopped == 0) {
+            // The fade's last step, to silence, falls on the end itself, where no wind tick runs.
+            player.OnSleepTimer();
+            player.ShutDownOnDestroy();
+            stopped = signals.Take();
+        }
+        // A stopped player's destructor ends its thread without the shut-down's music.
         player.handle().setTap(nullptr);
     }
-    bool ok = sink->finish(timeline.now(), &error);
-    if (ok && log) ok = log->finish(timeline.now(), &error);
-    if (!ok) {
-        err << "tinsori: " << error << "\n";
-        return kExitFailure;
-    }
-    if (const auto level = sink->level()) err << "tinsori: " << LevelText(*level) << "\n";
-    return kExitOk;
+    return FinishRender(timeline.now(), stopped, *sink, log.get(), err);
 }
 
 }  // namespace tinsori

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "app/OutputPaths.h"
 #include "app/ProfileCommands.h"
 #include "midi/backends/OutputFactory.h"
 #include "settings/Favorites.h"
@@ -9,7 +10,8 @@
 namespace tinsori {
 
 bool CheckBeforeStart(const CommandLine& line, std::string& error) {
-    if (!line.CheckEnvironment(ListOutputs, ListAudioDrivers, error) ||
+    if (!CheckOutputsApart(line, error) ||
+        !line.CheckEnvironment(ListOutputs, ListAudioDrivers, error) ||
         !CheckNamedProfile(line, error))
         return false;
     if (!line.favorite) return true;

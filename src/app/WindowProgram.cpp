@@ -44,10 +44,9 @@ bool WindowAvailable() {
 }
 
 int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
-              const std::string& profileNotice, std::ostream& err) {
+              const std::string& profileNotice, StopSignalDescriptor& stopSignals,
+              std::ostream& err) {
 #if TINSORI_HAS_GUI
-    // Before any thread exists, so that every thread inherits the blocked signals.
-    StopSignalDescriptor stopSignals;
     LiveTimebase timebase;
     // The thread starts inside the window's start-up, so it tells the log output itself.
     timebase.onPriorityGranted([&err](const PriorityGrant& grant) {
@@ -77,7 +76,7 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       line.sleepTicks()};
     return CTinsoriApp::Run(start);
 #else
-    (void)line, (void)store, (void)output, (void)profileNotice;
+    (void)line, (void)store, (void)output, (void)profileNotice, (void)stopSignals;
     err << "tinsori: this build has no window" << std::endl;
     return kExitFailure;
 #endif

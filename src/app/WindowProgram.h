@@ -9,13 +9,16 @@
 namespace tinsori {
 
 class ProfileStore;
+class StopSignalDescriptor;
 
 // Whether a window can open: a display to show it on, or a Qt platform that needs none.
 bool WindowAvailable();
 
 // Plays with the main window until it is closed; returns the exit status. `profileNotice` is
-// what opening the profile had to say (a damaged file moved aside), shown once in the window.
+// what opening the profile had to say (a damaged file moved aside, a read-only profile), shown
+// once in the window. SIGINT closes the window, SIGTERM and SIGHUP end the session.
 int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
-              const std::string& profileNotice, std::ostream& err);
+              const std::string& profileNotice, StopSignalDescriptor& stopSignals,
+              std::ostream& err);
 
 }  // namespace tinsori

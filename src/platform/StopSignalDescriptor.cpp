@@ -24,6 +24,10 @@ StopSignalDescriptor::StopSignalDescriptor() : masks_(std::make_unique<Masks>())
 }
 
 StopSignalDescriptor::~StopSignalDescriptor() {
+    // Stop signals still pending asked for the stop that has run: once unblocked, they would
+    // end the program by their default action instead of letting it return.
+    while (Take() != 0) {
+    }
     if (fd_ >= 0) close(fd_);
     pthread_sigmask(SIG_SETMASK, &masks_->previous, nullptr);
 }

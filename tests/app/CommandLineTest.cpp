@@ -83,6 +83,23 @@ TEST(CommandLineTest, UserMistakesGiveOneLine) {
     }
 }
 
+// Every numeric option reads the same way: plain decimal, optional sign and fraction, no spaces.
+TEST(CommandLineTest, NumbersArePlainDecimalsInRange) {
+    const std::string tiny = "0." + std::string(330, '0') + "1";
+    for (const std::string good : {"5", "+5", "-3.5", ".5", "5.", "-0", tiny.c_str()})
+        EXPECT_TRUE(Parse({"--gain", good})) << good;
+    for (const std::string bad :
+         {"0x10", " 5", "5 ", "1e-320", "1e1", "inf", "nan", "", ".", "-", "5,0", "--5"})
+        EXPECT_FALSE(Parse({"--gain", bad})) << bad;
+    std::string error;
+    EXPECT_FALSE(Parse({"--gain", "10.5"}, &error));
+    EXPECT_NE(error.find("from -60 to 10"), std::string::npos) << error;
+    EXPECT_FALSE(Parse({"--render", "x.mid", "--duration", "5", "--seed", "7.5"}, &error));
+    EXPECT_NE(error.find("whole number from 0 to 4294967295"), std::string::npos) << error;
+    EXPECT_EQ(Parse({"--render", "x.mid", "--duration", "5", "--seed", "4294967295"})->seed,
+              4294967295u);
+}
+
 TEST(CommandLineTest, HelpAndVersionTakeOverAndTheFirstWins) {
     EXPECT_EQ(Parse({"-h"})->mode, RunMode::Help);
     EXPECT_EQ(Parse({"-V"})->mode, RunMode::Version);
@@ -129,10 +146,12 @@ protected:
     testing_support::TempFolder folder_;
 };
 
-TEST_F(CommandLineEnvironmentTest, SoundfontMustBeReadable) {
+TEST_F(CommandLineEnvironmentTest, SoundfontMustBeAReadableSoundfont) {
     EXPECT_NE(Check({"--soundfont", folder_.file("missing.sf2")}), "");
     EXPECT_NE(Check({"--soundfont", folder_.path().string()}), "");
-    std::ofstream((folder_ / "ok.sf2").string()) << "x";
+    std::ofstream((folder_ / "text.sf2").string()) << "a readable text file";
+    EXPECT_NE(Check({"--soundfont", (folder_ / "text.sf2").string()}), "");
+    std::ofstream((folder_ / "ok.sf2").string()) << std::string("RIFF\0\0\0\0sfbk", 12);
     EXPECT_EQ(Check({"--soundfont", (folder_ / "ok.sf2").string()}), "");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sndfile.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,10 +13,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
 #include "store/ProfileStore.h"
+#include "support/PrivateMount.h"
 #include "support/ReadFile.h"
 #include "support/TempFolder.h"
 
@@ -79,11 +82,19 @@ protected:
     Outcome Run(std::vector<std::string> args, int interruptAfterMs = -1, int signal = SIGINT) {
         const std::string out = stdout_.empty() ? (folder_ / "stdout").string() : stdout_;
         const std::string err = (folder_ / "stderr").string();
+        // Emptied now: the wait below must not read the previous run's messages.
+        std::ofstream(err, std::ios::trunc).close();
         const pid_t pid = fork();
         if (pid == 0) {
             if (!freopen(out.c_str(), "w", stdout)) _exit(126);
             if (!freopen(err.c_str(), "w", stderr)) _exit(126);
             setenv("TINSORI_PROFILE", profile_.c_str(), 1);
+            if (fileSizeLimit_ > 0) {
+                // A full disk: writes past the limit fail instead of killing the program.
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{fileSizeLimit_, fileSizeLimit_};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
             std::vector<char*> argv{const_cast<char*>(TINSORI_BINARY)};
             for (auto& a : args) argv.push_back(a.data());
             argv.push_back(nullptr);
@@ -95,10 +106,15 @@ protected:
             // then), however slowly a loaded machine starts the program.
             const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
             while (!OpeningRunLogged() && ReadFile(err).find("no sound") == std::string::npos &&
+                   ReadFile(err).find("message log") == std::string::npos &&
                    std::chrono::steady_clock::now() < giveUp)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
-            kill(pid, signal);
+            if (beforeSignal_) beforeSignal_();
+            for (int i = 0; i < signalCount_; ++i) {
+                if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                kill(pid, signal);
+            }
         }
         int status = 0;
         waitpid(pid, &status, 0);
@@ -119,7 +135,10 @@ protected:
 
     testing_support::TempFolder folder_;
     std::string profile_;
-    std::string stdout_;  // where the program's output goes; empty: a file in the folder
+    std::string stdout_;        // where the program's output goes; empty: a file in the folder
+    rlim_t fileSizeLimit_ = 0;  // the largest file the program may write; 0: no limit
+    std::function<void()> beforeSignal_;  // runs just before the interrupting signal is sent
+    int signalCount_ = 1;                 // how often that signal is sent, 0.3 s apart
 };
 
 TEST_F(ProgramTest, SameSeedRendersByteIdenticalMidiFilesAndLogs) {
@@ -192,6 +211,13 @@ TEST_F(ProgramTest, RenderWithoutSeedPrintsTheSeedItUsed) {
 }
 
 TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
+    std::ofstream(Path("text.sf2")) << "a readable text file";
+    {
+        std::ifstream whole("/usr/share/sounds/sf2/TimGM6mb.sf2", std::ios::binary);
+        std::string head(65536, '\0');
+        whole.read(head.data(), static_cast<std::streamsize>(head.size()));
+        std::ofstream(Path("cut.sf2"), std::ios::binary) << head;
+    }
     const std::vector<std::vector<std::string>> mistakes = {
         {"--bogus"},
         {"--render", Path("x.mid")},
@@ -199,9 +225,13 @@ TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
         {"--render", Path("no/such/folder/x.mid"), "--duration", "1"},
         {"--render", Path("x.wav"), "--duration", "1", "--soundfont", Path("missing.sf2")},
         {"--no-gui", "--output", "NoSuchPort"},
+        {"--no-gui", "--soundfont", Path("text.sf2")},
+        {"--render", Path("x.wav"), "--duration", "1", "--seed", "1", "--soundfont",
+         Path("cut.sf2")},
         {"--no-gui", "--output", "flu"},
         {"--no-gui", "--audio-driver", "foo"},
         {"--render", Path("x.xyz"), "--duration", "1"},
+        {"--render", Path("x.sd2"), "--duration", "1"},  // its header goes to a second file
         {"--no-gui", "--favorite", "No Such Favorite"},
         {"-o", "none"},
         {"--profile"},
@@ -215,6 +245,54 @@ TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
     EXPECT_FALSE(fs::exists(profile_));
     EXPECT_FALSE(fs::exists(Path("x.mid")));
     EXPECT_FALSE(fs::exists(Path("x.xyz")));
+}
+
+// Nothing the run writes may be the profile: each is refused before anything is opened.
+TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
+    ProfileStore::Open(profile_)->WriteInt("Settings", "Wind Speed", 300);
+    const std::string before = ReadFile(profile_);
+    fs::create_symlink(profile_, Path("link.wav"));
+    const std::vector<std::vector<std::string>> clashes = {
+        {"--export-profile", profile_},
+        {"--render", Path("link.wav"), "--duration", "1"},
+        {"--no-gui", "--output", "none", "--midi-log", Path("./profile.db")},
+        {"--render", Path("s.log"), "--duration", "1", "--midi-log", Path("s.log")},
+        {"--profile", Path("new.mid"), "--render", Path("new.mid"), "--duration", "1"},
+        {"--render", Path("x.log"), "--duration", "1", "--midi-log", profile_ + "-wal"},
+    };
+    for (const auto& args : clashes) {
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(outcome.status, 2) << args[1] << ": " << outcome.err;
+        EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
+    }
+    EXPECT_EQ(ReadFile(profile_), before);
+    for (const char* name : {"s.log", "new.mid", "x.log", "profile.db-wal"})
+        EXPECT_FALSE(fs::exists(Path(name))) << name;
+}
+
+// A render that cannot finish leaves no file (an existing one as it was) and says so in one line.
+TEST_F(ProgramTest, RendersThatFailOrAreStoppedLeaveNothingBehind) {
+    std::ofstream(Path("kept.wav")) << "an earlier render";
+    fileSizeLimit_ = 1000;
+    for (const char* name : {"a.mp3", "kept.wav", "a.mid", "a.log"}) {
+        const Outcome full = Run({"--render", Path(name), "--duration", "120", "--seed", "1"});
+        EXPECT_EQ(full.status, 1) << name << ": " << full.err;
+        EXPECT_NE(full.err.find("; nothing written\n"), std::string::npos) << full.err;
+        EXPECT_EQ(Lines(full.err).size(), 1u) << full.err;
+    }
+    fileSizeLimit_ = 0;
+    const Outcome stopped = Run({"--render", Path("b.wav"), "--duration", "3600", "--seed", "1",
+                                 "--midi-log", Path("live.log")},
+                                100, SIGTERM);
+    EXPECT_EQ(stopped.status, 128 + SIGTERM) << stopped.err;
+    EXPECT_NE(stopped.err.find("tinsori: render stopped after "), std::string::npos);
+    fs::remove(Path("live.log"));
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder_.path()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"kept.wav", "stderr", "stdout"}));
+    EXPECT_EQ(ReadFile(Path("kept.wav")), "an earlier render");
 }
 
 TEST_F(ProgramTest, InformationRunsPrintAndReportWriteErrors) {
@@ -402,6 +480,71 @@ TEST_F(ProgramTest, HeadlessPlayWithoutSoundSaysWhyNotTheWindowsMessage) {
     EXPECT_NE(outcome.err.find("tinsori: no sound: no audio output could be started"),
               std::string::npos)
         << outcome.err;
+    EXPECT_NE(outcome.err.find("--audio-driver"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("tinsori: settings saved in " + profile_ + "\n"), std::string::npos);
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// The message log's disk runs full: said once, play goes on and ends as usual, exit status 1.
+TEST_F(ProgramTest, HeadlessMessageLogOnAFullDiskIsReportedOnce) {
+    const std::string disk = Path("disk");
+    fs::create_directory(disk);
+    testing_support::PrivateMount small(disk, testing_support::PrivateMount::kSmallDisk, 65536);
+    if (!small.ready()) GTEST_SKIP() << small.why();
+    testing_support::PrivateMount::Fill(disk + "/filler");
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--midi-log", disk + "/live.log"}, 500);
+    EXPECT_EQ(outcome.status, 1) << outcome.err;
+    EXPECT_EQ(Count(outcome.err, "writing the message log"), 1u) << outcome.err;
+    EXPECT_NE(outcome.err.find("settings saved in"), std::string::npos) << outcome.err;
+}
+
+// The disk runs full before the settings are saved at the end.
+TEST_F(ProgramTest, SettingsThatCannotBeSavedFailTheRunWithOneLine) {
+    const std::string disk = Path("disk");
+    fs::create_directory(disk);
+    testing_support::PrivateMount small(disk, testing_support::PrivateMount::kSmallDisk, 1 << 20);
+    if (!small.ready()) GTEST_SKIP() << small.why();
+    profile_ = disk + "/profile.db";
+    beforeSignal_ = [&disk] { testing_support::PrivateMount::Fill(disk + "/filler"); };
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 0);
+    EXPECT_EQ(outcome.status, 1) << outcome.err;
+    EXPECT_EQ(Count(outcome.err, "tinsori: The settings could not be saved"), 1u) << outcome.err;
+    EXPECT_EQ(Count(outcome.err, "Tinsori:"), 0u) << outcome.err;
+}
+
+// Read-only, the profile still plays its stored settings; the run says once that changes stay.
+TEST_F(ProgramTest, ReadOnlyProfilePlaysWithItsStoredSettings) {
+    const std::string folder = Path("ro");
+    fs::create_directory(folder);
+    profile_ = folder + "/profile.db";
+    ProfileStore::Open(profile_)->WriteInt("Settings", "Instrument", 115);
+    testing_support::PrivateMount readOnly(folder, testing_support::PrivateMount::kReadOnly);
+    if (!readOnly.ready()) GTEST_SKIP() << readOnly.why();
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 0);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(Count(outcome.err, "changes will not be saved"), 1u) << outcome.err;
+    EXPECT_NE(outcome.err.find("tinsori: settings not saved"), std::string::npos) << outcome.err;
+    EXPECT_NE(ReadFile(Path("live.log")).find(" C0 115 0\n"), std::string::npos);
+}
+
+// A second stop signal while the first is being handled must not cut the closing of the profile
+// short: its write-ahead files would stay behind.
+TEST_F(ProgramTest, RepeatedStopSignalsStillCloseTheProfile) {
+    signalCount_ = 2;
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 0, SIGTERM);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_FALSE(fs::exists(profile_ + "-wal"));
+    EXPECT_FALSE(fs::exists(profile_ + "-shm"));
 }
 
 TEST_F(ProgramTest, HangUpEndsHeadlessPlayLikeASessionEnd) {

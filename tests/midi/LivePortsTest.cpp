@@ -37,7 +37,7 @@ TEST(FluidSynthPortTest, SoundfontProblemsAreReportedBeforeAudio) {
     EXPECT_EQ(error, "cannot read the soundfont /no/such/font.sf2");
     // A readable file that is no soundfont.
     EXPECT_FALSE(FluidSynthEngine::create("/etc/hostname", &error));
-    EXPECT_EQ(error, "cannot load the soundfont /etc/hostname");
+    EXPECT_EQ(error, "/etc/hostname is not a soundfont (give a .sf2 or .sf3 file)");
 }
 
 TEST(AlsaSeqPortTest, WithoutSequencerOpenAndListFailCleanly) {
@@ -72,7 +72,7 @@ TEST(OutputFactoryTest, OpensTheNamedOutput) {
     std::string error;
     auto none = OpenOutput(choose("None"), &error);
     ASSERT_TRUE(none);
-    EXPECT_EQ(none->describe(), "none");
+    EXPECT_EQ(none->describe(), "No output");
 
     RecordingPort recorder;
     auto lent = OpenOutput(choose("fluidsynth", &recorder), &error);

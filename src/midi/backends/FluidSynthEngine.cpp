@@ -29,8 +29,14 @@ const std::vector<std::string>& FluidSynthEngine::defaultSoundfonts() {
 
 std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::string* error) {
     if (!userPath.empty()) {
-        if (readable(userPath)) return userPath;
-        if (error) *error = "cannot read the soundfont " + userPath;
+        SilenceLibraryLogs();
+        if (!readable(userPath)) {
+            if (error) *error = "cannot read the soundfont " + userPath;
+        } else if (!fluid_is_soundfont(userPath.c_str())) {
+            if (error) *error = userPath + " is not a soundfont (give a .sf2 or .sf3 file)";
+        } else {
+            return userPath;
+        }
         return {};
     }
     for (const std::string& path : defaultSoundfonts())

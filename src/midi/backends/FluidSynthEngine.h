@@ -21,8 +21,8 @@ public:
 
     // The soundfonts tried, in order, when the user names none.
     static const std::vector<std::string>& defaultSoundfonts();
-    // The user's file if given and readable, else the first default present; empty with a reason
-    // when there is none.
+    // The user's file if given, readable and a soundfont by its header, else the first default
+    // present; empty with a reason when there is none.
     static std::string findSoundfont(const std::string& userPath, std::string* error);
 
     // The audio drivers this FluidSynth was built with, as the library names them.

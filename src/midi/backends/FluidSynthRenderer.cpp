@@ -1,5 +1,8 @@
 #include "midi/backends/FluidSynthRenderer.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -60,8 +63,10 @@ const std::vector<AudioFormat>& AudioFormats() {
         for (int i = 0; i < count; ++i) {
             SF_FORMAT_INFO info{};
             info.format = i;
+            // Sound Designer II keeps its header in a resource fork, which libsndfile writes to
+            // a second "._" file beside the output on a system without forks.
             if (sf_command(nullptr, SFC_GET_FORMAT_MAJOR, &info, sizeof info) != 0 ||
-                !info.extension)
+                !info.extension || info.format == SF_FORMAT_SD2)
                 continue;
             const int format = EncodingFor(info.format & SF_FORMAT_TYPEMASK);
             if (info.format == SF_FORMAT_OGG) Add(list, "ogg", format);
@@ -110,17 +115,11 @@ std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& 
     }
     auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
     if (!engine) return nullptr;
-    SF_INFO info{};
-    info.samplerate = FluidSynthEngine::kSampleRate;
-    info.channels = kChannels;
-    info.format = format;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file) {
-        if (error) *error = "cannot write " + path + ": " + sf_strerror(nullptr);
-        return nullptr;
-    }
+    auto staged = StagedFile::Create(path, error);
+    if (!staged) return nullptr;
     std::unique_ptr<FluidSynthRenderer> renderer(
-        new FluidSynthRenderer(clock, std::move(engine), file, path));
+        new FluidSynthRenderer(clock, std::move(engine), std::move(staged)));
+    if (!renderer->openFile(format, error)) return nullptr;
     if (loudnessLufs) {
         // Beside the render, where the user has made room for audio, and nameless, so that a
         // killed render leaves nothing behind.
@@ -137,20 +136,60 @@ std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& 
 }
 
 FluidSynthRenderer::FluidSynthRenderer(const TickClock& clock,
-                                       std::unique_ptr<FluidSynthEngine> engine, SNDFILE* file,
-                                       std::string path)
+                                       std::unique_ptr<FluidSynthEngine> engine,
+                                       std::unique_ptr<StagedFile> staged)
     : clock_(clock),
       engine_(std::move(engine)),
-      file_(file),
-      path_(std::move(path)),
+      staged_(std::move(staged)),
       buffer_(kBlockFrames * kChannels),
       level_(kChannels, FluidSynthEngine::kSampleRate, [this](const float* frames, size_t count) {
           const auto wanted = static_cast<sf_count_t>(count);
-          return sf_writef_float(file_, frames, wanted) == wanted;
+          return sf_writef_float(file_, frames, wanted) == wanted && writeError_ == 0;
       }) {}
 
 FluidSynthRenderer::~FluidSynthRenderer() {
     if (file_) sf_close(file_);
+}
+
+// libsndfile writes through these rather than on its own descriptor, so that every write the
+// disk refuses is seen: its MP3 encoder, for one, drops the errors of its own writes.
+sf_count_t FluidSynthRenderer::fileLength(void* self) {
+    struct stat info {};
+    const int fd = static_cast<FluidSynthRenderer*>(self)->staged_->fd();
+    return ::fstat(fd, &info) == 0 ? info.st_size : -1;
+}
+
+sf_count_t FluidSynthRenderer::seek(sf_count_t offset, int whence, void* self) {
+    return ::lseek(static_cast<FluidSynthRenderer*>(self)->staged_->fd(), offset, whence);
+}
+
+sf_count_t FluidSynthRenderer::read(void* data, sf_count_t count, void* self) {
+    const ssize_t got = ::read(static_cast<FluidSynthRenderer*>(self)->staged_->fd(), data,
+                               static_cast<size_t>(count));
+    return got < 0 ? 0 : got;
+}
+
+sf_count_t FluidSynthRenderer::write(const void* data, sf_count_t count, void* self) {
+    auto* renderer = static_cast<FluidSynthRenderer*>(self);
+    if (renderer->writeError_ == 0 && renderer->staged_->WriteAll(data, static_cast<size_t>(count)))
+        return count;
+    if (renderer->writeError_ == 0) renderer->writeError_ = errno;
+    return 0;
+}
+
+sf_count_t FluidSynthRenderer::tell(void* self) {
+    return ::lseek(static_cast<FluidSynthRenderer*>(self)->staged_->fd(), 0, SEEK_CUR);
+}
+
+bool FluidSynthRenderer::openFile(int format, std::string* error) {
+    static SF_VIRTUAL_IO io = {&fileLength, &seek, &read, &write, &tell};
+    SF_INFO info{};
+    info.samplerate = FluidSynthEngine::kSampleRate;
+    info.channels = kChannels;
+    info.format = format;
+    file_ = sf_open_virtual(&io, SFM_WRITE, &info, this);
+    if (!file_ && error) *error = "cannot write " + staged_->target() + ": " + sf_strerror(nullptr);
+    return file_ != nullptr;
 }
 
 bool FluidSynthRenderer::renderTo(uint64_t frame) {
@@ -179,14 +218,22 @@ bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
         renderTo(frameOf(endTick) + frameOf(kTailMilliseconds)) && level_.finish();
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;
-    if (!(rendered && closed)) {
-        if (error)
+    if (!rendered || !closed || writeError_ != 0) {
+        if (error) {
+            const std::string target = staged_->target();
             *error = level_.spoolError().empty()
-                         ? "writing " + path_ + " failed"
-                         : "rendering " + path_ + ": " + level_.spoolError();
+                         ? "writing " + target + " failed"
+                         : "rendering " + target + ": " + level_.spoolError();
+            if (writeError_ != 0) *error += std::string(": ") + std::strerror(writeError_);
+        }
         return false;
     }
-    return true;
+    return staged_->Commit(error);
+}
+
+bool FluidSynthRenderer::failed() const {
+    std::lock_guard lock(mutex_);
+    return failed_;
 }
 
 std::optional<AudioLevel> FluidSynthRenderer::level() const {
@@ -200,7 +247,7 @@ uint64_t FluidSynthRenderer::framesWritten() const {
 }
 
 std::string FluidSynthRenderer::describe() const {
-    return "render to " + path_ + " (" + engine_->soundfont() + ")";
+    return "render to " + staged_->target() + " (" + engine_->soundfont() + ")";
 }
 
 }  // namespace tinsori

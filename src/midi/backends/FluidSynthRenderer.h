@@ -11,6 +11,7 @@
 #include "midi/backends/FluidSynthEngine.h"
 #include "midi/backends/RenderLevel.h"
 #include "midi/ports/RenderSink.h"
+#include "platform/StagedFile.h"
 #include "platform/TickClock.h"
 
 namespace tinsori {
@@ -29,8 +30,9 @@ public:
     // The supported endings, lower case, without the dot.
     static std::vector<std::string> audioEndings();
 
-    // Loads the soundfont and creates the file; null with a reason when either fails. With
-    // `loudnessLufs`, the audio is normalized to that integrated loudness when it is finished.
+    // Loads the soundfont and creates the file (a temporary one, which replaces `path` when
+    // `finish` succeeds); null with a reason when either fails. With `loudnessLufs`, the audio
+    // is normalized to that integrated loudness when it is finished.
     static std::unique_ptr<FluidSynthRenderer> create(const TickClock& clock,
                                                       const std::string& path,
                                                       const std::string& soundfont,
@@ -42,20 +44,28 @@ public:
     std::string describe() const override;
     bool finish(uint32_t endTick, std::string* error) override;
     std::optional<AudioLevel> level() const override;
+    bool failed() const override;
 
     // Frames written to the file so far.
     uint64_t framesWritten() const;
 
 private:
     FluidSynthRenderer(const TickClock& clock, std::unique_ptr<FluidSynthEngine> engine,
-                       SNDFILE* file, std::string path);
+                       std::unique_ptr<StagedFile> staged);
+    bool openFile(int format, std::string* error);
+    static sf_count_t fileLength(void* self);
+    static sf_count_t seek(sf_count_t offset, int whence, void* self);
+    static sf_count_t read(void* data, sf_count_t count, void* self);
+    static sf_count_t write(const void* data, sf_count_t count, void* self);
+    static sf_count_t tell(void* self);
     // Renders audio up to (not including) `frame`; false once a write has failed.
     bool renderTo(uint64_t frame);
 
     const TickClock& clock_;
     std::unique_ptr<FluidSynthEngine> engine_;
-    SNDFILE* file_;
-    std::string path_;
+    std::unique_ptr<StagedFile> staged_;
+    SNDFILE* file_ = nullptr;
+    int writeError_ = 0;  // errno of the first write the disk refused
     mutable std::mutex mutex_;
     uint64_t frames_ = 0;
     bool failed_ = false;

@@ -2,6 +2,7 @@
 
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
+#include <glib.h>
 
 #include <cstdlib>
 #include <mutex>
@@ -12,6 +13,8 @@ namespace {
 
 void dropAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
 
+void dropGlibMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
 }  // namespace
 
 void SilenceLibraryLogs() {
@@ -21,6 +24,8 @@ void SilenceLibraryLogs() {
         for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
             fluid_set_log_function(level, nullptr, nullptr);
         snd_lib_error_set_handler(&dropAlsaMessage);
+        // FluidSynth's soundfont loader (libinstpatch) reports a damaged file through GLib.
+        g_log_set_default_handler(&dropGlibMessage, nullptr);
     });
 }
 

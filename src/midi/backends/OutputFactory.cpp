@@ -2,8 +2,6 @@
 
 #include <strings.h>
 
-#include <fstream>
-
 #include "midi/backends/AlsaSeqPort.h"
 #include "midi/backends/FluidSynthPort.h"
 #include "midi/backends/FluidSynthRenderer.h"
@@ -79,9 +77,7 @@ std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::s
             *error = "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
         return nullptr;
     }
-    // A render's log holds that render alone, unlike the appending --midi-log.
-    std::ofstream(path, std::ios::trunc).close();
-    return MessageLogWriter::open(path, clock, error);
+    return MessageLogWriter::create(path, clock, error);
 }
 
 }  // namespace tinsori

@@ -43,7 +43,8 @@ std::string RenderEndingsText();
 
 // The file writer of a render, chosen by the path's ending: every audio format this libsndfile
 // writes through the synthesizer, .mid and .midi a Standard MIDI File, .log and .txt the message
-// log (truncated first). Null with a reason when the ending is none of those, the file cannot be
+// log (that render alone). Each writes a temporary file that replaces `path` only when its
+// `finish` succeeds. Null with a reason when the ending is none of those, the file cannot be
 // written or the soundfont cannot be loaded.
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
                                            const TickClock& clock, std::string* error,

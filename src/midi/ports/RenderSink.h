@@ -13,9 +13,12 @@ namespace tinsori {
 // the sink was made with; `finish` completes the file at the given end tick.
 class RenderSink : public MidiPort {
 public:
-    // Writes out and closes the file; false with a reason when that fails. Sends after it are
-    // dropped.
+    // Writes out and closes the file, which replaces the target only now; false with a reason
+    // when that fails. Destroying a sink before a successful finish leaves no file behind and
+    // the target as it was. Sends after it are dropped.
     virtual bool finish(uint32_t endTick, std::string* error) = 0;
+    // True once writing has failed: the rest of the render would be work thrown away.
+    virtual bool failed() const { return false; }
     // The level of the audio written, for sinks that render audio; complete after `finish`.
     virtual std::optional<AudioLevel> level() const { return std::nullopt; }
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "midi/ports/ShortMessage.h"
 
@@ -46,13 +45,10 @@ bool putEvent(std::vector<uint8_t>& track, uint32_t delta, uint32_t message) {
 
 std::unique_ptr<SmfWriter> SmfWriter::create(const TickClock& clock, const std::string& path,
                                              std::string* error) {
+    auto staged = StagedFile::Create(path, error);
+    if (!staged) return nullptr;
     auto writer = std::make_unique<SmfWriter>(clock);
-    writer->file_.open(path, std::ios::binary | std::ios::trunc);
-    if (!writer->file_) {
-        if (error) *error = "cannot write " + path + ": " + std::strerror(errno);
-        return nullptr;
-    }
-    writer->path_ = path;
+    writer->staged_ = std::move(staged);
     return writer;
 }
 
@@ -88,19 +84,14 @@ std::vector<uint8_t> SmfWriter::bytes(uint32_t endTick) const {
 bool SmfWriter::finish(uint32_t endTick, std::string* error) {
     const std::vector<uint8_t> data = bytes(endTick);
     std::lock_guard lock(mutex_);
-    if (finished_ || !file_.is_open()) {
-        finished_ = true;
-        return true;
-    }
+    const bool first = !finished_;
     finished_ = true;
-    file_.write(reinterpret_cast<const char*>(data.data()),
-                static_cast<std::streamsize>(data.size()));
-    file_.close();
-    if (!file_) {
-        if (error) *error = "cannot write " + path_ + ": " + std::strerror(errno);
+    if (!first || !staged_) return true;
+    if (!staged_->WriteAll(data.data(), data.size())) {
+        if (error) *error = "cannot write " + staged_->target() + ": " + std::strerror(errno);
         return false;
     }
-    return true;
+    return staged_->Commit(error);
 }
 
 }  // namespace tinsori

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "midi/ports/RenderSink.h"
+#include "platform/StagedFile.h"
 #include "platform/TickClock.h"
 
 namespace tinsori {
@@ -16,7 +16,8 @@ namespace tinsori {
 // tick is one millisecond. The same messages at the same ticks give the same bytes.
 class SmfWriter : public RenderSink {
 public:
-    // Creates (truncates) the file at once, so that an unwritable path fails before the render.
+    // Creates the file's temporary stand-in at once, so that an unwritable folder fails before
+    // the render; `finish` writes it and puts it in the target's place.
     static std::unique_ptr<SmfWriter> create(const TickClock& clock, const std::string& path,
                                              std::string* error);
     // Kept in memory only: `finish` writes nothing, `bytes` gives the file.
@@ -40,8 +41,7 @@ private:
     };
 
     const TickClock& clock_;
-    std::string path_;
-    std::ofstream file_;
+    std::unique_ptr<StagedFile> staged_;  // none when kept in memory only
     mutable std::mutex mutex_;
     std::vector<Event> events_;
     bool finished_ = false;
