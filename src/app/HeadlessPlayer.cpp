@@ -15,6 +15,7 @@
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
+#include "player/PlayerStatus.h"
 #include "player/SilentView.h"
 
 namespace tinsori {
@@ -34,9 +35,7 @@ int WaitForStop(StopSignalDescriptor& signals, int timeoutMs) {
 
 std::string SleepText(const SleepTimer& sleep, uint32_t now) {
     if (!sleep.running()) return {};
-    const uint32_t seconds = (sleep.remainingMs(now) + 999) / 1000;
-    const std::string ss = std::to_string(seconds % 60);
-    return "  sleep " + std::to_string(seconds / 60) + ":" + (ss.size() < 2 ? "0" : "") + ss;
+    return "  sleep " + MinutesSeconds(sleep.remainingMs(now));
 }
 
 std::string StatusText(Player& player, const std::string& outputName, uint32_t now) {

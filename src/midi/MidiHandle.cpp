@@ -26,6 +26,11 @@ bool MidiHandle::isOpen() const {
     return port_ != nullptr;
 }
 
+std::string MidiHandle::describe() const {
+    std::lock_guard lock(mutex_);
+    return port_ ? port_->describe() : std::string();
+}
+
 void MidiHandle::setTap(MidiPort* tap) {
     std::lock_guard lock(mutex_);
     tap_ = tap;

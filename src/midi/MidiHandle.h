@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "midi/ports/MidiPort.h"
 
@@ -21,6 +22,8 @@ public:
     // Closes (deletes) the port; sends after this are dropped.
     void close();
     bool isOpen() const;
+    // The open port's description; empty when closed.
+    std::string describe() const;
 
     // Every message that reaches the open port is also handed to the tap (the message log).
     // The tap is not owned and sees nothing while the handle is closed.

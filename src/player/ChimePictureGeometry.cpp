@@ -31,4 +31,15 @@ TubeHit TubeAt(int dx, int dy, int numChimes) {
     return {};
 }
 
+// The inverse of the chime index in TubeAt: chime h takes the offsets whose
+// (dx - 8) * n / 64 truncates to n - 1 - h.
+ChimeColumns ColumnsOf(int chime, int numChimes) {
+    if (numChimes < 1 || chime < 0 || chime >= numChimes) return {};
+    const int slot = numChimes - 1 - chime;
+    auto firstOffset = [numChimes](int k) {
+        return kTubeSpanLeft + (k * kTubeSpanWidth + numChimes - 1) / numChimes;
+    };
+    return {firstOffset(slot), std::min(firstOffset(slot + 1) - 1, kRightmostTube)};
+}
+
 }  // namespace tinsori

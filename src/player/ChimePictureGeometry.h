@@ -19,4 +19,15 @@ struct TubeHit {
 // never longer than the one to its right.
 TubeHit TubeAt(int dx, int dy, int numChimes);
 
+// A chime struck from the keyboard sounds halfway between the picture's softest and loudest.
+inline constexpr int kKeyStrikeVelocity = (38 + 99) / 2;
+
+// The pixel columns [left, right] where the pointer strikes `chime` of `numChimes`; empty
+// (right < left) for a chime of a set too large to have a column of its own.
+struct ChimeColumns {
+    int left = 0;
+    int right = -1;
+};
+ChimeColumns ColumnsOf(int chime, int numChimes);
+
 }  // namespace tinsori

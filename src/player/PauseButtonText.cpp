@@ -15,6 +15,10 @@ void PauseButtonText::SetPaused(bool paused) {
     text_ = LoadResString(paused ? kStringContinue : kStringPause);
 }
 
+std::string PauseButtonText::label() const {
+    return LoadResString(paused_ ? kStringContinue : kStringPause);
+}
+
 void PauseButtonText::OnTick() {
     if (!paused_) return;
     if (++phase_ >= kPhases) {

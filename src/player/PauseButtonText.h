@@ -20,6 +20,8 @@ public:
     void OnTick();
 
     const std::string& text() const { return text_; }
+    // What the button stands for, steady while its text blinks: screen readers name it by this.
+    std::string label() const;
     bool timerRunning() const { return paused_; }
 
 private:

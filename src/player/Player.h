@@ -100,6 +100,9 @@ public:
     // The pointer moved to offset (dx, dy) from the chime picture's corner, or left the picture.
     void OnPointerOverPicture(int dx, int dy);
     void OnPointerOutsidePicture();
+    // Chime `chime` of the set struck from the keyboard, at the middle velocity; nothing for a
+    // chime outside the set.
+    void StrikeChimeFromKey(int chime);
     // The Instrument list dropped down or lost the focus: its edit text names the selected entry.
     // Returns whether a name changed.
     bool OnInstrumentRename(int selectedIndex, const std::string& editText);
@@ -130,6 +133,7 @@ public:
     bool paused() const { return settings_.paused != 0; }
     // The Pause button's text, and the tick of its blink timer (runs while paused).
     const std::string& pauseButtonText() const { return pauseText_.text(); }
+    std::string pauseButtonLabel() const { return pauseText_.label(); }
     bool blinkTimerRunning() const { return pauseText_.timerRunning(); }
     void OnBlinkTimer() { pauseText_.OnTick(); }
 
@@ -166,6 +170,9 @@ public:
     uint64_t strikes() const;
     double effectiveWind() const;
     int lastVelocity() const;
+    // Where the sound goes (or that it goes nowhere, or that the player is paused) and the sleep
+    // timer's time left, as the window and the tray's tip show it.
+    std::string StatusText();
     // A shut-down could not save the settings (and said so through the view).
     bool saveFailed() const { return saveFailureShown_; }
     // Why the device could not be opened, empty when it was.

@@ -156,6 +156,11 @@ void Player::OnPointerOutsidePicture() {
     lastPointerChime_ = -1;
 }
 
+void Player::StrikeChimeFromKey(int chime) {
+    if (chime < 0 || chime >= settings_.chimeCount()) return;
+    midi_.StrikeNote(settings_.chimeNotes[chime], kKeyStrikeVelocity);
+}
+
 bool Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
     return instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText);
 }

@@ -24,10 +24,11 @@ constexpr char kProfileNoticeCaption[] = "Tinsori Profile";
 
 int CTinsoriApp::Run(const WindowStart& start) {
     QApplication application(gArgc, gArgv);
-    QApplication::setApplicationName(QStringLiteral("tinsori"));
+    // Tray hosts over D-Bus show the application name as the icon's title.
+    QApplication::setApplicationName(QStringLiteral("Tinsori"));
     QApplication::setApplicationVersion(QStringLiteral(TINSORI_VERSION));
     // Wayland shells find the window's icon and name through the desktop file's id.
-    QApplication::setDesktopFileName(QStringLiteral("org.quillfen.Tinsori"));
+    QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     QApplication::setWindowIcon(ApplicationIcon());
     // The window hides into the tray and message boxes may open over nothing: only closing the
     // main window ends the program.

@@ -46,7 +46,10 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &CTinsoriDlg::ShowContextHelp);
     windTimer_.setInterval(Player::kWindTimerPeriodMs);
-    connect(&windTimer_, &QTimer::timeout, this, [this] { player_->OnWindTimer(); });
+    connect(&windTimer_, &QTimer::timeout, this, [this] {
+        player_->OnWindTimer();
+        ShowStatus();
+    });
     SetUpTray();
 }
 
@@ -61,6 +64,7 @@ void CTinsoriDlg::Start(const std::string& commandLine) {
     if (player_->started()) return;
     tray_->Add(QSystemTrayIcon::isSystemTrayAvailable());
     player_->Start(commandLine);
+    ShowStatus();
     // The first control of the tab order has the focus when the window opens.
     control(kIdFavorites)->setFocus(Qt::TabFocusReason);
 }

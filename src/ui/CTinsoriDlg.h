@@ -88,6 +88,8 @@ public:
     void SetCheckBox(PlayerCheckBox box, bool checked) override;
     void ShowPaused(bool paused) override;
     void RunWindTimer(bool running) override;
+    // The product line and the tray's tip tell where the sound goes, a pause, the sleep time left.
+    void ShowStatus();
 
     // FavoritesView
     bool AskYesNo(const std::string& text, const std::string& caption) override;
@@ -143,6 +145,7 @@ private:
     HideAtStart hideAtStart_{false};
     QTimer hideAtStartTimer_;
     std::unique_ptr<MediaControls> media_;
+    std::string shownStatus_;
     std::unique_ptr<LiveViewWindow> liveView_;
     bool destroyed_ = false;
     bool closeRequested_ = false;

@@ -48,7 +48,10 @@ void CTinsoriDlg::RefreshTrayMenu() {
 }
 
 void CTinsoriDlg::OnMenuCommand(int id) {
-    switch (player_->OnMenuCommand(id)) {
+    const MenuAction action = player_->OnMenuCommand(id);
+    // An output or a sleep time may have been chosen.
+    ShowStatus();
+    switch (action) {
         case MenuAction::Exit:
             accept();
             break;
@@ -68,6 +71,7 @@ void CTinsoriDlg::ShowNormally() {
 
 void CTinsoriDlg::ShowPaused(bool) {
     pauseBlinkTimer_->Sync();
+    ShowStatus();
     if (media_) media_->StateChanged();
 }
 

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -10,6 +11,7 @@
 #include "ui/ControlIds.h"
 #include "ui/DialogScrollBar.h"
 #include "ui/MainWindowControls.h"
+#include "ui/TrayIcon.h"
 
 // What the player shows, shown with the main window's widgets.
 
@@ -111,6 +113,21 @@ void CTinsoriDlg::SetSlider(PlayerSlider slider, int position) {
 
 void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
     static_cast<QCheckBox*>(control(CheckBoxId(box)))->setChecked(checked);
+}
+
+void CTinsoriDlg::ShowStatus() {
+    if (!player_->started() || destroyed_) return;
+    // Called on every wind tick: most change nothing, and measuring the text is not free.
+    std::string text = player_->StatusText();
+    if (text == shownStatus_) return;
+    shownStatus_ = std::move(text);
+    const QString status = Text(shownStatus_);
+    tray_->ShowStatus(status);
+    auto* line = static_cast<QLabel*>(control(kIdStatusLine));
+    const QString full = QStringLiteral("Tinsori \u00b7 ") + status;
+    const QString shown = line->fontMetrics().elidedText(full, Qt::ElideRight, line->width());
+    line->setText(shown);
+    line->setToolTip(shown == full ? QString() : full);
 }
 
 bool CTinsoriDlg::AskYesNo(const std::string& text, const std::string& caption) {

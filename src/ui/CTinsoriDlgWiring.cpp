@@ -126,6 +126,8 @@ void CTinsoriDlg::ConnectPicture() {
     auto* picture = static_cast<ChimePicture*>(control(kIdChimePicture));
     picture->onPointerMove = [this](int dx, int dy) { player_->OnPointerOverPicture(dx, dy); };
     picture->onPointerLeave = [this] { player_->OnPointerOutsidePicture(); };
+    picture->onKeyStrike = [this](int chime) { player_->StrikeChimeFromKey(chime); };
+    picture->chimeCount = [this] { return player_->settings().chimeCount(); };
 }
 
 void CTinsoriDlg::RenameInstrument() {

@@ -38,6 +38,8 @@ enum ControlId : int {
     kIdPause = 1046,
     kIdPrismora = 1047,
     kIdLengthBar = 1048,
+    // The product line at the bottom, which also tells what the player is doing.
+    kIdStatusLine = 1049,
 };
 
 }  // namespace tinsori

@@ -8,9 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QString>
 #include <algorithm>
 
+#include "ui/AccessibleComboBox.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ChimePicture.h"
 #include "ui/DialogComboBox.h"
 #include "ui/DialogScrollBar.h"
@@ -155,8 +158,22 @@ void SetBuddies(std::span<const ControlSpec> specs, const std::vector<QWidget*>&
             auto* label = static_cast<QLabel*>(made[i]);
             label->setTextFormat(Qt::AutoText);
             label->setBuddy(made[j]);
+            // Lists and fields would otherwise be read out by their value.
+            made[j]->setAccessibleName(SpokenLabel(specs[i].label));
             break;
         }
+    }
+}
+
+void NameForScreenReaders(const ControlSpec& spec, QWidget& control) {
+    const AccessibleText text = AccessibleTextOf(spec);
+    if (!text.name.isEmpty()) control.setAccessibleName(text.name);
+    if (!text.description.isEmpty()) control.setAccessibleDescription(text.description);
+    // A box's scroll bar is read on its own: it says which box it scrolls.
+    if (auto* box = qobject_cast<QAbstractScrollArea*>(&control)) {
+        const QString scrolls = QStringLiteral("Scroll ") + control.accessibleName();
+        box->verticalScrollBar()->setAccessibleName(scrolls);
+        box->horizontalScrollBar()->setAccessibleName(scrolls);
     }
 }
 
@@ -164,6 +181,7 @@ void SetBuddies(std::span<const ControlSpec> specs, const std::vector<QWidget*>&
 
 DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl,
                                      const QFont& font) {
+    AccessibleComboBox::Install();
     dialog.setFont(font);
     dialog.setWindowTitle(QString::fromUtf8(tmpl.title));
     DialogUnits units(font);
@@ -177,6 +195,7 @@ DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl
         made.push_back(control);
     }
     SetBuddies(tmpl.controls, made);
+    for (size_t i = 0; i < made.size(); ++i) NameForScreenReaders(tmpl.controls[i], *made[i]);
     for (size_t i = 0; i < made.size(); ++i)
         units.WidenToFit(TextWidthNeeded(tmpl.controls[i], *made[i]), tmpl.controls[i].width);
     for (size_t i = 0; i < made.size(); ++i)

@@ -29,6 +29,9 @@ void PauseBlinkTimer::Tick() {
 
 void PauseBlinkTimer::ShowText() {
     button_.setText(QString::fromStdString(player_.pauseButtonText()));
+    // Every change of name is announced: only a real change of state may cause one.
+    const QString name = QString::fromStdString(player_.pauseButtonLabel());
+    if (button_.accessibleName() != name) button_.setAccessibleName(name);
 }
 
 }  // namespace tinsori

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "ui/NamedIconEngine.h"
+
 namespace tinsori {
 
 namespace {
@@ -30,7 +32,7 @@ QIcon ApplicationIcon() {
         const QString path = QStringLiteral(":/icons/tinsori-%1.png").arg(size);
         if (QFile::exists(path)) icon.addFile(path, QSize(size, size));
     }
-    return icon;
+    return QIcon(new NamedIconEngine(QString::fromLatin1(kApplicationId), icon));
 }
 
 QCursor HandCursor() {

@@ -14,7 +14,10 @@ namespace tinsori {
 // keeps its size in device-independent pixels and stays sharp.
 QPixmap LoadPicture(const QString& name, qreal devicePixelRatio);
 
-// The application icon in every size shipped.
+// The program's freedesktop id: its desktop file's name and its icon's name in icon themes.
+inline constexpr char kApplicationId[] = "org.quillfen.Tinsori";
+
+// The application icon in every size shipped, named by the id for icon themes.
 QIcon ApplicationIcon();
 
 // The pointing hand over the chime picture, its hot spot at the fingertip.

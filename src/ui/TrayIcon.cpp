@@ -15,7 +15,7 @@ TrayIcon::~TrayIcon() = default;
 bool TrayIcon::Add(bool trayAvailable) {
     if (added() || !trayAvailable) return added();
     icon_ = std::make_unique<QSystemTrayIcon>(ApplicationIcon());
-    icon_->setToolTip(QString::fromUtf8(LoadResString(kStringTrayTip)));
+    icon_->setToolTip(toolTip());
     connect(icon_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 // Double and middle clicks mean nothing here.
@@ -30,6 +30,18 @@ void TrayIcon::Remove() {
     if (!icon_) return;
     icon_->hide();
     icon_.reset();
+}
+
+QString TrayIcon::toolTip() const {
+    const QString first = QString::fromUtf8(LoadResString(kStringTrayTip));
+    return status_.isEmpty() ? first : first + QLatin1Char('\n') + status_;
+}
+
+// Each new tip is sent to a D-Bus tray host: only a change is.
+void TrayIcon::ShowStatus(const QString& status) {
+    if (status == status_) return;
+    status_ = status;
+    if (icon_) icon_->setToolTip(toolTip());
 }
 
 void TrayIcon::SetMenu(QMenu* menu, std::function<void()> beforeShowing) {

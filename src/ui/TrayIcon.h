@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -9,8 +10,9 @@ class QSystemTrayIcon;
 
 namespace tinsori {
 
-// The program's icon in the desktop's notification area, with the tip that never changes. A left
-// click asks for the window; the context menu is the caller's, refilled each time it opens.
+// The program's icon in the desktop's notification area; its tip reads the program's line and,
+// under it, what the player is doing. A left click asks for the window; the context menu is the
+// caller's, refilled each time it opens.
 class TrayIcon : public QObject {
 public:
     explicit TrayIcon(QObject* parent = nullptr);
@@ -25,11 +27,15 @@ public:
     // The menu the icon's context request opens, and what runs just before it shows; may be
     // given before the icon is added.
     void SetMenu(QMenu* menu, std::function<void()> beforeShowing);
+    // The tip's second line; may be given before the icon is added.
+    void ShowStatus(const QString& status);
+    QString toolTip() const;
     std::function<void()> onLeftClick;
 
 private:
     std::unique_ptr<QSystemTrayIcon> icon_;
     QMenu* menu_ = nullptr;
+    QString status_;
 };
 
 }  // namespace tinsori

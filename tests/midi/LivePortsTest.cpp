@@ -72,7 +72,7 @@ TEST(OutputFactoryTest, OpensTheNamedOutput) {
     std::string error;
     auto none = OpenOutput(choose("None"), &error);
     ASSERT_TRUE(none);
-    EXPECT_EQ(none->describe(), "none");
+    EXPECT_EQ(none->describe(), "No output");
 
     RecordingPort recorder;
     auto lent = OpenOutput(choose("fluidsynth", &recorder), &error);

@@ -4,6 +4,7 @@
 
 #include "player/ChimePictureGeometry.h"
 #include "player/ContextHelp.h"
+#include "player/PlayerStatus.h"
 
 namespace tinsori {
 namespace {
@@ -36,6 +37,24 @@ TEST(ChimePictureGeometryTest, ChimeIndexStaysInsideTheSet) {
         }
     }
     EXPECT_FALSE(TubeAt(30, 20, 0).hit);
+}
+
+// The keyboard's mark on the chosen chime covers exactly the columns where the pointer strikes it.
+TEST(ChimePictureGeometryTest, ColumnsOfAChimeAreWhereThePointerStrikesIt) {
+    for (int count = 1; count <= 77; ++count) {
+        for (int dx = 8; dx <= 71; ++dx) {
+            const int chime = TubeAt(dx, 20, count).chime;
+            const ChimeColumns columns = ColumnsOf(chime, count);
+            EXPECT_TRUE(columns.left <= dx && dx <= columns.right) << count << " " << dx;
+        }
+    }
+    EXPECT_LT(ColumnsOf(7, 7).right, ColumnsOf(7, 7).left);
+}
+
+TEST(PlayerStatusTest, TimeLeftRoundsUpToTheSecond) {
+    EXPECT_EQ(MinutesSeconds(1), "0:01");
+    EXPECT_EQ(MinutesSeconds(59001), "1:00");
+    EXPECT_EQ(MinutesSeconds(605000), "10:05");
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <algorithm>
 
 #include "WindowTestSupport.h"
@@ -52,6 +53,33 @@ TEST_F(TrayWindowTest, PauseTwiceBlinksTheButtonAndGivesTheDeviceBack) {
     EXPECT_EQ(PauseText(), "Continue");
     blinker.Tick();
     EXPECT_EQ(PauseText(), "");
+    // A screen reader's name for the button does not blink.
+    EXPECT_EQ(Control<QPushButton>(kIdPause)->accessibleName(), "Continue");
+}
+
+// The bottom line and the tray's tip under its first line: the output, a pause, the sleep timer,
+// and an output that did not open.
+TEST_F(TrayWindowTest, TheWindowAndTheTipTellWhatThePlayerIsDoing) {
+    Open();
+    auto line = [this] { return Control<QLabel>(kIdStatusLine)->text(); };
+    auto tipState = [this] { return dialog_->trayIcon().toolTip().section('\n', 1); };
+    EXPECT_EQ(line(), "Tinsori \u00b7 recording");
+    EXPECT_EQ(tipState(), "recording");
+    dialog_->player().StartSleep(90000, SleepEnd::Pause);
+    dialog_->ShowStatus();
+    EXPECT_EQ(tipState(), "recording \u00b7 Sleep in 1:30");
+    Control<QPushButton>(kIdPause)->click();
+    EXPECT_EQ(line(), "Tinsori \u00b7 Paused \u00b7 Sleep in 1:30");
+    dialog_->ShutDownOnDestroy();
+
+    OutputOpener fails = [](std::string* why) {
+        *why = "no card";
+        return std::unique_ptr<MidiPort>();
+    };
+    dialog_ = std::make_unique<CTinsoriDlg>(timeline_, *store_, fails, 7u);
+    QuestionAnswerer ok(QMessageBox::Ok);
+    dialog_->Start("");
+    EXPECT_EQ(line(), "Tinsori \u00b7 No sound device");
 }
 
 TEST_F(TrayWindowTest, MinimizingHidesOnlyWhenTheTrayIconIsThere) {

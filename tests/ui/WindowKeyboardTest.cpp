@@ -58,6 +58,34 @@ TEST_F(WindowTest, EscapeEndsWithTheClosingRunAndSavesTheSettings) {
     EXPECT_EQ(store_->ReadInt("Settings", "Num Chimes", 0), 5);
 }
 
+// With the focus (the tab stop after the wind bar), digits strike a chime, the arrows choose one
+// and Space strikes it, at the middle velocity; keys past the set strike nothing.
+TEST_F(WindowTest, TheChimePictureIsPlayedFromTheKeyboard) {
+    Open();
+    QWidget* picture = Control<QWidget>(kIdChimePicture);
+    Control<QWidget>(kIdWindSlider)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(picture->hasFocus());
+    ASSERT_EQ(Settings().chimeCount(), 7);
+    auto struck = [this](auto press) {
+        const size_t before = Sent().size();
+        press();
+        const auto sent = Sent();
+        return sent.size() > before ? std::pair(sent.back().data1(), sent.back().data2())
+                                    : std::pair(-1, -1);
+    };
+    const int first = Settings().chimeNotes[0], third = Settings().chimeNotes[2];
+    EXPECT_EQ(struck([&] { QTest::keyClick(picture, Qt::Key_1); }), std::pair(first, 68));
+    EXPECT_EQ(struck([&] { QTest::keyClick(picture, Qt::Key_Space); }), std::pair(first, 68));
+    QTest::keyClick(picture, Qt::Key_Right);
+    QTest::keyClick(picture, Qt::Key_Left);
+    QTest::keyClick(picture, Qt::Key_Left);
+    QTest::keyClick(picture, Qt::Key_Left);
+    QTest::keyClick(picture, Qt::Key_Right);
+    EXPECT_EQ(struck([&] { QTest::keyClick(picture, Qt::Key_Space); }), std::pair(third, 68));
+    EXPECT_EQ(struck([&] { QTest::keyClick(picture, Qt::Key_8); }), std::pair(-1, -1));
+}
+
 // F1 shows the page of the last control area worked with (the contents while pages are absent).
 TEST_F(WindowTest, F1FollowsTheControlLastWorkedWith) {
     Open();

@@ -33,10 +33,15 @@ TEST_F(WindowTest, MainWindowShowsEveryLabelWholeAndThePictureAtItsSize) {
     ExpectNothingClipped(*dialog_);
     EXPECT_EQ(Control<QWidget>(kIdChimePicture)->size(), QSize(79, 69));
     EXPECT_EQ(dialog_->minimumSize(), dialog_->maximumSize());
-    // Template order is tab order: the notes box comes after the wind slider.
-    QWidget* next = Control<QWidget>(kIdWindSlider)->nextInFocusChain();
-    while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
-    EXPECT_EQ(next, Control<QWidget>(kIdNotesInUse));
+    // Template order is tab order: the chime picture, then the notes box, after the wind slider.
+    auto nextStop = [](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+        return next;
+    };
+    QWidget* picture = nextStop(Control<QWidget>(kIdWindSlider));
+    EXPECT_EQ(picture, Control<QWidget>(kIdChimePicture));
+    EXPECT_EQ(nextStop(picture), Control<QWidget>(kIdNotesInUse));
 }
 
 TEST_F(WindowTest, AboutBoxOpensOverTheWindowAndClosesWithOk) {

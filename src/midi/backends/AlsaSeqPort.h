@@ -24,7 +24,7 @@ public:
     ~AlsaSeqPort() override;
 
     void send(uint32_t message) override;
-    std::string describe() const override { return name_; }
+    std::string describe() const override { return "ALSA port " + name_; }
 
     // Index of the port that `name` selects among `ports`: its whole name, that name without the
     // trailing address, or the address "client:port" alone. -1 when none is.

@@ -149,7 +149,7 @@ void FluidSynthPort::renderBlock(float* left, float* right, int frames, int64_t 
 }
 
 std::string FluidSynthPort::describe() const {
-    return "fluidsynth (" + driverName_ + ", " + engine_->soundfont() + ")";
+    return "Embedded synthesizer (" + driverName_ + ")";
 }
 
 }  // namespace tinsori

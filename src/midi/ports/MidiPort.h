@@ -11,6 +11,7 @@ class MidiPort {
 public:
     virtual ~MidiPort() = default;
     virtual void send(uint32_t message) = 0;
+    // Where the messages go, as the window tells the user.
     virtual std::string describe() const = 0;
 };
 

@@ -11,7 +11,7 @@ namespace tinsori {
 class NullPort : public MidiPort {
 public:
     void send(uint32_t) override {}
-    std::string describe() const override { return "none"; }
+    std::string describe() const override { return "No output"; }
 };
 
 }  // namespace tinsori
