@@ -34,7 +34,8 @@ int CTinsoriApp::Run(const WindowStart& start) {
     // The window hides into the tray and message boxes may open over nothing: only closing the
     // main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    new CursorBlinkTimeout(&application);
+    // Ends before the application does: giving the blink period back needs its style hints.
+    const CursorBlinkTimeout cursorBlinkTimeout(nullptr);
 
     auto dialog =
         std::make_unique<CTinsoriDlg>(start.timebase, start.store, start.opener, start.seed);
