@@ -29,7 +29,9 @@ OutputChoice ChooseOutput(const CommandLine& line, ProfileStore& store) {
     OutputChoice choice;
     if (line.output) {
         choice.output = *line.output;
-        store.WriteString("Midi", "Output", &choice.output);
+        if (!store.WriteString("Midi", "Output", &choice.output))
+            std::cerr << "tinsori: the output chosen could not be remembered: the profile file "
+                         "cannot be written\n";
     } else {
         store.ReadString("Midi", "Output", choice.output, kOutputNameBytes);
     }

@@ -97,6 +97,7 @@ DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
         section.setChannelsInUse(section.channelsInUse() |
                                  SharedDeviceSection::ChannelBit(channel));
         section.writeHolder({device.self, channel});
+        result.recorded = txn.Commit();
     }
     device.handle.open(std::move(port));
     settings.channel = channel;
@@ -105,8 +106,9 @@ DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
     return result;
 }
 
-void CloseMidiDevice(MidiDeviceContext& device) {
+bool CloseMidiDevice(MidiDeviceContext& device) {
     const int channel = std::clamp(device.settings.channel.load(), 0, kChannels - 1);
+    bool recorded = false;
     {
         ProfileStore::Transaction txn(device.store);
         SharedDeviceSection section(device.store);
@@ -128,8 +130,10 @@ void CloseMidiDevice(MidiDeviceContext& device) {
         } else if (holder == device.self.pid) {
             section.setNamedHolder(others.front().id.pid);  // hand the name on
         }
+        recorded = txn.Commit();
     }
     device.handle.close();
+    return recorded;
 }
 
 ChannelChangeResult ChangeMidiChannel(MidiDeviceContext& device, int channel) {
@@ -139,11 +143,12 @@ ChannelChangeResult ChangeMidiChannel(MidiDeviceContext& device, int channel) {
     if (channel == old || channel < 0 || channel >= kChannels) return result;
     if (settings.paused) {
         // Paused, this copy holds no channel: the next open claims the new one.
-        device.store.WriteInt("Midi", VolumeName(old), settings.volume);
+        const bool recorded = device.store.WriteInt("Midi", VolumeName(old), settings.volume);
         settings.volume = StoredChannelVolume(device.store, channel);
         settings.channel = channel;
-        return {true, channel, settings.volume.load()};
+        return {true, channel, settings.volume.load(), recorded};
     }
+    bool recorded = false;
     {
         ProfileStore::Transaction txn(device.store);
         SharedDeviceSection section(device.store);
@@ -156,13 +161,14 @@ ChannelChangeResult ChangeMidiChannel(MidiDeviceContext& device, int channel) {
         section.writeHolder({device.self, channel});
         device.store.WriteInt("Midi", VolumeName(old), settings.volume);
         settings.volume = StoredChannelVolume(device.store, channel);
+        recorded = txn.Commit();
     }
     device.out.SendShortMessage(kProgramChange + channel, settings.instrument, 0);
     device.out.SendShortMessage(kControlChange + channel, kChannelVolume,
                                 device.out.ChannelVolume());
     settings.channel = channel;
     if (settings.holdNotes) device.out.SweepNotesOff(old);
-    return {true, channel, settings.volume.load()};
+    return {true, channel, settings.volume.load(), recorded};
 }
 
 }  // namespace tinsori

@@ -36,23 +36,26 @@ struct MidiDeviceContext {
 };
 
 struct DeviceOpenResult {
-    bool opened = false;  // false: no device, the copy plays silently but still counts
-    int channel = 0;      // the channel to show selected (it may have moved)
-    std::string error;    // why the device did not open
+    bool opened = false;   // false: no device, the copy plays silently but still counts
+    int channel = 0;       // the channel to show selected (it may have moved)
+    std::string error;     // why the device did not open
+    bool recorded = true;  // false: the profile did not take this copy's device record
 };
 
 struct ChannelChangeResult {
     bool changed = false;  // false: the same channel, or another copy holds the one asked for
     int channel = 0;       // the channel to show selected (the old one on a snap-back)
     int volume = 0;        // the volume to show
+    bool recorded = true;  // false: the profile did not take the new channel's record
 };
 
 // Takes this copy's place among the running copies, claims a free channel (moving upward from
 // the wanted one at most 14 times), opens the output and sends program and volume.
 DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device);
 
-// Gives up this copy's channel and place; the last copy out clears the section.
-void CloseMidiDevice(MidiDeviceContext& device);
+// Gives up this copy's channel and place; the last copy out clears the section. False when the
+// profile did not take that.
+bool CloseMidiDevice(MidiDeviceContext& device);
 
 // The user picked channel `channel`: moves there unless another copy plays on it, carrying the
 // per-channel volumes ("Midi", "Volume %d") along.

@@ -189,6 +189,9 @@ private:
     // ended: only then may the closing run and the settling wait use the wake event.
     bool StopThread();
     void SweepSaveAndRelease();
+    // A write the user did not ask for (device records, the presets, the output's name) did not
+    // reach the profile: said once a run.
+    void ReportStoreFailure(bool written);
     void StrikeByHand(int chime, int velocity);
 
     Timebase& timebase_;
@@ -223,6 +226,7 @@ private:
     bool threadEnded_ = false;
     bool released_ = false;
     bool saveFailureShown_ = false;
+    bool storeFailureShown_ = false;
 };
 
 }  // namespace tinsori

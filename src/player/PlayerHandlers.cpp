@@ -86,6 +86,7 @@ void Player::OnInstrumentSelected(int index) {
 void Player::OnChannelSelected(int channel) {
     if (channel < 0 || channel > 15) return;
     const ChannelChangeResult result = ChangeMidiChannel(device_, channel);
+    ReportStoreFailure(result.recorded);
     view_.SelectChannel(result.channel);
     view_.SetSlider(PlayerSlider::Volume, result.volume);
 }

@@ -10,7 +10,7 @@ namespace tinsori {
 void Player::ReleaseDevice() {
     // Notes held on the old output would sound on for ever once nothing can stop them.
     midi_.SweepNotesOff(settings_.channel);
-    CloseMidiDevice(device_);
+    ReportStoreFailure(CloseMidiDevice(device_));
 }
 
 void Player::OnPauseCommand() {
@@ -37,14 +37,14 @@ OutputSwitchResult Player::SwitchOutput(const std::string& name) {
         MidiPortOpener previous = std::exchange(device_.opener, std::move(opener));
         if (!OpenDevice()) {
             const std::string error = openError_;
-            CloseMidiDevice(device_);
+            ReportStoreFailure(CloseMidiDevice(device_));
             device_.opener = std::move(previous);
             OpenDevice();
             return {false, error};
         }
     }
     outputs_.current = name;
-    store_.WriteString("Midi", "Output", &name);
+    ReportStoreFailure(store_.WriteString("Midi", "Output", &name));
     return {true, {}};
 }
 

@@ -19,6 +19,9 @@ constexpr int kClosingRunVelocity = 35;
 constexpr const char* kSaveFailedText =
     "The settings could not be saved: the profile file cannot be written (is the disk full?).";
 constexpr const char* kSaveFailedCaption = "Tinsori";
+constexpr const char* kStoreFailedText =
+    "A change could not be stored: the profile file cannot be written (is the disk full?). "
+    "Tinsori plays on; other copies may not see which channel this one uses.";
 
 }  // namespace
 
@@ -61,7 +64,14 @@ void Player::SweepSaveAndRelease() {
     }
     if (released_) return;
     released_ = true;
-    if (!settings_.paused) CloseMidiDevice(device_);
+    if (!settings_.paused) ReportStoreFailure(CloseMidiDevice(device_));
+}
+
+void Player::ReportStoreFailure(bool written) {
+    // After a failed save the profile's trouble has been told already.
+    if (written || storeFailureShown_ || saveFailureShown_) return;
+    storeFailureShown_ = true;
+    view_.ShowMessage(kStoreFailedText, kSaveFailedCaption);
 }
 
 }  // namespace tinsori

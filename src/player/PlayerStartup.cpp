@@ -45,8 +45,8 @@ void Player::Start(const std::string& commandLine) {
     if (started_) return;
     started_ = true;
     // 1. The favorites' and patterns' counters, repaired before anything reads them.
-    RecoverLastIndex(store_, "Favorites", "Favorite");
-    RecoverLastIndex(store_, "Prismora", "Pattern");
+    ReportStoreFailure(RecoverLastIndex(store_, "Favorites", "Favorite"));
+    ReportStoreFailure(RecoverLastIndex(store_, "Prismora", "Pattern"));
     // 2. The chime notes around the stored base note, and every list and control.
     view_.ShowBaseNotes(FillBaseNoteList(settings_, scales_, settings_.baseNote));
     ComputeChimeNotes(settings_, scales_);
@@ -67,7 +67,7 @@ void Player::Start(const std::string& commandLine) {
                                                  timebase_.wakeEvent(), model_);
     timebase_.startThread([this] { thread_->TinsoriThread(); });
     // 7. Built-in favorites on the first run, then the Favorites list.
-    InstallBuiltInPresets(store_);
+    ReportStoreFailure(InstallBuiltInPresets(store_));
     LoadFavoritesList(favorites_);
     // 8. The wind timer: the host calls OnWindTimer every kWindTimerPeriodMs from now on.
     RunWindTimer(true);
@@ -83,6 +83,7 @@ void Player::Start(const std::string& commandLine) {
 bool Player::OpenDevice() {
     const DeviceOpenResult result = OpenMidiDevice(device_);
     openError_ = result.error;
+    ReportStoreFailure(result.recorded);
     view_.SelectChannel(result.channel);
     return result.opened;
 }

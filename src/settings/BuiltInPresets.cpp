@@ -179,22 +179,23 @@ void InstallLine(SlotScan& scan, const PresetSet& set, std::string_view preset, 
 }
 
 // The flag is set even when a write failed, so a broken store is not retried every start.
-void InstallSet(ProfileStore& store, const PresetSet& set, bool lastFirst) {
+bool InstallSet(ProfileStore& store, const PresetSet& set, bool lastFirst) {
     ProfileStore::Transaction transaction(store);
-    if (store.ReadInt(set.section, kInstalledValue, 0) != 0) return;
+    if (store.ReadInt(set.section, kInstalledValue, 0) != 0) return transaction.Commit();
     int counter = store.ReadInt(set.section, kLastValue, 0);
     SlotScan scan(store, set);
     for (std::string_view preset : set.lines) InstallLine(scan, set, preset, counter);
     if (lastFirst) store.WriteInt(set.section, kLastValue, counter);
     store.WriteInt(set.section, kInstalledValue, 1);
     if (!lastFirst) store.WriteInt(set.section, kLastValue, counter);
+    return transaction.Commit();
 }
 
 }  // namespace
 
-void InstallBuiltInPresets(ProfileStore& store) {
-    InstallSet(store, {"Favorites", "Favorite", BuiltInFavorites, 2}, false);
-    InstallSet(store, {"Prismora", "Pattern", BuiltInPatterns, 1}, true);
+bool InstallBuiltInPresets(ProfileStore& store) {
+    const bool favorites = InstallSet(store, {"Favorites", "Favorite", BuiltInFavorites, 2}, false);
+    return InstallSet(store, {"Prismora", "Pattern", BuiltInPatterns, 1}, true) && favorites;
 }
 
 void ApplyCommandLineSettings(FavoritesContext& ctx, const std::string& commandLine) {

@@ -18,8 +18,9 @@ extern const std::array<std::string_view, kBuiltInPresetCount> BuiltInFavorites;
 extern const std::array<std::string_view, kBuiltInPresetCount> BuiltInPatterns;
 
 // Copies the built-in favorites into "Favorites" and the patterns into "Prismora", each set
-// once (its "AddDefaultsNow" flag), skipping lines already stored and filling gaps first.
-void InstallBuiltInPresets(ProfileStore& store);
+// once (its "AddDefaultsNow" flag), skipping lines already stored and filling gaps first. False
+// when the profile did not take them.
+bool InstallBuiltInPresets(ProfileStore& store);
 
 // A command line whose first field is "Settings" (any case) applies the rest under the name
 // "Auto Settings" and sets `startedWithSettings`. Lines are cut to 255 characters.

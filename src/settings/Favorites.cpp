@@ -23,6 +23,10 @@ namespace {
 
 constexpr std::string_view kSection = "Favorites";
 constexpr std::string_view kLastValue = "Last";
+// What could not be stored.
+constexpr const char* kFavoriteText = "The favorite could not be saved";
+constexpr const char* kRemovalText = "The favorite could not be removed";
+constexpr const char* kRecentText = "The list of recent favorites could not be updated";
 // Names a scale that a favorite or command line brings along.
 constexpr std::string_view kScaleForName = "Scale for %s";
 
@@ -142,6 +146,12 @@ void StoreValues(ChimeSettings& s, const SettingsLineValues& v, int scaleIndex) 
     s.closeness = v.closeness;
 }
 
+// Said where the user is, each time: the list goes on showing what the profile holds.
+void ShowNotStored(FavoritesContext& ctx, const char* what) {
+    ctx.view.ShowMessage(
+        std::string(what) + ": the profile file cannot be written (is the disk full?).", "Tinsori");
+}
+
 }  // namespace
 
 void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std::string& values) {
@@ -164,7 +174,8 @@ void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std
 
 void ApplyFavorite(FavoritesContext& ctx, const std::string& displayName) {
     // The name enters the recent list even when no stored favorite has it.
-    UpdateRecentFavorites(ctx.store, displayName, kRecentLimit);
+    if (!UpdateRecentFavorites(ctx.store, displayName, kRecentLimit))
+        ShowNotStored(ctx, kRecentText);
     std::optional<StoredFavorite> favorite =
         FindByStoredName(ctx.store, StoredFavoriteName(displayName));
     if (favorite) ApplySettingsLine(ctx, displayName, favorite->values);
@@ -230,13 +241,14 @@ bool SlotHoldsText(ProfileStore& store, std::string_view section, const std::str
     return !text.empty();
 }
 
-void RecoverLastIndex(ProfileStore& store, std::string_view section, std::string_view valuePrefix) {
+bool RecoverLastIndex(ProfileStore& store, std::string_view section, std::string_view valuePrefix) {
     ProfileStore::Transaction transaction(store);
-    if (store.ReadInt(section, kLastValue, 0) != 0) return;
+    if (store.ReadInt(section, kLastValue, 0) != 0) return transaction.Commit();
     int last = 0;
     for (int i = 0; i < kFavoriteSlots; ++i)
         if (SlotHoldsText(store, section, std::string(valuePrefix) + std::to_string(i))) last = i;
     store.WriteInt(section, kLastValue, last);
+    return transaction.Commit();
 }
 
 void LoadFavoritesList(FavoritesContext& ctx) {
@@ -265,6 +277,7 @@ void OnSaveSettings(FavoritesContext& ctx) {
 
     std::optional<int> target;
     bool isNew = false;
+    bool stored = true;
     {
         ProfileStore::Transaction transaction(ctx.store);
         SaveTarget scan = ScanForSave(ctx.store, storedName);
@@ -272,10 +285,14 @@ void OnSaveSettings(FavoritesContext& ctx) {
         target = scan.match ? scan.match : scan.firstEmpty;
         if (target) {
             std::string line = storedName + "," + FormatSettingsValues(ctx.settings, ctx.scales);
-            ctx.store.WriteString(kSection, SlotName(*target), &line);
-            if (*target > ReadLast(ctx.store)) ctx.store.WriteInt(kSection, kLastValue, *target);
+            stored = ctx.store.WriteString(kSection, SlotName(*target), &line) &&
+                     (*target <= ReadLast(ctx.store) ||
+                      ctx.store.WriteInt(kSection, kLastValue, *target));
         }
+        stored = stored ? transaction.Commit() : (transaction.Rollback(), false);
     }
+    // The list shows what the profile holds: a favorite it did not take is not added.
+    if (!stored) return ShowNotStored(ctx, kFavoriteText);
     if (!target) {
         ctx.view.ShowMessage(
             Substitute(Text(kStringFavoritesFull), "%ld", std::to_string(kFavoriteSlots)),
@@ -285,7 +302,8 @@ void OnSaveSettings(FavoritesContext& ctx) {
     if (isNew) {
         ctx.view.AddFavorite(displayName);
         ctx.view.SelectFavorite(displayName);
-        UpdateRecentFavorites(ctx.store, displayName, kRecentLimit);
+        if (!UpdateRecentFavorites(ctx.store, displayName, kRecentLimit))
+            ShowNotStored(ctx, kRecentText);
     }
     ctx.view.EnableRemove(ctx.view.SelectedFavorite().has_value());
 }
@@ -296,15 +314,19 @@ void OnRemoveFavorite(FavoritesContext& ctx) {
     if (!ctx.view.AskYesNo(Substitute(Text(kStringRemoveFavorite), "%s", *displayName),
                            Text(kStringRemoveFavoriteCaption)))
         return;
+    bool removed = true;
     {
         // Looked up again under the lock: another copy may have moved it while we asked.
         ProfileStore::Transaction transaction(ctx.store);
         if (auto favorite = FindByStoredName(ctx.store, StoredFavoriteName(*displayName)))
-            ctx.store.WriteString(kSection, SlotName(favorite->index), nullptr);
+            removed = ctx.store.WriteString(kSection, SlotName(favorite->index), nullptr);
+        removed = removed ? transaction.Commit() : (transaction.Rollback(), false);
     }
+    if (!removed) return ShowNotStored(ctx, kRemovalText);
     ctx.view.DeleteFavorite(*displayName);
     ctx.view.ClearFavoriteSelection();
-    UpdateRecentFavorites(ctx.store, *displayName, kRecentRemove);
+    if (!UpdateRecentFavorites(ctx.store, *displayName, kRecentRemove))
+        ShowNotStored(ctx, kRecentText);
     // The buttons follow the emptied name field, as at start-up without a favorite.
     ctx.view.EnableSaveSettings(!ctx.view.FavoritesEditText().empty());
     ctx.view.EnableRemove(false);

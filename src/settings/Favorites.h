@@ -55,8 +55,8 @@ int FindSelectedFavorite(FavoritesContext& ctx);
 bool SlotHoldsText(ProfileStore& store, std::string_view section, const std::string& valueName);
 
 // Repairs a "Last" counter that reads 0 from the values "<format>0".."<format>127" (format
-// "Favorite" or "Pattern").
-void RecoverLastIndex(ProfileStore& store, std::string_view section, std::string_view valuePrefix);
+// "Favorite" or "Pattern"). False when the profile did not take the repair.
+bool RecoverLastIndex(ProfileStore& store, std::string_view section, std::string_view valuePrefix);
 
 // Fills the Favorites list at start-up and selects the favorite matching the settings.
 void LoadFavoritesList(FavoritesContext& ctx);

@@ -60,13 +60,14 @@ void AddRecent(ProfileStore& store, const std::string& name, int limit) {
 
 }  // namespace
 
-void UpdateRecentFavorites(ProfileStore& store, const std::string& displayName, int limit) {
+bool UpdateRecentFavorites(ProfileStore& store, const std::string& displayName, int limit) {
     ProfileStore::Transaction transaction(store);
     if (limit == kRecentRemove) {
         RemoveRecent(store, displayName);
     } else if (limit > 0) {
         AddRecent(store, displayName, limit);
     }
+    return transaction.Commit();
 }
 
 std::string ReadRecentFavorite(ProfileStore& store, int index) {

@@ -15,8 +15,9 @@ inline constexpr int kRecentRemove = -1;
 inline constexpr int kRecentFirstCommand = 7777;
 
 // Limit kRecentLimit moves the name to the most recent place (adding it, and dropping the
-// oldest beyond the limit); kRecentRemove deletes its entry and leaves the gap.
-void UpdateRecentFavorites(ProfileStore& store, const std::string& displayName, int limit);
+// oldest beyond the limit); kRecentRemove deletes its entry and leaves the gap. False when the
+// profile did not take the change.
+bool UpdateRecentFavorites(ProfileStore& store, const std::string& displayName, int limit);
 
 // Entry `index` ("Item%d"), empty when absent or unreadable.
 std::string ReadRecentFavorite(ProfileStore& store, int index);

@@ -68,19 +68,21 @@ public:
 
     // Read-modify-write sequences that other running copies could interleave run inside one
     // transaction (BEGIN IMMEDIATE ... COMMIT). Scopes nest; only the outermost commits, and a
-    // rollback asked for by any scope discards the whole outermost transaction.
+    // rollback asked for by any scope discards the whole outermost transaction. A scope is ended
+    // by Commit, whose result must be looked at; one left without it (an early return) rolls
+    // back, so that a write is never kept, or lost, without anyone knowing.
     class Transaction {
     public:
         explicit Transaction(ProfileStore& store) : store_(store) { store_.beginTransaction(); }
         ~Transaction() {
-            if (!ended_) store_.endTransaction(false);
+            if (!ended_) store_.endTransaction(true);
         }
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
 
         // Ends the scope now. For the outermost scope, true only when everything reached the
         // file: a COMMIT that fails (a full disk) or a transaction already rolled back is false.
-        bool Commit() {
+        [[nodiscard]] bool Commit() {
             ended_ = true;
             return store_.endTransaction(false);
         }

@@ -240,17 +240,22 @@ bool SqliteProfileStore::deleteValue(int64_t sectionId, std::string_view name) {
     return step(stmt) == SQLITE_DONE && sqlite3_changes(db_) > 0;
 }
 
-void SqliteProfileStore::removeSection(const Place& place) {
+bool SqliteProfileStore::removeSection(const Place& place) {
     Transaction txn(*this);
-    const auto id = findSection(place);
-    if (!id) return;
-    for (int which : {kDeleteSectionValues, kDeleteSectionRow}) {
-        sqlite3_stmt* stmt = statement(which);
-        if (!stmt) return;
-        Reset reset(stmt);
-        sqlite3_bind_int64(stmt, 1, *id);
-        step(stmt);
+    bool removed = true;
+    if (const auto id = findSection(place)) {
+        for (int which : {kDeleteSectionValues, kDeleteSectionRow}) {
+            sqlite3_stmt* stmt = statement(which);
+            if (!stmt) {
+                removed = false;
+                break;
+            }
+            Reset reset(stmt);
+            sqlite3_bind_int64(stmt, 1, *id);
+            removed = step(stmt) == SQLITE_DONE && removed;
+        }
     }
+    return txn.Commit() && removed;
 }
 
 int32_t SqliteProfileStore::ReadInt(std::string_view section, std::string_view name,
@@ -319,33 +324,41 @@ bool SqliteProfileStore::WriteValue(std::string_view section, const std::string*
     const auto place = placeForWrite(section);
     if (!place) return false;
     if (!name) {
-        removeSection(*place);
+        // The registry's result for a deleted section is 0 whatever happened.
+        static_cast<void>(removeSection(*place));
         return false;
     }
     if (!NameFits(*name, kMaxValueName)) return false;
+    // Committed even when this write failed (a value to delete that is not there): that must
+    // not discard what an enclosing transaction wrote before it.
+    Transaction txn(*this);
+    const bool written = writeInSection(*place, *name, data, kind, byteCount);
+    return txn.Commit() && written;
+}
 
+bool SqliteProfileStore::writeInSection(const Place& place, const std::string& name,
+                                        const void* data, int kind, uint32_t byteCount) {
     // The section is created before the data and kind are looked at: deleting a value, or a
     // kind that writes nothing, still leaves the section behind.
-    Transaction txn(*this);
-    const auto existing = findSection(*place);
-    const int64_t sectionId = existing ? *existing : createSection(*place);
+    const auto existing = findSection(place);
+    const int64_t sectionId = existing ? *existing : createSection(place);
     if (sectionId == 0) return false;
-    if (!data) return existing ? deleteValue(sectionId, *name) : true;
+    if (!data) return existing ? deleteValue(sectionId, name) : true;
     switch (kind) {
         case kKindString: {
             const auto* text = static_cast<const char*>(data);
-            return storeValue(sectionId, *name, kKindString, text, std::strlen(text));
+            return storeValue(sectionId, name, kKindString, text, std::strlen(text));
         }
         case kKindInteger: {
             int32_t value;
             std::memcpy(&value, data, sizeof value);
             const auto bytes = LittleEndian(static_cast<uint32_t>(value));
-            return storeValue(sectionId, *name, kKindInteger, bytes.data(), bytes.size());
+            return storeValue(sectionId, name, kKindInteger, bytes.data(), bytes.size());
         }
         case kKindBinary:
-            return storeValue(sectionId, *name, kKindBinary, data, byteCount);
+            return storeValue(sectionId, name, kKindBinary, data, byteCount);
         case kKindBinaryFixed:
-            return storeValue(sectionId, *name, kKindBinary, data, 16);
+            return storeValue(sectionId, name, kKindBinary, data, 16);
         default:
             return false;
     }

@@ -79,7 +79,9 @@ private:
     bool storeValue(int64_t sectionId, std::string_view name, int kind, const void* data,
                     size_t bytes);
     bool deleteValue(int64_t sectionId, std::string_view name);
-    void removeSection(const Place& place);
+    bool removeSection(const Place& place);
+    bool writeInSection(const Place& place, const std::string& name, const void* data, int kind,
+                        uint32_t byteCount);
 
     sqlite3_stmt* statement(int which);
     int step(sqlite3_stmt* stmt);

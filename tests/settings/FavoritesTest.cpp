@@ -5,6 +5,7 @@
 #include "FavoritesTestSupport.h"
 #include "settings/RecentFavorites.h"
 #include "support/PresetLines.h"
+#include "support/PrivateMount.h"
 #include "support/SettingsFields.h"
 
 namespace tinsori::testing {
@@ -149,6 +150,20 @@ TEST_F(FavoritesListTest, SavingStoresTheNameAndSelectsIt) {
     EXPECT_EQ(fresh.entries, std::vector<std::string>{"Rain, Heavy"});
     EXPECT_EQ(fresh.SelectedFavorite(), "Rain, Heavy");
     EXPECT_TRUE(fresh.saveEnabled && fresh.removeEnabled);
+}
+
+// A favorite the profile does not take (a full disk) is said so, and not listed as if it were.
+TEST_F(FavoritesListTest, AFavoriteTheProfileRefusesIsNotListed) {
+    const std::string disk = Folder() + "/disk";
+    std::filesystem::create_directory(disk);
+    testing_support::PrivateMount small(disk, testing_support::PrivateMount::kSmallDisk, 1 << 18);
+    if (!small.ready()) GTEST_SKIP() << small.why();
+    OpenStoreAt(disk + "/profile.db");
+    testing_support::PrivateMount::Fill(disk + "/filler");
+    Save("Rain");
+    EXPECT_TRUE(view.entries.empty());
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages[0].find("The favorite could not be saved"), std::string::npos);
 }
 
 TEST_F(FavoritesListTest, EmptyOrBlankNamesSaveNothing) {

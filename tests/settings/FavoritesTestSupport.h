@@ -114,6 +114,13 @@ protected:
         return *ctx_;
     }
 
+    // Opens the profile at `path` instead (a small disk, for one).
+    void OpenStoreAt(const std::string& path) {
+        ctx_.reset();
+        store_ = ProfileStore::Open(path);
+    }
+    std::string Folder() const { return folder_.path().string(); }
+
     // Closes and opens the profile file again, as a restart would.
     void ReopenStore() {
         ctx_.reset();

@@ -203,9 +203,17 @@ TEST_F(ProfileStoreTest, TransactionsNestAndCommitOnlyAtTheOutermost) {
         {
             ProfileStore::Transaction inner(*store);
             store->WriteInt("Current", "NumOpenApps", 1);
+            EXPECT_TRUE(inner.Commit());
         }
         EXPECT_EQ(store->ReadInt("Current", "NumOpenApps", 0), 1);
         EXPECT_EQ(other->ReadInt("Current", "NumOpenApps", 0), 0);
+        EXPECT_TRUE(outer.Commit());
+    }
+    EXPECT_EQ(other->ReadInt("Current", "NumOpenApps", 0), 1);
+    // A scope left without Commit keeps nothing: no write is stored, or lost, unseen.
+    {
+        ProfileStore::Transaction forgotten(*store);
+        store->WriteInt("Current", "NumOpenApps", 2);
     }
     EXPECT_EQ(other->ReadInt("Current", "NumOpenApps", 0), 1);
 }
