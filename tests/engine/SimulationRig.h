@@ -46,6 +46,15 @@ struct SimulationRig {
         timeline.startThread([this] { sim.TinsoriThread(); });
     }
     void runUntil(uint32_t tick) { timeline.runUntil(tick, 0, {}); }
+    // Plays one configuration in one wind until `tick`, notes ringing free (no note-off before
+    // each strike).
+    void playFree(int configuration, int wind, uint32_t tick) {
+        settings.holdNotes = 0;
+        settings.configuration = configuration;
+        settings.windNow = wind;
+        start();
+        runUntil(tick);
+    }
     // Stops as the dialog does: the flag, then a signal; true when the thread has ended.
     bool stop() {
         if (!running) return true;

@@ -13,11 +13,7 @@ struct RunFigures {
 // Ten minutes of settled music (after two minutes for the pendulum's drive to settle).
 RunFigures Play(int configuration, int wind) {
     SimulationRig rig;
-    rig.settings.configuration = configuration;
-    rig.settings.windNow = wind;
-    rig.settings.holdNotes = 0;
-    rig.start();
-    rig.runUntil(12 * 60000);
+    rig.playFree(configuration, wind, 12 * 60000);
     rig.stop();
     RunFigures figures;
     int count = 0;

@@ -199,12 +199,8 @@ TEST(SimulationThreadTest, WakeEndsTheWaitAndReplansTheSameChime) {
 
 TEST(SimulationThreadTest, ShortWaitsQueueTheSameChimeForTheNextStrike) {
     SimulationRig rig;
-    rig.settings.holdNotes = 0;
-    rig.settings.configuration = kAllIndependent;
-    rig.settings.windNow = 940;
     rig.setChimes(20);
-    rig.start();
-    rig.runUntil(10 * 60000);
+    rig.playFree(kAllIndependent, 940, 10 * 60000);
     int together = 0;
     for (const auto& [tick, notes] : rig.strikesByTick()) {
         ASSERT_LE(notes.size(), 10u);
@@ -218,11 +214,7 @@ TEST(SimulationThreadTest, ShortWaitsQueueTheSameChimeForTheNextStrike) {
 
 TEST(SimulationThreadTest, BeatGridQueueFillsToTenAtMost) {
     SimulationRig rig;
-    rig.settings.holdNotes = 0;
-    rig.settings.configuration = kQuantized;
-    rig.settings.windNow = 940;
-    rig.start();
-    rig.runUntil(10 * 60000);
+    rig.playFree(kQuantized, 940, 10 * 60000);
     size_t largest = 0;
     for (const auto& [tick, notes] : rig.strikesByTick()) {
         largest = std::max(largest, notes.size());
@@ -250,11 +242,7 @@ TEST(SimulationThreadTest, FullBeatGridQueueWaitsOneBeatInsteadOfSpinning) {
 
 TEST(SimulationThreadTest, ChimesOnlyKnocksANeighbourWithTheSameVelocity) {
     SimulationRig rig;
-    rig.settings.holdNotes = 0;
-    rig.settings.configuration = kChimesOnly;
-    rig.settings.windNow = 600;
-    rig.start();
-    rig.runUntil(5 * 60000);
+    rig.playFree(kChimesOnly, 600, 5 * 60000);
     auto byTick = rig.strikesByTick();
     ASSERT_GT(byTick.size(), 20u);
     for (const auto& [tick, notes] : byTick) {
@@ -314,11 +302,7 @@ TEST(SimulationThreadTest, PausedStrikesKeepTimeAndSendNothing) {
 // as the last strike left it.
 TEST(SimulationThreadTest, SnapshotHoldsTheSoundedStrikesAndTheSwing) {
     SimulationRig rig;
-    rig.settings.holdNotes = 0;
-    rig.settings.configuration = kChimesOnly;
-    rig.settings.windNow = 600;
-    rig.start();
-    rig.runUntil(2 * 60000);
+    rig.playFree(kChimesOnly, 600, 2 * 60000);
     const LiveSnapshot& snapshot = rig.sim.live().latest();
     const auto notes = rig.strikeNotes();
     ASSERT_GT(notes.size(), size_t{StrikeLog::kCapacity});

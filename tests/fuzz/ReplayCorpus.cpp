@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
+
+#include "support/ReadFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size);
 
@@ -18,9 +17,7 @@ int main(int argc, char** argv) {
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
         if (!entry.is_regular_file()) continue;
-        std::ifstream file(entry.path(), std::ios::binary);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
-                                std::istreambuf_iterator<char>());
+        const std::string bytes = tinsori::testing_support::ReadFile(entry.path());
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
         ++count;
     }

@@ -5,6 +5,7 @@ set(TINSORI_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
 add_executable(fuzz_favorite_line_replay
     ${TINSORI_FUZZ_DIR}/FavoriteLineFuzz.cpp ${TINSORI_FUZZ_DIR}/ReplayCorpus.cpp)
 target_link_libraries(fuzz_favorite_line_replay PRIVATE tinsori_settings)
+target_include_directories(fuzz_favorite_line_replay PRIVATE ${TINSORI_FUZZ_DIR}/..)
 add_test(NAME fuzz_favorite_line_corpus
     COMMAND fuzz_favorite_line_replay ${TINSORI_FUZZ_DIR}/corpus)
 
