@@ -131,39 +131,22 @@ const std::map<std::string, NumberRule>& NumberOptions() {
     return options;
 }
 
+// A text option that only keeps its value in the line.
+template <auto Field>
+bool Keep(CommandLine& line, const std::string& value, std::string&) {
+    line.*Field = value;
+    return true;
+}
+
 // Options that take a text value, each with what it does with it.
 const std::map<std::string, Setter>& TextOptions() {
     static const std::map<std::string, Setter> options = {
-        {"--profile",
-         [](CommandLine& l, const std::string& v, std::string&) {
-             l.profilePath = v;
-             return true;
-         }},
-        {"--output",
-         [](CommandLine& l, const std::string& v, std::string&) {
-             l.output = v;
-             return true;
-         }},
-        {"--soundfont",
-         [](CommandLine& l, const std::string& v, std::string&) {
-             l.soundfont = v;
-             return true;
-         }},
-        {"--audio-driver",
-         [](CommandLine& l, const std::string& v, std::string&) {
-             l.audioDriver = v;
-             return true;
-         }},
-        {"--favorite",
-         [](CommandLine& l, const std::string& v, std::string&) {
-             l.favorite = v;
-             return true;
-         }},
-        {"--midi-log",
-         [](CommandLine& l, const std::string& v, std::string&) {
-             l.midiLog = v;
-             return true;
-         }},
+        {"--profile", Keep<&CommandLine::profilePath>},
+        {"--output", Keep<&CommandLine::output>},
+        {"--soundfont", Keep<&CommandLine::soundfont>},
+        {"--audio-driver", Keep<&CommandLine::audioDriver>},
+        {"--favorite", Keep<&CommandLine::favorite>},
+        {"--midi-log", Keep<&CommandLine::midiLog>},
         {"--render",
          [](CommandLine& l, const std::string& v, std::string& e) {
              l.renderFile = v;
