@@ -1,46 +1,103 @@
 #include "midi/SampleClock.h"
 
+#include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace tinsori {
 
 SampleClock::SampleClock(const Tuning& tuning)
-    : tuning_(tuning), nsPerFrame_(1e9 / tuning.sampleRate) {}
+    : tuning_(tuning),
+      nsPerFrame_(1e9 / tuning.sampleRate),
+      history_(static_cast<size_t>(std::max(tuning.historyWindows, 2))) {}
 
-void SampleClock::restartAt(uint64_t frame, int64_t heardNs) {
-    frame0_ = frame;
-    time0_ = static_cast<double>(heardNs);
+double SampleClock::lineAt(uint64_t frame) const {
+    return time0_ + (static_cast<double>(frame) - static_cast<double>(frame0_)) * nsPerFrame_;
+}
+
+double SampleClock::frameAt(int64_t ns) const {
+    return static_cast<double>(frame0_) + (static_cast<double>(ns) - time0_) / nsPerFrame_;
+}
+
+// The line goes through `report` with the slope it had (moving the sound does not change the
+// card's rate); what was learnt before the move no longer lies on it.
+void SampleClock::restartAt(const Report& report) {
+    frame0_ = report.frame;
+    time0_ = static_cast<double>(report.heardNs);
+    historyNext_ = 0;
+    historyCount_ = 0;
+    // The reports just after a move are the least trustworthy (the server's buffer refills at
+    // once): short windows again, so the line settles within a few blocks.
+    windowLengthNs_ = std::min(tuning_.firstWindowNs, tuning_.windowNs);
+}
+
+void SampleClock::startWindow(const Report& report) {
+    windowStartNs_ = report.heardNs;
+    earliest_ = report;
+    earliestError_ = static_cast<double>(report.heardNs) - lineAt(report.frame);
 }
 
 void SampleClock::observe(uint64_t frame, int64_t heardNs) {
     if (!running_) {
         running_ = true;
-        lockStartNs_ = heardNs;
-        restartAt(frame, heardNs);
+        lastFrame_ = frame;
+        restartAt({frame, heardNs});
+        startWindow({frame, heardNs});
         return;
     }
-    if (frame <= frame0_) return;
-    const double frames = static_cast<double>(frame - frame0_);
-    const double predicted = time0_ + frames * nsPerFrame_;
-    const double error = static_cast<double>(heardNs) - predicted;
+    if (frame <= lastFrame_) return;
+    lastFrame_ = frame;
+    const double error = static_cast<double>(heardNs) - lineAt(frame);
     if (std::fabs(error) > static_cast<double>(tuning_.relockNs)) {
         ++relocks_;
-        restartAt(frame, heardNs);
+        restartAt({frame, heardNs});
+        startWindow({frame, heardNs});
         return;
     }
-    const bool locking = heardNs - lockStartNs_ < tuning_.lockingNs;
-    const double bandwidth = locking ? tuning_.lockingBandwidthHz : tuning_.bandwidthHz;
-    // A critically damped second-order loop, its coefficients scaled to this report's interval so
-    // that blocks of any size give the same bandwidth.
-    const double omega = 2.0 * std::numbers::pi * bandwidth * frames * nsPerFrame_ * 1e-9;
-    frame0_ = frame;
-    time0_ = predicted + std::numbers::sqrt2 * omega * error;
-    nsPerFrame_ += omega * omega * error / frames;
+    if (heardNs - windowStartNs_ >= windowLengthNs_) {
+        closeWindow();
+        startWindow({frame, heardNs});
+        return;
+    }
+    if (error < earliestError_) {
+        earliest_ = {frame, heardNs};
+        earliestError_ = error;
+    }
 }
 
-double SampleClock::frameAt(int64_t ns) const {
-    return static_cast<double>(frame0_) + (static_cast<double>(ns) - time0_) / nsPerFrame_;
+void SampleClock::closeWindow() {
+    windowLengthNs_ = std::min(2 * windowLengthNs_, tuning_.windowNs);
+    const double error = static_cast<double>(earliest_.heardNs) - lineAt(earliest_.frame);
+    if (std::fabs(error) > static_cast<double>(tuning_.stepNs)) {
+        ++steps_;
+        restartAt(earliest_);
+        return;
+    }
+    history_[historyNext_] = earliest_;
+    historyNext_ = (historyNext_ + 1) % history_.size();
+    historyCount_ = std::min(historyCount_ + 1, history_.size());
+    fitLine();
+}
+
+// Least squares through the kept reports, relative to the newest so that doubles keep their
+// precision over hours of frames; the line is then anchored at the newest. Until the reports
+// span a few seconds their slope would be as noisy as they are: the line keeps its slope and
+// goes through the newest.
+void SampleClock::fitLine() {
+    const Report& newest = history_[(historyNext_ + history_.size() - 1) % history_.size()];
+    const Report& oldest = history_[historyCount_ < history_.size() ? 0 : historyNext_];
+    frame0_ = newest.frame;
+    time0_ = static_cast<double>(newest.heardNs);
+    if (newest.heardNs - oldest.heardNs < tuning_.slopeSpanNs) return;
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (size_t i = 0; i < historyCount_; ++i) {
+        const Report& r = history_[i];
+        const double x = static_cast<double>(r.frame) - static_cast<double>(newest.frame);
+        const double y = static_cast<double>(r.heardNs - newest.heardNs);
+        sx += x, sy += y, sxx += x * x, sxy += x * y;
+    }
+    const double n = static_cast<double>(historyCount_);
+    nsPerFrame_ = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+    time0_ += (sy - nsPerFrame_ * sx) / n;
 }
 
 }  // namespace tinsori

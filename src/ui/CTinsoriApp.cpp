@@ -6,6 +6,7 @@
 #include "ProgramVersion.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
+#include "ui/CursorBlinkTimeout.h"
 #include "ui/Pictures.h"
 #include "ui/SessionEndBridge.h"
 
@@ -33,6 +34,8 @@ int CTinsoriApp::Run(const WindowStart& start) {
     // The window hides into the tray and message boxes may open over nothing: only closing the
     // main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ends before the application does: giving the blink period back needs its style hints.
+    const CursorBlinkTimeout cursorBlinkTimeout(nullptr);
 
     auto dialog =
         std::make_unique<CTinsoriDlg>(start.timebase, start.store, start.opener, start.seed);

@@ -2,9 +2,12 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 namespace tinsori {
 
@@ -97,6 +100,33 @@ void DialogScrollBar::ShowValueTip() {
     const int along = (value() - minimum()) * (across ? width() : height()) / span;
     const QPoint thumb = across ? QPoint(along, 0) : QPoint(width(), along);
     QToolTip::showText(mapToGlobal(thumb), QString::number(value()), this);
+}
+
+// The wind moves its thumb five times a second: repainting the whole bar each time cost a visible
+// idle window most of its CPU. A move repaints where the thumb was and where it is, or nothing
+// when it stays on the same pixels. At either end the arrows may change their look: all of it.
+void DialogScrollBar::sliderChange(SliderChange change) {
+    const int before = std::exchange(drawnPosition_, sliderPosition());
+    const auto atAnEnd = [this](int position) {
+        return position <= minimum() || position >= maximum();
+    };
+    if (change != SliderValueChange || atAnEnd(before) || atAnEnd(drawnPosition_)) {
+        QScrollBar::sliderChange(change);
+        return;
+    }
+    const QRect was = ThumbAt(before);
+    const QRect is = ThumbAt(drawnPosition_);
+    // Styles draw the thumb's outline a pixel past the rectangle they report.
+    constexpr int kOutline = 2;
+    if (was != is) update(was.united(is).adjusted(-kOutline, -kOutline, kOutline, kOutline));
+}
+
+QRect DialogScrollBar::ThumbAt(int position) const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.sliderPosition = position;
+    option.sliderValue = position;
+    return style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
 }
 
 void DialogScrollBar::mouseReleaseEvent(QMouseEvent* event) {

@@ -25,6 +25,7 @@ public:
     void request(ScrollRequest request, int carried = 0);
 
 protected:
+    void sliderChange(SliderChange change) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -34,10 +35,13 @@ private:
     void OnAction(int action);
     void Report(ScrollRequest request);
     void ShowValueTip();
+    QRect ThumbAt(int position) const;
 
     Handler handler_;
     bool scrolling_ = false;
     bool showsValue_ = false;
+    // Where the thumb was last drawn, to repaint only the pixels a move touches.
+    int drawnPosition_ = 0;
 };
 
 }  // namespace tinsori
