@@ -99,7 +99,8 @@ int main(int argc, char** argv) {
     handle.open(std::move(port));
     MidiOut midi(settings, handle, timebase.wakeEvent());
     ModelValues shared;
-    SimulationThread sim(settings, scales, midi, clock, timebase.wakeEvent(), shared);
+    SimulationThread sim(SimulationSettings(settings), scales, midi, clock, timebase.wakeEvent(),
+                         shared);
     observed = &sim;
 
     timebase.startThread([&] { sim.TinsoriThread(); });

@@ -16,6 +16,7 @@
 
 namespace tinsori {
 
+#if TINSORI_HAS_GUI
 namespace {
 
 bool Set(const char* name) {
@@ -32,6 +33,7 @@ std::string WithoutPrefix(std::string notice) {
 }
 
 }  // namespace
+#endif
 
 bool WindowAvailable() {
 #if TINSORI_HAS_GUI

@@ -22,10 +22,11 @@ bool Playable(int note) {
 
 }  // namespace
 
-ChimeSelector::ChimeSelector(Random& random, ChimeSettings& settings, const ScaleTable& scales,
+ChimeSelector::ChimeSelector(Random& random, SimulationSettings settings, const ScaleTable& scales,
                              const ModelValues& shared, CPink& placePink)
     : random_(random),
-      settings_(settings),
+      settings_(settings.shared),
+      energy_(settings.chimeEnergy),
       scales_(scales),
       shared_(shared),
       placePink_(placePink),
@@ -85,8 +86,7 @@ int ChimeSelector::InjectEnergy() {
     int p = ClampInt(placePink_.Next(), 0, 999);
     double spot = (1 - pinkness) * (n * p) + pinkness * (n * random_.mod(1000));
     int k = ClampInt(Trunc(spot / 1001), 0, n - 1);
-    settings_.chimeEnergy[k].store(EnergyOf(settings_, k) + random_.mod(100),
-                                   std::memory_order_relaxed);
+    energy_[k].store(EnergyOf(energy_, k) + random_.mod(100), std::memory_order_relaxed);
     return k;
 }
 
@@ -96,7 +96,7 @@ int ChimeSelector::DrawByWeight(int fallback, int n) {
     std::array<double, kModelSlots> weight{};
     double total = 0;
     for (int k = 0; k < n; ++k) {
-        weight[k] = EnergyOf(settings_, k);
+        weight[k] = EnergyOf(energy_, k);
         if (fractal) weight[k] *= std::pow(chimeSusceptibility_[k], 12);
         if (near) weight[k] *= pendulumProximity_[k];
         total += weight[k];
@@ -122,20 +122,19 @@ void ChimeSelector::MoveEnergy(int pick, int n) {
     int cfg = ConfigurationNow(settings_);
     if (PendulumInPlay(cfg)) {
         // The struck chime rests; its neighbours and one other chime become likely.
-        ScaleEnergy(settings_, pick, 0.15);
+        ScaleEnergy(energy_, pick, 0.15);
         if (n > 3) {
-            ScaleEnergy(settings_, (pick + 1) % n, 2.2);
-            ScaleEnergy(settings_, (pick + n - 1) % n, 2.2);
+            ScaleEnergy(energy_, (pick + 1) % n, 2.2);
+            ScaleEnergy(energy_, (pick + n - 1) % n, 2.2);
         }
         if (n > 5) {
-            ScaleEnergy(settings_, (pick + 2) % n, 1.2);
-            ScaleEnergy(settings_, (pick + n - 2) % n, 1.2);
+            ScaleEnergy(energy_, (pick + 2) % n, 1.2);
+            ScaleEnergy(energy_, (pick + n - 2) % n, 1.2);
         }
-        if (n > 2) ScaleEnergy(settings_, (pick + 1 + random_.mod(n - 1)) % n, 1.35);
+        if (n > 2) ScaleEnergy(energy_, (pick + 1 + random_.mod(n - 1)) % n, 1.35);
     } else if (WithoutPendulum(cfg)) {
-        for (int k = 0; k < n; ++k) ScaleEnergy(settings_, k, 0.92);
-        if (cfg == kAllIndependent && FlagSet(settings_.fractal))
-            ScaleEnergy(settings_, pick, 0.07);
+        for (int k = 0; k < n; ++k) ScaleEnergy(energy_, k, 0.92);
+        if (cfg == kAllIndependent && FlagSet(settings_.fractal)) ScaleEnergy(energy_, pick, 0.07);
     }
 }
 
@@ -151,7 +150,7 @@ int ChimeSelector::KnockNeighbour(int struck, int velocity, const MidiOut& midi)
     int left = (struck + n - 1) % n;
     int right2 = (struck + 2) % n;
     int left2 = (struck + n - 2) % n;
-    ScaleEnergy(settings_, struck, 0.8);
+    ScaleEnergy(energy_, struck, 0.8);
     int knocked, other;
     if (random_.next() % 2 == 0) {
         bool far = random_.mod(100) < 35;
@@ -165,8 +164,8 @@ int ChimeSelector::KnockNeighbour(int struck, int velocity, const MidiOut& midi)
     int note = settings_.chimeNotes[knocked].load(std::memory_order_relaxed);
     bool sounds = Playable(note) && (!FlagSet(settings_.chords) || ChordAllows(knocked));
     if (sounds) midi.StrikeNote(note, velocity);
-    ScaleEnergy(settings_, other, 1.4);
-    ScaleEnergy(settings_, knocked, 0.6);
+    ScaleEnergy(energy_, other, 1.4);
+    ScaleEnergy(energy_, knocked, 0.6);
     return sounds ? knocked : -1;
 }
 

@@ -31,7 +31,7 @@ class ChimeSelector {
 public:
     // Constructing draws once per chime generator (113), in the thread's start order. The
     // placement generator is the thread's, constructed before this.
-    ChimeSelector(Random& random, ChimeSettings& settings, const ScaleTable& scales,
+    ChimeSelector(Random& random, SimulationSettings settings, const ScaleTable& scales,
                   const ModelValues& shared, CPink& placePink);
 
     // Thread start: nearness and susceptibility 1.0, the chord weights pulled 5% toward chord 0,
@@ -62,7 +62,8 @@ private:
     void MoveEnergy(int pick, int n);
 
     Random& random_;
-    ChimeSettings& settings_;
+    const SharedChimeSettings& settings_;
+    ChimeEnergy& energy_;
     const ScaleTable& scales_;
     const ModelValues& shared_;
     CPink& placePink_;

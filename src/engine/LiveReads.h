@@ -30,7 +30,7 @@ inline int ClampInt(int x, int low, int high) {
 }
 
 // One of the four configurations; any other stored value plays as the default, 1.
-inline int ConfigurationNow(const ChimeSettings& s) {
+inline int ConfigurationNow(const SharedChimeSettings& s) {
     int cfg = s.configuration.load(std::memory_order_relaxed);
     bool known =
         cfg == kCenterPendulum || cfg == kAllIndependent || cfg == kChimesOnly || cfg == kQuantized;
@@ -51,19 +51,19 @@ inline bool WithoutPendulum(int cfg) {
     return (cfg & (kAllIndependent | kChimesOnly)) != 0;
 }
 
-inline int WindNow(const ChimeSettings& s) {
+inline int WindNow(const SharedChimeSettings& s) {
     return ClampInt(s.windNow.load(std::memory_order_relaxed), 2, 940);
 }
 
-inline double ClosenessNow(const ChimeSettings& s) {
+inline double ClosenessNow(const SharedChimeSettings& s) {
     return ClampReal(s.closeness.load(std::memory_order_relaxed), 0.1, 3.2);
 }
 
-inline double PinknessNow(const ChimeSettings& s) {
+inline double PinknessNow(const SharedChimeSettings& s) {
     return ClampReal(s.pinkness.load(std::memory_order_relaxed), 0.0, 1.0);
 }
 
-inline double LengthNow(const ChimeSettings& s) {
+inline double LengthNow(const SharedChimeSettings& s) {
     return ClampReal(s.length.load(std::memory_order_relaxed), 650.0, 2700.0);
 }
 
@@ -72,12 +72,12 @@ inline bool FlagSet(const std::atomic<int>& flag) {
 }
 
 // Chime energy is shared with the UI, which may clear it between any two of these.
-inline double EnergyOf(const ChimeSettings& s, int k) {
-    return s.chimeEnergy[k].load(std::memory_order_relaxed);
+inline double EnergyOf(const ChimeEnergy& energy, int k) {
+    return energy[k].load(std::memory_order_relaxed);
 }
 
-inline void ScaleEnergy(ChimeSettings& s, int k, double factor) {
-    s.chimeEnergy[k].store(EnergyOf(s, k) * factor, std::memory_order_relaxed);
+inline void ScaleEnergy(ChimeEnergy& energy, int k, double factor) {
+    energy[k].store(EnergyOf(energy, k) * factor, std::memory_order_relaxed);
 }
 
 }  // namespace tinsori

@@ -14,7 +14,7 @@ namespace tinsori {
 // gives the effective wind the whole model uses.
 class Pendulum {
 public:
-    Pendulum(Random& random, const ChimeSettings& settings, ModelValues& shared)
+    Pendulum(Random& random, const SharedChimeSettings& settings, ModelValues& shared)
         : random_(random), settings_(settings), shared_(shared) {}
 
     // Marks the thread's start: the swing clock runs from here.
@@ -49,7 +49,7 @@ private:
     void JitterPeriods();
 
     Random& random_;
-    const ChimeSettings& settings_;
+    const SharedChimeSettings& settings_;
     ModelValues& shared_;
 
     double swingPhaseA_ = 0, swingPhaseB_ = 0;

@@ -16,10 +16,11 @@ constexpr int32_t kResyncLateness = 250;
 constexpr uint32_t kSettlingWait = 1122;
 }  // namespace
 
-SimulationThread::SimulationThread(ChimeSettings& settings, const ScaleTable& scales,
+SimulationThread::SimulationThread(SimulationSettings settings, const ScaleTable& scales,
                                    const MidiOut& midi, TickClock& clock, WakeEvent& wakeEvent,
                                    ModelValues& shared)
-    : settings_(settings),
+    : view_(settings),
+      settings_(settings.shared),
       scales_(scales),
       midi_(midi),
       clock_(clock),
@@ -37,7 +38,7 @@ void SimulationThread::Start() {
     pending_.clear();
     uint32_t startTick = clock_.now();
     // 1. The 115 generators draw once each as they are built, in a fixed order.
-    model_.emplace(random_, settings_, scales_, shared_);
+    model_.emplace(random_, view_, scales_, shared_);
     Model& m = *model_;
     m.pendulum.StartClock(startTick);
     // 2. The pendulum: periods, phases, position, drives and angle.

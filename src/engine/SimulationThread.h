@@ -31,7 +31,7 @@ class MidiOut;
 // computing takes no time and the two readings agree.
 class SimulationThread {
 public:
-    SimulationThread(ChimeSettings& settings, const ScaleTable& scales, const MidiOut& midi,
+    SimulationThread(SimulationSettings settings, const ScaleTable& scales, const MidiOut& midi,
                      TickClock& clock, WakeEvent& wakeEvent, ModelValues& shared);
     SimulationThread(const SimulationThread&) = delete;
     SimulationThread& operator=(const SimulationThread&) = delete;
@@ -52,12 +52,12 @@ public:
 private:
     // The thread's model, built at thread start so that its generators draw in start order.
     struct Model {
-        Model(Random& random, ChimeSettings& settings, const ScaleTable& scales,
+        Model(Random& random, SimulationSettings settings, const ScaleTable& scales,
               ModelValues& shared)
             : placePink(random),
-              planner(random, settings, shared),
+              planner(random, settings.shared, shared),
               selector(random, settings, scales, shared, placePink),
-              pendulum(random, settings, shared) {}
+              pendulum(random, settings.shared, shared) {}
         CPink placePink;
         WaitPlanner planner;
         ChimeSelector selector;
@@ -72,7 +72,8 @@ private:
     void Strike(int velocity);
     void SoundPending();
 
-    ChimeSettings& settings_;
+    SimulationSettings view_;
+    const SharedChimeSettings& settings_;
     const ScaleTable& scales_;
     const MidiOut& midi_;
     TickClock& clock_;

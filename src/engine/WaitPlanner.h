@@ -15,7 +15,7 @@ namespace tinsori {
 class WaitPlanner {
 public:
     // Constructing draws once (the generator's default range), in the thread's start order.
-    WaitPlanner(Random& random, const ChimeSettings& settings, const ModelValues& shared)
+    WaitPlanner(Random& random, const SharedChimeSettings& settings, const ModelValues& shared)
         : random_(random), settings_(settings), shared_(shared), intervalPink_(random) {}
 
     void Start() { intervalPink_.SetRange(0, 15000, 80); }
@@ -41,7 +41,7 @@ private:
     uint32_t TimeToTurningPoint(uint32_t wait, const Pendulum& pendulum);
 
     Random& random_;
-    const ChimeSettings& settings_;
+    const SharedChimeSettings& settings_;
     const ModelValues& shared_;
     CPink intervalPink_;
     double burstFactor_ = 1.0;

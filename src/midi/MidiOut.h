@@ -28,7 +28,7 @@ int FadedVolume(int volume, double progress);
 // the call and drop every message while the handle is closed.
 class MidiOut {
 public:
-    MidiOut(const ChimeSettings& settings, MidiHandle& handle, WakeEvent& wakeEvent)
+    MidiOut(const SharedChimeSettings& settings, MidiHandle& handle, WakeEvent& wakeEvent)
         : settings_(settings), handle_(handle), wakeEvent_(wakeEvent) {}
 
     // Returns 0 when nothing was sent (no open device), 1 otherwise.
@@ -49,7 +49,7 @@ public:
     MidiHandle& handle() const { return handle_; }
 
 private:
-    const ChimeSettings& settings_;
+    const SharedChimeSettings& settings_;
     MidiHandle& handle_;
     WakeEvent& wakeEvent_;
     std::atomic<double> fade_{0.0};

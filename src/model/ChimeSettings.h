@@ -23,41 +23,27 @@ enum Configuration : int {
     kQuantized = 8,
 };
 
-// The live chime parameters. The UI thread writes them; the simulation thread reads each afresh
-// at every use and writes only `chimeEnergy`. Shared members are atomics; the rest are touched by
-// the UI thread alone. Members are in the record's declaration order.
-struct ChimeSettings {
-    // Constructs `windPink` (one draw from the UI thread's generator) and the defaults of an
-    // empty store. The owner seeds the generator, loads stored values and ranges `windPink` after.
-    explicit ChimeSettings(Random& uiRandom);
+// Wind energy held by each chime: the one member of the live settings the simulation thread
+// writes (the UI clears it).
+using ChimeEnergy = std::array<std::atomic<double>, kChimeSlots>;
 
+// The live members the simulation thread reads: the UI thread writes them, the thread reads each
+// afresh at every use. All atomics, so that no read from the thread can race with a write.
+struct SharedChimeSettings {
     std::atomic<int> instrument{14};
     std::atomic<int> channel{0};
     std::atomic<int> volume{80};
     std::atomic<int> holdNotes{1};
-    int baseNote = 52;
-    uint32_t lastWindWake = 0;
-    int windDragging = 0;
     std::atomic<int> windNow{404};
-    int windSpeed = 404;
-    int constantWind = 0;
     std::atomic<int> stopThread{0};
     std::array<std::atomic<int>, kChimeSlots> chimeNotes{};
-    std::array<std::atomic<double>, kChimeSlots> chimeEnergy{};
-    std::array<int, 128> holdFlags{};
     std::atomic<int> numChimes{7};
-    int saveChannel = 1;
     std::atomic<int> scaleIndex{0};
-    int transpose = -3;
     std::atomic<double> pinkness{1.0};
     std::atomic<double> closeness{1.533};
     std::atomic<int> configuration{kCenterPendulum};
-    int shuffle = 0;
     std::atomic<int> fractal{0};
     std::atomic<int> chords{0};
-    int paused = 0;
-    int prismoraEnabled = 1;
-    CPink windPink;
     std::atomic<int> startedWithSettings{0};
     std::atomic<double> length{1500.0};
 
@@ -66,11 +52,44 @@ struct ChimeSettings {
         int n = numChimes.load(std::memory_order_relaxed);
         return n < 1 ? 1 : (n > kMaxChimes ? kMaxChimes : n);
     }
+};
+
+// The live chime parameters: the shared members above, the chime energy, and the members the UI
+// thread alone touches.
+struct ChimeSettings : SharedChimeSettings {
+    // Constructs `windPink` (one draw from the UI thread's generator) and the defaults of an
+    // empty store. The owner seeds the generator, loads stored values and ranges `windPink` after.
+    explicit ChimeSettings(Random& uiRandom);
+
+    ChimeEnergy chimeEnergy{};
+    int baseNote = 52;
+    uint32_t lastWindWake = 0;
+    int windDragging = 0;
+    int windSpeed = 404;
+    int constantWind = 0;
+    std::array<int, 128> holdFlags{};
+    int saveChannel = 1;
+    int transpose = -3;
+    int shuffle = 0;
+    int paused = 0;
+    int prismoraEnabled = 1;
+    CPink windPink;
 
     // The UI clears all 78 entries on a change of configuration, even while the thread runs.
     void clearChimeEnergy() {
         for (auto& e : chimeEnergy) e.store(0.0, std::memory_order_relaxed);
     }
+};
+
+// What the simulation thread is given of the live settings: the shared members, read-only, and
+// the chime energy. The UI thread's own members are out of its reach, so a plain read of one
+// from the thread does not compile.
+struct SimulationSettings {
+    explicit SimulationSettings(ChimeSettings& settings)
+        : shared(settings), chimeEnergy(settings.chimeEnergy) {}
+
+    const SharedChimeSettings& shared;
+    ChimeEnergy& chimeEnergy;
 };
 
 }  // namespace tinsori

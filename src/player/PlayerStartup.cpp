@@ -63,8 +63,8 @@ void Player::Start(const std::string& commandLine) {
     // 5. A "Settings" command line, before the thread reads `startedWithSettings`.
     ApplyCommandLineSettings(favorites_, commandLine);
     // 6. The simulation thread.
-    thread_ = std::make_unique<SimulationThread>(settings_, scales_, midi_, timebase_.clock(),
-                                                 timebase_.wakeEvent(), model_);
+    thread_ = std::make_unique<SimulationThread>(SimulationSettings(settings_), scales_, midi_,
+                                                 timebase_.clock(), timebase_.wakeEvent(), model_);
     timebase_.startThread([this] { thread_->TinsoriThread(); });
     // 7. Built-in favorites on the first run, then the Favorites list.
     ReportStoreFailure(InstallBuiltInPresets(store_));

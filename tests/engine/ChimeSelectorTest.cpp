@@ -17,7 +17,7 @@ namespace {
 struct SelectorRig : testing_support::ModelRig {
     ScaleTable scales;
     CPink place{random};
-    ChimeSelector selector{random, settings, scales, shared, place};
+    ChimeSelector selector{random, SimulationSettings(settings), scales, shared, place};
 
     SelectorRig() {
         scales.LoadBuiltIns();

@@ -27,7 +27,7 @@ struct SimulationRig {
     MidiHandle handle;
     MidiOut midi{settings, handle, timeline};
     ModelValues shared;
-    SimulationThread sim{settings, scales, midi, timeline, timeline, shared};
+    SimulationThread sim{SimulationSettings(settings), scales, midi, timeline, timeline, shared};
     bool running = false;
 
     SimulationRig() {

@@ -3,11 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "SimulationRig.h"
 
 namespace tinsori {
 namespace {
+
+// The thread's view of the settings reaches only the shared atomics, and those read-only: a
+// member only the UI touches, read from the thread, does not compile.
+template <typename T>
+concept ReachesUiMembers = requires(T& t) {
+    t.baseNote + t.windSpeed + t.paused;
+};
+template <typename T>
+concept CanWriteWind = requires(T& t) {
+    t.windNow.store(0);
+};
+using ThreadReads = std::remove_reference_t<decltype(SimulationSettings::shared)>;
+static_assert(std::is_const_v<ThreadReads>);
+static_assert(!ReachesUiMembers<ThreadReads> && !CanWriteWind<ThreadReads>);
+static_assert(ReachesUiMembers<ChimeSettings> && CanWriteWind<ChimeSettings>);
 
 TEST(SimulationThreadTest, OpeningRunThenProgramAndVolumeBeforeTheFirstStrike) {
     SimulationRig rig;
