@@ -3,7 +3,7 @@ BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
 TSAN_DIR     ?= build-tsan
 # The tests where threads meet: the simulation thread, the player around it, device sharing.
-TSAN_TESTS   ?= ^(SimulationThread|Player|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase|LiveSnapshot|SampleClockHandOver)
+TSAN_TESTS   ?= ^(SimulationThread|Player|Pause|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase|LiveSnapshot|SampleClockHandOver)
 FUZZ_DIR     ?= build-fuzz
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60

@@ -80,6 +80,16 @@ private:
     bool said_ = false;
 };
 
+// An output that stopped while playing is said once; the music plays on silently.
+void SayLostOutput(const Player& player, TerminalLine& status, std::ostream& err, bool& said) {
+    const auto& lost = player.lostOutput();
+    if (said || !lost) return;
+    said = true;
+    status.finish();
+    err << "tinsori: no sound: " << lost->port << " stopped: " << lost->why
+        << ". Playing on silently; --list-outputs lists the outputs there are." << std::endl;
+}
+
 }  // namespace
 
 int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
@@ -112,6 +122,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     TerminalLine status(err, TerminalLine::IsTerminal(2));
     auto nextTick = Clock::now() + kWindTimerPeriod;
     int stopSignal = 0;
+    bool lostSaid = false;
     for (;;) {
         // Rounded up: a wait cut short of the tick would only poll again and again until it.
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
@@ -120,6 +131,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
         if (Clock::now() < nextTick) continue;
         player.OnWindTimer();
         logWatch.Check(status);
+        SayLostOutput(player, status, err, lostSaid);
         // The sleep timer has faded the music out: the usual shut-down follows.
         if (player.sleepEnded()) break;
         status.show(StatusText(player, output.output, timebase.clock().now()));

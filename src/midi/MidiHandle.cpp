@@ -36,6 +36,20 @@ void MidiHandle::setTap(MidiPort* tap) {
     tap_ = tap;
 }
 
+std::optional<PortFailure> MidiHandle::closeIfFailed() {
+    std::unique_ptr<MidiPort> failed;
+    PortFailure failure;
+    {
+        std::lock_guard lock(mutex_);
+        if (!port_) return std::nullopt;
+        failure.why = port_->whyStopped();
+        if (failure.why.empty()) return std::nullopt;
+        failure.port = port_->describe();
+        failed = std::move(port_);
+    }
+    return failure;
+}
+
 bool MidiHandle::send(uint32_t message) {
     std::lock_guard lock(mutex_);
     if (!port_) return false;

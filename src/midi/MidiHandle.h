@@ -3,11 +3,18 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "midi/ports/MidiPort.h"
 
 namespace tinsori {
+
+// An open port that stopped delivering: what it was, and why it stopped.
+struct PortFailure {
+    std::string port;
+    std::string why;
+};
 
 // The open MIDI output (`midiOut`), shared by the UI and simulation threads. A send holds the
 // lock for the duration of the port call, so a close can never free a port mid-send.
@@ -28,6 +35,10 @@ public:
     // Every message that reaches the open port is also handed to the tap (the message log).
     // The tap is not owned and sees nothing while the handle is closed.
     void setTap(MidiPort* tap);
+
+    // Closes the open port when it can no longer deliver, so that nothing more is sent to a
+    // device that went away; none when the port is fine or the handle is closed.
+    std::optional<PortFailure> closeIfFailed();
 
     // Sends when open; returns false (nothing sent) when closed.
     bool send(uint32_t message);

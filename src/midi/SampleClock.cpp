@@ -25,6 +25,7 @@ void SampleClock::restartAt(const Report& report) {
     time0_ = static_cast<double>(report.heardNs);
     historyNext_ = 0;
     historyCount_ = 0;
+    stepPending_ = false;
     // The reports just after a move are the least trustworthy (the server's buffer refills at
     // once): short windows again, so the line settles within a few blocks.
     windowLengthNs_ = std::min(tuning_.firstWindowNs, tuning_.windowNs);
@@ -68,10 +69,19 @@ void SampleClock::closeWindow() {
     windowLengthNs_ = std::min(2 * windowLengthNs_, tuning_.windowNs);
     const double error = static_cast<double>(earliest_.heardNs) - lineAt(earliest_.frame);
     if (std::fabs(error) > static_cast<double>(tuning_.stepNs)) {
-        ++steps_;
-        restartAt(earliest_);
+        // One window late throughout can be a busy stretch of the machine; two in a row that
+        // agree mean the sound moved.
+        const bool confirmed =
+            stepPending_ && std::fabs(error - pendingError_) <= static_cast<double>(tuning_.stepNs);
+        stepPending_ = !confirmed;
+        pendingError_ = error;
+        if (confirmed) {
+            ++steps_;
+            restartAt(earliest_);
+        }
         return;
     }
+    stepPending_ = false;
     history_[historyNext_] = earliest_;
     historyNext_ = (historyNext_ + 1) % history_.size();
     historyCount_ = std::min(historyCount_ + 1, history_.size());

@@ -12,8 +12,8 @@ namespace tinsori {
 // busy machine. So the earliest report of each short window is kept, and the line is the least
 // squares fit through the last of those: its slope follows the sound card's rate, which drifts
 // against the steady clock. A window whose earliest report lies off the line means the sound
-// itself moved (an underrun, a suspend): the line steps there at once instead of being pulled
-// across the gap.
+// itself moved (an underrun, a suspend) once the next window agrees: the line steps there instead
+// of being pulled across the gap.
 class SampleClock {
 public:
     struct Tuning {
@@ -74,6 +74,8 @@ private:
     int64_t windowLengthNs_ = 0;
     Report earliest_;  // of the current window, against the line
     double earliestError_ = 0.0;
+    bool stepPending_ = false;  // the last window found the sound moved by `pendingError_`
+    double pendingError_ = 0.0;
     std::vector<Report> history_;  // a ring of each window's earliest report
     size_t historyNext_ = 0;
     size_t historyCount_ = 0;

@@ -177,12 +177,17 @@ public:
     bool saveFailed() const { return saveFailureShown_; }
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }
+    // The output that stopped while playing (a synthesizer that ended, a device unplugged), and
+    // why; none while the output plays or after another opened.
+    const std::optional<PortFailure>& lostOutput() const { return lostOutput_; }
 
 private:
     void ShowEverything();
     void Recompute();
     bool OpenDevice();
     void ReleaseDevice();
+    // Closes an output that stopped delivering; the music plays on silently, as without one.
+    void CheckOutput();
     void EndSleep();
     void RunWindTimer(bool running);
     // Stops the thread and waits a bounded time for it. True when this call stopped it and it
@@ -208,6 +213,7 @@ private:
     MidiDeviceContext device_;
     std::unique_ptr<SimulationThread> thread_;
     std::string openError_;
+    std::optional<PortFailure> lostOutput_;
     ContextHelp help_;
     int lastPointerChime_ = -1;
     int lastViewChime_ = -1;

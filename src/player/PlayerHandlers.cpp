@@ -172,6 +172,7 @@ void Player::RunWindTimer(bool running) {
 
 void Player::OnWindTimer() {
     if (!windTimerRunning_) return;
+    CheckOutput();
     if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent())) {
         view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
     }

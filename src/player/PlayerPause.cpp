@@ -3,7 +3,8 @@
 #include "midi/MidiDevice.h"
 #include "player/Player.h"
 
-// Pause and Continue, and switching the output: both let the device go and take one again.
+// Pause and Continue, and switching the output: both let the device go and take one again. An
+// output that stops by itself is let go the same way.
 
 namespace tinsori {
 
@@ -11,6 +12,11 @@ void Player::ReleaseDevice() {
     // Notes held on the old output would sound on for ever once nothing can stop them.
     midi_.SweepNotesOff(settings_.channel);
     ReportStoreFailure(CloseMidiDevice(device_));
+}
+
+void Player::CheckOutput() {
+    // The channel stays claimed: Continue or another output takes up the place again.
+    if (auto failure = handle_.closeIfFailed()) lostOutput_ = std::move(failure);
 }
 
 void Player::OnPauseCommand() {

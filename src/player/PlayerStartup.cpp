@@ -83,6 +83,7 @@ void Player::Start(const std::string& commandLine) {
 bool Player::OpenDevice() {
     const DeviceOpenResult result = OpenMidiDevice(device_);
     openError_ = result.error;
+    lostOutput_.reset();
     ReportStoreFailure(result.recorded);
     view_.SelectChannel(result.channel);
     return result.opened;

@@ -24,7 +24,8 @@ std::string Player::StatusText() {
         text = "Paused";
     } else {
         text = handle_.describe();
-        if (text.empty()) text = "No sound device";
+        if (text.empty())
+            text = lostOutput_ ? "No sound: " + lostOutput_->port + " stopped" : "No sound device";
     }
     const uint32_t now = timebase_.clock().now();
     if (sleep_.running())

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <alsa/asoundlib.h>
 #include <unistd.h>
 
 #include "midi/backends/AlsaSeqPort.h"
@@ -46,6 +47,29 @@ TEST(AlsaSeqPortTest, WithoutSequencerOpenAndListFailCleanly) {
     EXPECT_FALSE(AlsaSeqPort::open("128:0", &error));
     EXPECT_EQ(error, "no ALSA sequencer (/dev/snd/seq is missing)");
     EXPECT_TRUE(AlsaSeqPort::listPorts().empty());
+}
+
+// The synthesizer's input is a port of the test's own client, deleted mid-play.
+TEST(AlsaSeqPortTest, APortThatGoesAwayIsNoticed) {
+    if (::access("/dev/snd/seq", F_OK) != 0)
+        GTEST_SKIP() << "no ALSA sequencer here (/dev/snd/seq is missing)";
+    snd_seq_t* synth = nullptr;
+    ASSERT_EQ(snd_seq_open(&synth, "default", SND_SEQ_OPEN_INPUT, 0), 0);
+    snd_seq_set_client_name(synth, "Test Synth");
+    const int port = snd_seq_create_simple_port(
+        synth, "In", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+        SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+    ASSERT_GE(port, 0);
+    std::string error;
+    auto out = AlsaSeqPort::open(
+        std::to_string(snd_seq_client_id(synth)) + ":" + std::to_string(port), &error);
+    ASSERT_TRUE(out) << error;
+    out->send(0x403C90);
+    EXPECT_EQ(out->whyStopped(), "");
+    snd_seq_delete_simple_port(synth, port);
+    EXPECT_NE(out->whyStopped(), "");
+    out->send(0x403C80);
+    snd_seq_close(synth);
 }
 
 TEST(AlsaSeqPortTest, MatchesWholeNamesOrAddressesNeverFragments) {

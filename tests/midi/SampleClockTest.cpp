@@ -36,7 +36,8 @@ public:
 // A sound card whose clock runs `ratePpm` off the steady clock, asked for blocks in bursts:
 // each request is up to 4 ms early or late against an even pace. The audio thread wakes after
 // the request, so a block's report of when it is heard is late, never early: by up to 0.8 ms,
-// and on a busy machine every seventh block by `busyMs` more.
+// and on a busy machine every seventh block by `busyMs` more, and every 400 blocks all of 12 in a
+// row by a quarter of that.
 class SimulatedCard {
 public:
     explicit SimulatedCard(double ratePpm, int busyMs = 0)
@@ -53,7 +54,10 @@ public:
     int64_t nextRequest() const { return heardAt(block.start) - kAhead + burst() * kMs; }
     void runBlock() {
         block.position = 0;
-        const int64_t busy = block.start / kBlock % 7 == 3 ? busyMs_ * kMs : 0;
+        const uint64_t index = block.start / kBlock;
+        const int64_t busy = index % 7 == 3     ? busyMs_ * kMs
+                             : index % 400 < 12 ? busyMs_ * kMs / 4
+                                                : 0;
         scheduler.runBlock(kBlock, heardAt(block.start) + std::abs(burst()) * kMs / 5 + busy,
                            block);
         EXPECT_EQ(block.position, kBlock);

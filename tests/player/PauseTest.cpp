@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "PlayerTestSupport.h"
+#include "midi/ports/ForwardingPort.h"
 #include "settings/FavoriteLine.h"
 
 namespace tinsori {
@@ -94,6 +95,51 @@ TEST_F(PauseTest, PauseButtonBlinksAndKeepsItsPhaseAcrossPauses) {
     EXPECT_EQ(player.pauseButtonText(), "Continue");
     player.OnBlinkTimer();
     EXPECT_EQ(player.pauseButtonText(), "");
+    player.ShutDownOnDestroy();
+}
+
+// A synthesizer that ends, or a device unplugged, after `sends` messages.
+class StoppingPort : public MidiPort {
+public:
+    explicit StoppingPort(int sends) : left_(sends) {}
+    void send(uint32_t) override { left_ > 0 ? --left_ : ++afterStop; }
+    std::string describe() const override { return "Synth"; }
+    std::string whyStopped() override { return left_ > 0 ? "" : "unplugged"; }
+    void PlugIn() { left_ = 1000000; }
+    int afterStop = 0;
+
+private:
+    int left_;
+};
+
+TEST_F(PauseTest, AnOutputThatStopsIsLetGoOnceAndTheMusicPlaysOnUntilContinueFindsItAgain) {
+    StoppingPort synth(40);
+    player_ = std::make_unique<Player>(
+        timeline_, *store_,
+        [&synth](std::string*) { return std::make_unique<ForwardingPort>(synth); }, view_, 7u);
+    Player& player = *player_;
+    player.Start("");
+    Run(60000);
+    EXPECT_FALSE(player.handle().isOpen());
+    ASSERT_TRUE(player.lostOutput());
+    EXPECT_EQ(player.lostOutput()->why, "unplugged");
+    EXPECT_EQ(player.StatusText(), "No sound: Synth stopped");
+    EXPECT_TRUE(view_.messages.empty());
+    // Only what was sent before the next wind tick reached the dead port; then nothing.
+    const int reached = synth.afterStop;
+    const uint64_t strikes = player.strikes();
+    Run(120000);
+    EXPECT_GT(player.strikes(), strikes);
+    EXPECT_EQ(synth.afterStop, reached);
+    EXPECT_EQ(NumOpenApps(), 1);
+
+    synth.PlugIn();
+    player.OnPauseCommand();
+    player.OnPauseCommand();
+    Run(130000);
+    EXPECT_TRUE(player.handle().isOpen());
+    EXPECT_FALSE(player.lostOutput());
+    EXPECT_EQ(player.StatusText(), "Synth");
     player.ShutDownOnDestroy();
 }
 

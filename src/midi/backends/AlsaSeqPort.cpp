@@ -74,18 +74,36 @@ std::unique_ptr<AlsaSeqPort> AlsaSeqPort::open(const std::string& name, std::str
 }
 
 AlsaSeqPort::AlsaSeqPort(std::unique_ptr<RtMidiOut> out, std::string name)
-    : out_(std::move(out)), name_(std::move(name)) {}
+    : name_(std::move(name)), watch_(PortAddress(name_)), out_(std::move(out)) {
+    // With a callback set, RtMidi neither prints nor throws: a failed send lands here.
+    out_->setErrorCallback([](RtMidiError::Type type, const std::string& text,
+                              void* port) { recordError(type, text, port); },
+                           this);
+}
 
 AlsaSeqPort::~AlsaSeqPort() = default;
 
+void AlsaSeqPort::recordError(int type, const std::string& text, void* port) {
+    auto& self = *static_cast<AlsaSeqPort*>(port);
+    if (type != RtMidiError::DEBUG_WARNING && self.failure_.empty())
+        self.failure_ = text.empty() ? "a send failed" : text;
+}
+
 void AlsaSeqPort::send(uint32_t message) {
+    if (!failure_.empty()) return;
     const ShortMessage m = ShortMessage::decode(message);
     const unsigned char bytes[3] = {m.status, m.data1, m.data2};
     try {
         out_->sendMessage(bytes, 1 + static_cast<size_t>(m.dataLength()));
-    } catch (const RtMidiError&) {
-        // A port that went away drops the message like a closed device would.
+    } catch (const RtMidiError& e) {
+        recordError(e.getType(), e.getMessage(), this);
     }
+}
+
+std::string AlsaSeqPort::whyStopped() {
+    if (failure_.empty() && !watch_.connected())
+        failure_ = "the port went away (its program ended or the device was unplugged)";
+    return failure_;
 }
 
 }  // namespace tinsori

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "midi/backends/AlsaPortWatch.h"
 #include "midi/ports/MidiPort.h"
 
 class RtMidiOut;
@@ -23,8 +24,10 @@ public:
     static std::unique_ptr<AlsaSeqPort> open(const std::string& name, std::string* error);
     ~AlsaSeqPort() override;
 
+    // Once a send failed or the port went away, nothing more is sent.
     void send(uint32_t message) override;
     std::string describe() const override { return "ALSA port " + name_; }
+    std::string whyStopped() override;
 
     // Index of the port that `name` selects among `ports`: its whole name, that name without the
     // trailing address, or the address "client:port" alone. -1 when none is.
@@ -32,9 +35,13 @@ public:
 
 private:
     AlsaSeqPort(std::unique_ptr<RtMidiOut> out, std::string name);
+    static void recordError(int type, const std::string& text, void* port);
 
-    std::unique_ptr<RtMidiOut> out_;
+    // Declared before `out_`, whose closing may still report an error into it.
+    std::string failure_;
     std::string name_;
+    AlsaPortWatch watch_;
+    std::unique_ptr<RtMidiOut> out_;
 };
 
 }  // namespace tinsori

@@ -18,6 +18,11 @@ void DescribeClient() {
     ::setenv("PULSE_PROP_media.role", "music", 0);
 }
 
+// How long a new stream may take to start before notes go ahead anyway.
+constexpr auto kStartLimit = std::chrono::seconds(3);
+// A write that waited this long found the buffer full: the server is taking the stream.
+constexpr int64_t kBlockedWriteNs = 2'000'000;
+
 int64_t SteadyNow() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -46,8 +51,10 @@ std::unique_ptr<PulseAudioOutput> PulseAudioOutput::open(AudioBlockSource& sourc
         return nullptr;
     }
     const int64_t aheadNs = int64_t{1'000'000'000} * bufferFrames / sampleRate;
-    return std::unique_ptr<PulseAudioOutput>(
+    std::unique_ptr<PulseAudioOutput> output(
         new PulseAudioOutput(source, stream, blockFrames, aheadNs));
+    output->playing_.get_future().wait_for(kStartLimit);
+    return output;
 }
 
 PulseAudioOutput::PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames,
@@ -67,9 +74,26 @@ PulseAudioOutput::~PulseAudioOutput() {
     pa_simple_free(stream_);
 }
 
+bool PulseAudioOutput::write(const float* frames, int* code) {
+    return pa_simple_write(stream_, frames, 2 * sizeof(float) * static_cast<size_t>(blockFrames_),
+                           code) >= 0;
+}
+
+void PulseAudioOutput::waitUntilPlaying() {
+    const std::vector<float> silence(2 * static_cast<size_t>(blockFrames_), 0.0f);
+    const int64_t limit = SteadyNow() + std::chrono::nanoseconds(kStartLimit).count();
+    int code = 0;
+    while (running_.load(std::memory_order_relaxed) && SteadyNow() < limit) {
+        const int64_t before = SteadyNow();
+        if (!write(silence.data(), &code) || SteadyNow() - before >= kBlockedWriteNs) break;
+    }
+    playing_.set_value();
+}
+
 void PulseAudioOutput::run() {
     // Ahead of ordinary threads, like the simulation: a late block is a gap in the sound.
     RaiseCurrentThreadPriority();
+    waitUntilPlaying();
     while (running_.load(std::memory_order_relaxed)) {
         // The moment the server asks is the moment it has room for a block behind what it
         // holds: a buffer's length ahead. Its own latency report wanders by several ms over
@@ -83,9 +107,7 @@ void PulseAudioOutput::run() {
         // Blocks until the server has room: this is what paces the thread. An error means the
         // server went away; the port stays open and silent, as a vanished sound card would.
         int code = 0;
-        if (pa_simple_write(stream_, interleaved_.data(), interleaved_.size() * sizeof(float),
-                            &code) < 0)
-            break;
+        if (!write(interleaved_.data(), &code)) break;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <string>
 #include <thread>
@@ -22,7 +23,9 @@ public:
     static constexpr const char* kStreamName = "Wind chimes";
 
     // Connects to the default server; null with the server's reason when it cannot.
-    // `blockFrames` per pull; `bufferFrames` is the most the server keeps queued ahead.
+    // `blockFrames` per pull; `bufferFrames` is the most the server keeps queued ahead. Returns
+    // once the server plays the stream (or after a few seconds): a server can take a second to
+    // start a new stream, and notes sent meanwhile would all sound at once when it does.
     static std::unique_ptr<PulseAudioOutput> open(AudioBlockSource& source, int sampleRate,
                                                   int blockFrames, int bufferFrames,
                                                   std::string* error);
@@ -35,6 +38,9 @@ public:
 private:
     PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames, int64_t aheadNs);
     void run();
+    // Writes silence until the server takes it at its own pace.
+    void waitUntilPlaying();
+    bool write(const float* frames, int* code);
 
     AudioBlockSource& source_;
     pa_simple* stream_;
@@ -42,6 +48,7 @@ private:
     int64_t aheadNs_;  // from a request to the sound of the block asked for
     std::vector<float> left_, right_, interleaved_;
     std::atomic<bool> running_{true};
+    std::promise<void> playing_;
     std::thread thread_;
 };
 

@@ -13,6 +13,7 @@ public:
     explicit ForwardingPort(MidiPort& target) : target_(target) {}
     void send(uint32_t message) override { target_.send(message); }
     std::string describe() const override { return target_.describe(); }
+    std::string whyStopped() override { return target_.whyStopped(); }
 
 private:
     MidiPort& target_;

@@ -13,6 +13,9 @@ public:
     virtual void send(uint32_t message) = 0;
     // Where the messages go, as the window tells the user.
     virtual std::string describe() const = 0;
+    // Why the port can no longer deliver anything (its device went away, a send failed); empty
+    // while it can. Asked between sends, never during one.
+    virtual std::string whyStopped() { return {}; }
 };
 
 }  // namespace tinsori

@@ -23,6 +23,10 @@ std::pair<std::string, std::string> SplitAddress(const std::string& port) {
 
 }  // namespace
 
+std::string PortAddress(const std::string& port) {
+    return SplitAddress(port).second;
+}
+
 int MatchPortName(const std::vector<std::string>& ports, const std::string& name) {
     if (name.empty()) return -1;
     // Whole names only: a fragment remembered in the profile would pick whatever port happens to

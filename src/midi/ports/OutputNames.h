@@ -14,4 +14,7 @@ inline constexpr const char* kNoOutput = "none";
 // whose address is `name`; -1 when none is or `name` is empty.
 int MatchPortName(const std::vector<std::string>& ports, const std::string& name);
 
+// The address "client:port" a port's name ends in; empty when it ends in none.
+std::string PortAddress(const std::string& port);
+
 }  // namespace tinsori
