@@ -21,13 +21,16 @@ namespace tinsori {
 // and drops whatever is still queued, so a paused program renders nothing.
 class FluidSynthPort : public MidiPort, private AudioBlockSource {
 public:
-    // From the start of a message's tick to its sound leaving the sound server.
-    static constexpr int64_t kLatencyNs = 50'000'000;
+    // From the start of a message's tick to its sound leaving the sound server, at most.
+    static constexpr int64_t kLatencyNs = 58'000'000;
     // Frames synthesized per wake-up of the audio thread: large for low CPU, which placing the
     // messages inside the block allows; small enough for the latency above.
     static constexpr int kBlockFrames = 512;
-    // The most a PulseAudio server keeps queued ahead of the sound.
-    static constexpr int kServerBufferFrames = 1024;
+    // The most a PulseAudio server keeps queued ahead of the sound. PulseAudio gives its sink
+    // what is left after two blocks, halved: with 1024 the sink would wake every half
+    // millisecond and underrun on a busy machine; 1536 leaves it 5.8 ms. The latency above
+    // covers this, a block and the limiter's look-ahead, with 7 ms to spare for a late sender.
+    static constexpr int kServerBufferFrames = 1536;
 
     // Audio drivers tried in order when none is named, among those the library has. A desktop
     // sound server comes first: opening the card directly through ALSA would take it away from
