@@ -5,12 +5,13 @@ TSAN_DIR     ?= build-tsan
 # The tests where threads meet: the simulation thread, the player around it, device sharing.
 TSAN_TESTS   ?= ^(SimulationThread|Player|Pause|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase|LiveSnapshot|SampleClockHandOver)
 FUZZ_DIR     ?= build-fuzz
+WINDOWS_DIR  ?= build-windows
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 ARGS         ?=
 PREFIX       ?= /usr/local
 
-.PHONY: all deps build run test install sanitize tsan bench fuzz format clean
+.PHONY: all deps build run test install sanitize tsan bench fuzz format clean windows test-windows
 
 # CMake's generated makefiles run make within make: without this every target prints
 # "Entering directory" and "Leaving directory".
@@ -61,8 +62,19 @@ fuzz: deps
 	$(FUZZ_DIR)/tests/fuzz_favorite_line -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
 	    $(FUZZ_DIR)/fuzz-corpus tests/fuzz/corpus
 
+# tinsori.exe, cross-built with mingw-w64: static, so it needs no DLL beyond Windows' own.
+windows: deps
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release --log-level=NOTICE
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target tinsori
+
+# The tests that need no window, cross-built and run under wine in a private prefix.
+test-windows: windows
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	@scripts/test-windows $(WINDOWS_DIR) $(JOBS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)

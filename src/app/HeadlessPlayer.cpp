@@ -1,10 +1,6 @@
 #include "app/HeadlessPlayer.h"
 
-#include <poll.h>
-
-#include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <memory>
 
 #include "app/FavoriteAtStart.h"
@@ -24,14 +20,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kWindTimerPeriod = std::chrono::milliseconds(Player::kWindTimerPeriodMs);
-
-// Waits up to `timeoutMs` for a stop signal; 0 when none came.
-int WaitForStop(StopSignalDescriptor& signals, int timeoutMs) {
-    pollfd p{signals.fd(), POLLIN, 0};
-    const int ready = poll(&p, 1, timeoutMs);
-    if (ready < 0) return errno == EINTR ? 0 : SIGTERM;
-    return ready == 0 ? 0 : signals.Take();
-}
 
 std::string SleepText(const SleepTimer& sleep, uint32_t now) {
     if (!sleep.running()) return {};
@@ -126,7 +114,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     for (;;) {
         // Rounded up: a wait cut short of the tick would only poll again and again until it.
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
-        stopSignal = WaitForStop(signals, static_cast<int>(std::max<int64_t>(0, left.count())));
+        stopSignal = signals.Wait(static_cast<int>(std::max<int64_t>(0, left.count())));
         if (stopSignal != 0) break;
         if (Clock::now() < nextTick) continue;
         player.OnWindTimer();
@@ -141,7 +129,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     }
     status.finish();
     // A hang-up means the terminal's session is ending: the shorter shut-down, no closing run.
-    if (stopSignal == SIGHUP) {
+    if (stopSignal == kSessionEndSignal) {
         player.ShutDownOnSessionEnd();
     } else {
         player.ShutDownOnDestroy();

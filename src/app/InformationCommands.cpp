@@ -4,7 +4,6 @@
 
 #include "app/ProfileCommands.h"
 #include "app/Program.h"
-#include "midi/backends/FluidSynthEngine.h"
 #include "midi/backends/OutputFactory.h"
 #include "settings/Favorites.h"
 
@@ -16,7 +15,7 @@ int PrintInformation(const CommandLine& line, std::ostream& out) {
             out << "tinsori " << TINSORI_VERSION << "\n";
             return kExitOk;
         case RunMode::Help: {
-            const std::string soundfont = FluidSynthEngine::findSoundfont(line.soundfont, nullptr);
+            const std::string soundfont = FindSoundfont(line.soundfont, nullptr);
             out << CommandLine::HelpText(ProfilePath(line), soundfont);
             return kExitOk;
         }

@@ -1,13 +1,17 @@
 #include "platform/StopSignalDescriptor.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 
 namespace tinsori {
+
+static_assert(kSessionEndSignal == SIGHUP);
 
 struct StopSignalDescriptor::Masks {
     sigset_t stop{};
@@ -36,6 +40,13 @@ int StopSignalDescriptor::Take() {
     signalfd_siginfo info{};
     if (fd_ < 0 || read(fd_, &info, sizeof info) != static_cast<ssize_t>(sizeof info)) return 0;
     return static_cast<int>(info.ssi_signo);
+}
+
+int StopSignalDescriptor::Wait(int milliseconds) {
+    pollfd p{fd_, POLLIN, 0};
+    const int ready = poll(&p, 1, milliseconds);
+    if (ready < 0) return errno == EINTR ? 0 : SIGTERM;
+    return ready == 0 ? 0 : Take();
 }
 
 }  // namespace tinsori

@@ -61,22 +61,6 @@ PriorityGrant LowestNice(RealtimeKit& kit) {
 
 }  // namespace
 
-std::string PriorityGrant::describe() const {
-    const std::string what =
-        realtime ? "real-time priority " + std::to_string(level) : "nice " + std::to_string(level);
-    switch (source) {
-        case Source::RealtimeKit:
-            return what + " from RealtimeKit";
-        case Source::RealtimeLimit:
-            return what + " from RLIMIT_RTPRIO or CAP_SYS_NICE";
-        case Source::NiceLimit:
-            return what + " within RLIMIT_NICE";
-        case Source::None:
-            break;
-    }
-    return "normal priority (no RealtimeKit, RLIMIT_RTPRIO or RLIMIT_NICE grant)";
-}
-
 PriorityGrant RaiseCurrentThreadPriority() {
     RealtimeKit kit;
     if (kit.available() && kit.maxRealtimePriority() >= kRealtimePriority &&

@@ -6,10 +6,12 @@ namespace tinsori {
 
 // What the calling thread obtained from RaiseCurrentThreadPriority, so the program can say so.
 struct PriorityGrant {
-    enum class Source { None, RealtimeKit, RealtimeLimit, NiceLimit };
+    // Mmcss and WindowsPriority are Windows' grants: the "Pro Audio" task of the multimedia
+    // class scheduler, or the thread's own priority class.
+    enum class Source { None, RealtimeKit, RealtimeLimit, NiceLimit, Mmcss, WindowsPriority };
     Source source = Source::None;
     bool realtime = false;
-    // The real-time priority, or the nice value.
+    // The real-time priority, or the nice value (Windows: the thread priority).
     int level = 0;
 
     // One phrase for the user, e.g. "real-time priority 1 from RealtimeKit".

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/FluidSynthEngine.h"
 #include "midi/backends/FluidSynthPort.h"
 #include "midi/backends/FluidSynthRenderer.h"
 #include "midi/ports/ForwardingPort.h"
@@ -60,6 +61,23 @@ bool IsRenderPath(const std::string& path) {
     return FluidSynthRenderer::handlesPath(path) || isMidiFilePath(path) || isLogPath(path);
 }
 
+std::string RenderPathRefusal(const std::string& path) {
+    if (IsRenderPath(path)) return {};
+    return "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
+}
+
+std::vector<std::string> AudioRenderEndings() {
+    return FluidSynthRenderer::audioEndings();
+}
+
+bool IsAudioRenderPath(const std::string& path) {
+    return FluidSynthRenderer::handlesPath(path);
+}
+
+std::string FindSoundfont(const std::string& userPath, std::string* error) {
+    return FluidSynthEngine::findSoundfont(userPath, error);
+}
+
 std::string RenderEndingsText() {
     std::string text;
     for (const std::string& ending : FluidSynthRenderer::audioEndings()) text += "." + ending + " ";
@@ -73,8 +91,7 @@ std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::s
         return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb, loudnessLufs);
     if (isMidiFilePath(path)) return SmfWriter::create(clock, path, error);
     if (!isLogPath(path)) {
-        if (error)
-            *error = "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
+        if (error) *error = RenderPathRefusal(path);
         return nullptr;
     }
     return MessageLogWriter::create(path, clock, error);

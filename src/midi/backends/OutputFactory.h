@@ -40,6 +40,16 @@ std::vector<std::string> ListAudioDrivers();
 // (".wav .flac ... .mid .midi .log .txt").
 bool IsRenderPath(const std::string& path);
 std::string RenderEndingsText();
+// Why a render cannot write a file of this ending, as one line; empty when it can.
+std::string RenderPathRefusal(const std::string& path);
+// The endings rendered as audio through the synthesizer ("wav", "flac", ...; none on Windows),
+// and whether a path ends in one of them.
+std::vector<std::string> AudioRenderEndings();
+bool IsAudioRenderPath(const std::string& path);
+
+// The soundfont the embedded synthesizer would load for `userPath` (the default search when
+// empty); empty with the reason in `error` when there is none (always on Windows).
+std::string FindSoundfont(const std::string& userPath, std::string* error);
 
 // The file writer of a render, chosen by the path's ending: every audio format this libsndfile
 // writes through the synthesizer, .mid and .midi a Standard MIDI File, .log and .txt the message

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "midi/ports/ShortMessage.h"
 
@@ -11,7 +12,11 @@ namespace tinsori {
 std::unique_ptr<MessageLogWriter> MessageLogWriter::open(const std::string& path,
                                                          const TickClock& clock,
                                                          std::string* error) {
-    auto file = std::make_unique<std::ofstream>(path, std::ios::out | std::ios::app);
+    // Binary: the same bytes on every system, lines ending in LF alone. A UTF-8 path also
+    // opens on Windows, whose narrow file names are in the ANSI code page.
+    const std::filesystem::path where(std::u8string(path.begin(), path.end()));
+    auto file =
+        std::make_unique<std::ofstream>(where, std::ios::out | std::ios::app | std::ios::binary);
     if (!*file) {
         if (error) *error = "cannot write the message log " + path + ": " + std::strerror(errno);
         return nullptr;

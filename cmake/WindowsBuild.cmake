@@ -1,0 +1,8 @@
+# The Windows build: one static tinsori.exe that needs no DLL beyond Windows' own, so it runs
+# when copied anywhere (and under wine without a mingw runtime in the prefix).
+set(TINSORI_GUI OFF)
+set(THREADS_PREFER_PTHREAD_FLAG ON)
+find_package(Threads REQUIRED)
+add_link_options(-static -static-libgcc -static-libstdc++)
+# Wide-character Windows APIs, and nothing older than Windows 7 (GetTickCount64, MMCSS).
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
