@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <charconv>
 #include <string>
 
 #include "store/SplitField.h"
@@ -27,6 +28,13 @@ std::string HolderName(long pid) {
 bool IsHolderName(const std::string& name) {
     return name.size() > kHolderPrefixLength &&
            strncasecmp(name.c_str(), kHolderPrefix, kHolderPrefixLength) == 0;
+}
+
+// A start time: Windows counts them in 100 ns units since 1601, beyond what a long holds there.
+uint64_t StartTime(const std::string& field) {
+    uint64_t value = 0;
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    return value;
 }
 
 }  // namespace
@@ -78,7 +86,7 @@ std::vector<DeviceHolder> SharedDeviceSection::holders() {
         if (store_.ReadString(kSection, name, text, kHolderTextBytes) != kKindString) continue;
         DeviceHolder holder;
         holder.id.pid = FieldToInt(name.substr(kHolderPrefixLength));
-        holder.id.startTime = static_cast<uint64_t>(FieldToInt(SplitField(text)));
+        holder.id.startTime = StartTime(SplitField(text));
         holder.channel = static_cast<int>(FieldToInt(SplitField(text)));
         if (holder.id.pid > 0 && holder.channel >= 0 && holder.channel <= 15) {
             found.push_back(holder);

@@ -172,10 +172,19 @@ int MemoryProfileStore::DeleteSection(std::string_view section) {
     return 0;
 }
 
+// As the registry lists keys: by name without regard to case, the application's sections before
+// those beside them.
 std::vector<std::string> MemoryProfileStore::SectionNames() {
     std::lock_guard lock(mutex_);
     std::vector<std::string> names;
     for (const Section& s : sections_) names.push_back(s.name);
+    const auto order = [](const std::string& name) {
+        std::string key = name;
+        for (char& c : key) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        return std::pair(!name.empty() && name.front() == '-', key);
+    };
+    std::sort(names.begin(), names.end(),
+              [&order](const std::string& a, const std::string& b) { return order(a) < order(b); });
     return names;
 }
 

@@ -11,8 +11,10 @@ namespace {
 
 class RegistryTextTest : public ::testing::Test {
 protected:
+    // Each in a folder of its own: on Windows, where a profile is a registry key, the keys of
+    // profiles in one folder would lie beside each other and show in each other's exports.
     std::unique_ptr<ProfileStore> open(const std::string& name) {
-        return ProfileStore::Open(folder_.file(name));
+        return ProfileStore::Open(folder_.file(name + "/profile"));
     }
     static std::string exported(ProfileStore& store) {
         std::ostringstream out;
@@ -31,16 +33,18 @@ protected:
 TEST_F(RegistryTextTest, ExportsTheRegistryEditorFormat) {
     auto store = open("a.db");
     store->WriteInt("Settings", "Wind Speed", 404);
-    const std::string name = "Say \"hi\" C:\\x";
-    store->WriteString("Scale 1", "Name", &name);
+    // Written in name order: wine's registry lists values by name, Windows' and the file's in
+    // the order written.
     const uint8_t bytes[] = {0xAA, 0xBB};
     const std::string bin = "Bin";
     store->WriteValue("Scale 1", &bin, bytes, kKindBinary, 2);
+    const std::string name = "Say \"hi\" C:\\x";
+    store->WriteString("Scale 1", "Name", &name);
     EXPECT_EQ(exported(*store),
               "Windows Registry Editor Version 5.00\n"
               "\n[HKEY_CURRENT_USER\\Software\\Quillfen\\Tinsori\\Scale 1]\n"
-              "\"Name\"=\"Say \\\"hi\\\" C:\\\\x\"\n"
               "\"Bin\"=hex:aa,bb\n"
+              "\"Name\"=\"Say \\\"hi\\\" C:\\\\x\"\n"
               "\n[HKEY_CURRENT_USER\\Software\\Quillfen\\Tinsori\\Settings]\n"
               "\"Wind Speed\"=dword:00000194\n");
 }
@@ -106,7 +110,7 @@ TEST_F(RegistryTextTest, AWriteTheStoreRefusesUndoesTheWholeImport) {
     sections[0].name = "Settings";
     sections[0].values.push_back({"Channel", false, kKindInteger, "", 9, {}, 3});
     sections[0].values.push_back({"New", false, kKindInteger, "", 1, {}, 4});
-    sections[1].name = "*Machine";  // the store takes no machine-wide writes
+    sections[1].name = std::string(256, 's');  // longer than any store takes
     sections[1].values.push_back({"v", false, kKindInteger, "", 1, {}, 7});
     std::string error;
     EXPECT_FALSE(ApplyRegistryText(*store, sections, &error));
