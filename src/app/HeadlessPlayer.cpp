@@ -36,15 +36,6 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
            SleepText(player.sleepTimer(), now);
 }
 
-// What to try when the output did not open: the embedded synthesizer needs an audio driver that
-// starts, a sequencer port must be there.
-std::string NextStep(const OutputChoice& output) {
-    if (!output.output.empty() && output.output != kFluidSynthOutput)
-        return " See --list-outputs for the ports there are.";
-    return " Is a sound server running? --list-audio-drivers lists the drivers, --audio-driver "
-           "NAME picks one.";
-}
-
 // The message log fails at most once: said where the user is, then play goes on without it.
 class LogWatch {
 public:
@@ -101,7 +92,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();
         err << "tinsori: no sound: " << (why.empty() ? "the output did not open" : why) << "."
-            << NextStep(output)
+            << OpenFailureHint(output.output)
             << " Playing on silently; --render FILE --duration SECONDS plays into a file."
             << std::endl;
     }

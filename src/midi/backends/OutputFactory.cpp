@@ -47,6 +47,14 @@ std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* er
     return port;
 }
 
+// The embedded synthesizer needs an audio driver that starts, a sequencer port must be there.
+std::string OpenFailureHint(const std::string& output) {
+    if (!output.empty() && output != kFluidSynthOutput)
+        return " See --list-outputs for the ports there are.";
+    return " Is a sound server running? --list-audio-drivers lists the drivers, --audio-driver "
+           "NAME picks one.";
+}
+
 std::vector<std::string> ListOutputs() {
     std::vector<std::string> names = {kFluidSynthOutput, kNoOutput};
     for (std::string& port : AlsaSeqPort::listPorts()) names.push_back(std::move(port));

@@ -30,6 +30,9 @@ struct OutputChoice {
 // Opens the chosen output; null with a one-line reason when it cannot be opened.
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error);
 
+// What to try when the output of that name did not open, as a sentence after the reason.
+std::string OpenFailureHint(const std::string& output);
+
 // Every name `--output` accepts: fluidsynth, none, then the ALSA sequencer's ports.
 std::vector<std::string> ListOutputs();
 

@@ -50,6 +50,11 @@ std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* er
     return WinMmPort::openDevice(choice.output, error);
 }
 
+std::string OpenFailureHint(const std::string&) {
+    return " Close other programs that may be using MIDI, or see --list-outputs for the devices "
+           "there are.";
+}
+
 std::vector<std::string> ListOutputs() {
     std::vector<std::string> names = {WinMmPort::kMapperName, kNoOutput};
     for (std::string& device : WinMmPort::listDevices()) names.push_back(std::move(device));
