@@ -83,16 +83,6 @@ int32_t MemoryProfileStore::ReadInt(std::string_view section, std::string_view n
     return result;
 }
 
-ProfileValueKind MemoryProfileStore::ReadString(std::string_view section, std::string_view name,
-                                                std::string& buffer, uint32_t bufferBytes) {
-    std::vector<uint8_t> data;
-    uint32_t byteCount = bufferBytes;
-    const ProfileValueKind kind = QueryValue(section, name, data, byteCount);
-    if (byteCount == 0 && kind == kKindNone) return kKindNone;
-    buffer = kind == kKindString ? std::string(data.begin(), data.end()) : std::string();
-    return kind;
-}
-
 ProfileValueKind MemoryProfileStore::QueryValue(std::string_view section, std::string_view name,
                                                 std::vector<uint8_t>& data, uint32_t& byteCount) {
     const uint32_t capacity = byteCount;
@@ -109,17 +99,6 @@ ProfileValueKind MemoryProfileStore::QueryValue(std::string_view section, std::s
     byteCount = size;
     data = v->bytes;
     return static_cast<ProfileValueKind>(v->kind);
-}
-
-bool MemoryProfileStore::WriteInt(std::string_view section, std::string_view name, int32_t value) {
-    const std::string valueName(name);
-    return WriteValue(section, &valueName, &value, kKindInteger, 4);
-}
-
-bool MemoryProfileStore::WriteString(std::string_view section, std::string_view name,
-                                     const std::string* text) {
-    const std::string valueName(name);
-    return WriteValue(section, &valueName, text ? text->c_str() : nullptr, kKindString, 0);
 }
 
 bool MemoryProfileStore::WriteValue(std::string_view section, const std::string* name,

@@ -47,15 +47,16 @@ public:
     virtual int32_t ReadInt(std::string_view section, std::string_view name,
                             int32_t defaultValue) = 0;
     // Leaves `buffer` exactly as it was when the value is absent or does not fit `bufferBytes`.
+    // Another kind read as a string gives the empty text, never bytes that would pass for text.
     virtual ProfileValueKind ReadString(std::string_view section, std::string_view name,
-                                        std::string& buffer, uint32_t bufferBytes) = 0;
+                                        std::string& buffer, uint32_t bufferBytes);
     // The general read: `byteCount` is the capacity in, the stored size out (0 on failure).
     virtual ProfileValueKind QueryValue(std::string_view section, std::string_view name,
                                         std::vector<uint8_t>& data, uint32_t& byteCount) = 0;
-    virtual bool WriteInt(std::string_view section, std::string_view name, int32_t value) = 0;
-    // A null text deletes the value.
+    // Both through WriteValue: kind 2, and kind 1 (a null text deletes the value).
+    virtual bool WriteInt(std::string_view section, std::string_view name, int32_t value);
     virtual bool WriteString(std::string_view section, std::string_view name,
-                             const std::string* text) = 0;
+                             const std::string* text);
     // The general write; a null name deletes the section, null data deletes the value.
     virtual bool WriteValue(std::string_view section, const std::string* name, const void* data,
                             int kind, uint32_t byteCount) = 0;

@@ -276,18 +276,6 @@ int32_t SqliteProfileStore::ReadInt(std::string_view section, std::string_view n
     return static_cast<int32_t>(result);
 }
 
-ProfileValueKind SqliteProfileStore::ReadString(std::string_view section, std::string_view name,
-                                                std::string& buffer, uint32_t bufferBytes) {
-    std::vector<uint8_t> data;
-    uint32_t byteCount = bufferBytes;
-    const ProfileValueKind kind = QueryValue(section, name, data, byteCount);
-    if (byteCount == 0 && kind == kKindNone) return kKindNone;
-    // Another kind read as a string gives the empty text the registry shows for a zero integer,
-    // never bytes that would pass for digits or letters.
-    buffer = kind == kKindString ? std::string(data.begin(), data.end()) : std::string();
-    return kind;
-}
-
 ProfileValueKind SqliteProfileStore::QueryValue(std::string_view section, std::string_view name,
                                                 std::vector<uint8_t>& data, uint32_t& byteCount) {
     const uint32_t capacity = byteCount;
@@ -306,17 +294,6 @@ ProfileValueKind SqliteProfileStore::QueryValue(std::string_view section, std::s
     return kind == kKindString || kind == kKindInteger || kind == kKindBinary
                ? static_cast<ProfileValueKind>(kind)
                : kKindNone;
-}
-
-bool SqliteProfileStore::WriteInt(std::string_view section, std::string_view name, int32_t value) {
-    const std::string valueName(name);
-    return WriteValue(section, &valueName, &value, kKindInteger, 4);
-}
-
-bool SqliteProfileStore::WriteString(std::string_view section, std::string_view name,
-                                     const std::string* text) {
-    const std::string valueName(name);
-    return WriteValue(section, &valueName, text ? text->c_str() : nullptr, kKindString, 0);
 }
 
 bool SqliteProfileStore::WriteValue(std::string_view section, const std::string* name,

@@ -33,15 +33,10 @@ public:
     SqliteProfileStore& operator=(const SqliteProfileStore&) = delete;
 
     int32_t ReadInt(std::string_view section, std::string_view name, int32_t defaultValue) override;
-    ProfileValueKind ReadString(std::string_view section, std::string_view name,
-                                std::string& buffer, uint32_t bufferBytes) override;
     // Strings come back as their UTF-8 text (no terminator); `byteCount` still reports and is
     // checked against the registry's size of the string.
     ProfileValueKind QueryValue(std::string_view section, std::string_view name,
                                 std::vector<uint8_t>& data, uint32_t& byteCount) override;
-    bool WriteInt(std::string_view section, std::string_view name, int32_t value) override;
-    bool WriteString(std::string_view section, std::string_view name,
-                     const std::string* text) override;
     // Kind 1 takes a NUL-terminated UTF-8 text, kind 2 a 32-bit integer, kind 3 `byteCount`
     // bytes, kind 33 16 bytes.
     bool WriteValue(std::string_view section, const std::string* name, const void* data, int kind,

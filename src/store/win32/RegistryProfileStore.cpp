@@ -215,17 +215,6 @@ int32_t RegistryProfileStore::ReadInt(std::string_view section, std::string_view
     return result;
 }
 
-ProfileValueKind RegistryProfileStore::ReadString(std::string_view section, std::string_view name,
-                                                  std::string& buffer, uint32_t bufferBytes) {
-    std::vector<uint8_t> data;
-    uint32_t byteCount = bufferBytes;
-    const ProfileValueKind kind = QueryValue(section, name, data, byteCount);
-    if (byteCount == 0 && kind == kKindNone) return kKindNone;
-    // Another kind read as a string gives the empty text, never bytes that would pass for text.
-    buffer = kind == kKindString ? std::string(data.begin(), data.end()) : std::string();
-    return kind;
-}
-
 ProfileValueKind RegistryProfileStore::QueryValue(std::string_view section, std::string_view name,
                                                   std::vector<uint8_t>& data, uint32_t& byteCount) {
     const uint32_t capacity = byteCount;
@@ -243,18 +232,6 @@ ProfileValueKind RegistryProfileStore::QueryValue(std::string_view section, std:
         data.assign(raw->bytes.begin(), raw->bytes.end());
     }
     return kind;
-}
-
-bool RegistryProfileStore::WriteInt(std::string_view section, std::string_view name,
-                                    int32_t value) {
-    const std::string valueName(name);
-    return WriteValue(section, &valueName, &value, kKindInteger, 4);
-}
-
-bool RegistryProfileStore::WriteString(std::string_view section, std::string_view name,
-                                       const std::string* text) {
-    const std::string valueName(name);
-    return WriteValue(section, &valueName, text ? text->c_str() : nullptr, kKindString, 0);
 }
 
 bool RegistryProfileStore::WriteValue(std::string_view section, const std::string* name,
@@ -328,7 +305,7 @@ std::vector<std::string> RegistryProfileStore::SectionNames() {
         names.push_back(Narrow(name));
     const std::wstring own = application_.substr(vendor_.size() + 1);
     for (const std::wstring& name : SubkeyNames(HKEY_CURRENT_USER, vendor_))
-        if (!SameName(name, own)) names.push_back("-" + Narrow(name));
+        if (!SameName(name, own)) names.push_back(Narrow(L"-" + name));
     return names;
 }
 

@@ -30,15 +30,10 @@ public:
     RegistryProfileStore& operator=(const RegistryProfileStore&) = delete;
 
     int32_t ReadInt(std::string_view section, std::string_view name, int32_t defaultValue) override;
-    ProfileValueKind ReadString(std::string_view section, std::string_view name,
-                                std::string& buffer, uint32_t bufferBytes) override;
     // Strings come back as their UTF-8 text (no terminator); `byteCount` reports and is checked
     // against the registry's size of the string.
     ProfileValueKind QueryValue(std::string_view section, std::string_view name,
                                 std::vector<uint8_t>& data, uint32_t& byteCount) override;
-    bool WriteInt(std::string_view section, std::string_view name, int32_t value) override;
-    bool WriteString(std::string_view section, std::string_view name,
-                     const std::string* text) override;
     bool WriteValue(std::string_view section, const std::string* name, const void* data, int kind,
                     uint32_t byteCount) override;
     int DeleteSection(std::string_view section) override;
