@@ -11,8 +11,6 @@ namespace tinsori {
 // the slider sets the wind outright, and a stored wind (favorite, preset) replaces both values.
 // All of it runs on the UI thread; the simulation hears of changes through the wake event.
 
-inline constexpr int kMinWind = 2;
-inline constexpr int kMaxWind = 940;
 inline constexpr uint32_t kWindWakeInterval = 9000;
 
 // One tick of the wind timer at tick count `now`. Does nothing while the thumb is dragged or the

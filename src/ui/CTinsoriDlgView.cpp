@@ -204,7 +204,8 @@ void CTinsoriDlg::AppendScaleName(const std::string& name) {
 }
 
 // A favorite or command line replaced the settings: every control follows the record.
-void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) {
+void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
+                                  const SliderPositions& sliders) {
     const ChimeSettings& s = player_->settings();
     combo(kIdInstrument)->setCurrentIndex(s.instrument);
     combo(kIdScale)->setCurrentIndex(s.scaleIndex);
@@ -212,11 +213,11 @@ void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::stri
     ShowBaseNotes(baseNotes);
     ShowChimeCount(s.numChimes);
     ShowNotesInUse(notesInUse);
-    SetSlider(PlayerSlider::Wind, s.windNow);
-    SetSlider(PlayerSlider::Pinkness, static_cast<int>(s.pinkness * 1000));
-    SetSlider(PlayerSlider::Closeness, static_cast<int>(s.closeness * 1000));
-    SetSlider(PlayerSlider::Length, static_cast<int>(s.length));
-    SetSlider(PlayerSlider::Volume, s.volume);
+    SetSlider(PlayerSlider::Wind, sliders.wind);
+    SetSlider(PlayerSlider::Pinkness, sliders.pinkness);
+    SetSlider(PlayerSlider::Closeness, sliders.closeness);
+    SetSlider(PlayerSlider::Length, sliders.length);
+    SetSlider(PlayerSlider::Volume, sliders.volume);
     ShowConfiguration(s.configuration);
     SetCheckBox(PlayerCheckBox::Shuffle, s.shuffle != 0);
     SetCheckBox(PlayerCheckBox::ConstantWind, s.constantWind != 0);
