@@ -27,8 +27,8 @@ void SetWindDragging(ChimeSettings& settings, bool dragging);
 // signal: applying a favorite signals once, after every value is in place.
 void ApplyStoredWind(ChimeSettings& settings, int wind);
 
-// Brings `windSpeed` and `windNow` into 2..940 (a store may hold anything) and ranges `windPink`
-// around `windSpeed`. Draws once from the UI thread's generator.
+// Brings `windSpeed` and `windNow` into the slider's range (a store may hold anything) and ranges
+// `windPink` around `windSpeed`. Draws once from the UI thread's generator.
 void RangeWindPink(ChimeSettings& settings);
 
 }  // namespace tinsori

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/AsciiCase.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/DialogScrollBar.h"
@@ -147,7 +148,7 @@ void CTinsoriDlg::AddFavorite(const std::string& displayName) {
     const QString name = Text(displayName);
     int at = 0;
     while (at < favorites->count() &&
-           QString::compare(favorites->itemText(at), name, Qt::CaseInsensitive) <= 0)
+           !LessIgnoringCase(displayName, favorites->itemText(at).toStdString()))
         ++at;
     const QString typed = favorites->currentText();
     favorites->insertItem(at, name);
@@ -171,7 +172,9 @@ bool CTinsoriDlg::SelectFavorite(const std::string& displayName) {
     auto* favorites = combo(kIdFavorites);
     const QString name = Text(displayName);
     int at = favorites->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (at < 0) at = favorites->findText(name, Qt::MatchFixedString);
+    for (int i = 0; at < 0 && i < favorites->count(); ++i) {
+        if (EqualsIgnoringCase(favorites->itemText(i).toStdString(), displayName)) at = i;
+    }
     if (at < 0) return false;
     favorites->setCurrentIndex(at);
     return true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 
 #include "midi/backends/AlsaSeqPort.h"
@@ -80,8 +81,7 @@ std::vector<OutputListing> ListOutputs() {
             outputs.push_back({entry.name, entry.menuText, false});
             continue;
         }
-        for (const std::string& port : AlsaSeqPort::listPorts())
-            outputs.push_back(PortListing(port));
+        std::ranges::transform(AlsaSeqPort::listPorts(), std::back_inserter(outputs), PortListing);
     }
     return outputs;
 }
@@ -98,8 +98,9 @@ bool IsFileAudioDriver(const std::string& name) {
 
 std::vector<RenderFileKind> RenderFileKinds() {
     std::vector<RenderFileKind> kinds;
-    for (const RenderWriter& writer : kRenderWriters)
-        kinds.push_back({writer.endings(), writer.what});
+    std::ranges::transform(kRenderWriters, std::back_inserter(kinds), [](const RenderWriter& w) {
+        return RenderFileKind{w.endings(), w.what};
+    });
     return kinds;
 }
 
