@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "app/RunSeed.h"
 #include "app/TerminalLine.h"
+#include "midi/backends/OutputTable.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
@@ -34,6 +35,10 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
            std::to_string(player.lastVelocity()) + "  output " +
            (player.handle().isOpen() ? outputName : std::string("none (silent)")) +
            SleepText(player.sleepTimer(), now);
+}
+
+std::string NextStep(const OutputChoice& output) {
+    return OutputFor(output.output).nextStep;
 }
 
 // The message log fails at most once: said where the user is, then play goes on without it.
@@ -92,7 +97,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     if (!player.handle().isOpen()) {
         const std::string& why = player.openError();
         err << "tinsori: no sound: " << (why.empty() ? "the output did not open" : why) << "."
-            << OpenFailureHint(output.output)
+            << NextStep(output)
             << " Playing on silently; --render FILE --duration SECONDS plays into a file."
             << std::endl;
     }

@@ -30,25 +30,30 @@ struct OutputChoice {
 // Opens the chosen output; null with a one-line reason when it cannot be opened.
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error);
 
-// What to try when the output of that name did not open, as a sentence after the reason.
-std::string OpenFailureHint(const std::string& output);
+// Every output `--output` accepts, in the order of the output table, each port listed.
+std::vector<OutputListing> ListOutputs();
 
-// Every name `--output` accepts: fluidsynth, none, then the ALSA sequencer's ports.
-std::vector<std::string> ListOutputs();
-
-// The audio drivers `--audio-driver` accepts, in the order they are tried.
+// The audio drivers `--audio-driver` accepts, in the order they are tried: those that play to
+// a listener.
 std::vector<std::string> ListAudioDrivers();
+// Whether a driver of the synthesizer writes a file instead of playing (FluidSynth's "file"
+// fills fluidsynth.wav in the current folder): a render's job.
+bool IsFileAudioDriver(const std::string& name);
 
-// Whether a render can write a file of this ending, and the endings accepted as one line
-// (".wav .flac ... .mid .midi .log .txt").
+// What a render can write: the endings of one kind of file, and what that file holds.
+struct RenderFileKind {
+    std::vector<std::string> endings;  // without the dot: "mid", "midi"
+    const char* what;                  // "a MIDI file"
+};
+std::vector<RenderFileKind> RenderFileKinds();
+
+// Whether a render can write a file of this ending; whether that is audio; and the endings
+// accepted as one line (".wav .flac ... .mid .midi .log .txt").
 bool IsRenderPath(const std::string& path);
+bool IsAudioRenderPath(const std::string& path);
 std::string RenderEndingsText();
 // Why a render cannot write a file of this ending, as one line; empty when it can.
 std::string RenderPathRefusal(const std::string& path);
-// The endings rendered as audio through the synthesizer ("wav", "flac", ...; none on Windows),
-// and whether a path ends in one of them.
-std::vector<std::string> AudioRenderEndings();
-bool IsAudioRenderPath(const std::string& path);
 
 // The soundfont the embedded synthesizer would load for `userPath` (the default search when
 // empty); empty with the reason in `error` when there is none (always on Windows).
