@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
+#include "platform/AsciiCase.h"
 #include "store/Utf16Text.h"
 
 namespace tinsori {
@@ -12,13 +14,6 @@ namespace {
 
 constexpr size_t kMaxSectionName = 255;
 constexpr size_t kMaxValueName = 16383;
-
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 bool NameFits(std::string_view name, size_t maxUnits) {
     return name.find('\0') == std::string_view::npos && Utf16Units(name) <= maxUnits;
@@ -61,13 +56,13 @@ std::unique_ptr<MemoryProfileStore> MemoryProfileStore::CopyOf(ProfileStore& sou
 
 MemoryProfileStore::Section* MemoryProfileStore::find(std::string_view section) {
     for (Section& s : sections_)
-        if (SameName(s.name, section)) return &s;
+        if (EqualsIgnoringCase(s.name, section)) return &s;
     return nullptr;
 }
 
 MemoryProfileStore::Value* MemoryProfileStore::find(Section& section, std::string_view name) {
     for (Value& v : section.values)
-        if (SameName(v.name, name)) return &v;
+        if (EqualsIgnoringCase(v.name, name)) return &v;
     return nullptr;
 }
 
@@ -156,14 +151,14 @@ int MemoryProfileStore::DeleteSection(std::string_view section) {
 std::vector<std::string> MemoryProfileStore::SectionNames() {
     std::lock_guard lock(mutex_);
     std::vector<std::string> names;
-    for (const Section& s : sections_) names.push_back(s.name);
-    const auto order = [](const std::string& name) {
-        std::string key = name;
-        for (char& c : key) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        return std::pair(!name.empty() && name.front() == '-', key);
+    std::ranges::transform(sections_, std::back_inserter(names), &Section::name);
+    const auto beside = [](const std::string& name) {
+        return !name.empty() && name.front() == '-';
     };
-    std::sort(names.begin(), names.end(),
-              [&order](const std::string& a, const std::string& b) { return order(a) < order(b); });
+    std::ranges::sort(names, [&beside](const std::string& a, const std::string& b) {
+        if (beside(a) != beside(b)) return beside(b);
+        return LessIgnoringCase(a, b);
+    });
     return names;
 }
 
@@ -171,7 +166,7 @@ std::vector<std::string> MemoryProfileStore::ValueNames(std::string_view section
     std::lock_guard lock(mutex_);
     std::vector<std::string> names;
     if (Section* s = find(section))
-        for (const Value& v : s->values) names.push_back(v.name);
+        std::ranges::transform(s->values, std::back_inserter(names), &Value::name);
     return names;
 }
 

@@ -39,13 +39,13 @@ int CreateBeside(const fs::path& target, std::string& path) {
 }  // namespace
 
 std::unique_ptr<StagedFile> StagedFile::Create(const std::string& target, std::string* error) {
-    std::string path;
-    const int fd = CreateBeside(fs::path(Widen(target)), path);
-    if (fd < 0) {
+    std::string staging;
+    const int handle = CreateBeside(fs::path(Widen(target)), staging);
+    if (handle < 0) {
         if (error) *error = "cannot write " + target + ": " + std::strerror(errno);
         return nullptr;
     }
-    return std::unique_ptr<StagedFile>(new StagedFile(target, target, path, fd));
+    return std::unique_ptr<StagedFile>(new StagedFile(target, target, staging, handle));
 }
 
 StagedFile::StagedFile(std::string target, std::string destination, std::string path, int fd)

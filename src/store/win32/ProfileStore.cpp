@@ -1,5 +1,6 @@
 #include "store/ProfileStore.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "store/MemoryProfileStore.h"
@@ -11,8 +12,7 @@ namespace {
 
 // A key path as the registry takes it: backslashes, none at either end.
 std::string KeyPath(std::string path) {
-    for (char& c : path)
-        if (c == '/') c = '\\';
+    std::ranges::replace(path, '/', '\\');
     const size_t first = path.find_first_not_of('\\');
     const size_t last = path.find_last_not_of('\\');
     return first == std::string::npos ? std::string() : path.substr(first, last - first + 1);
