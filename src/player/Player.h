@@ -173,6 +173,9 @@ public:
     // Where the sound goes (or that it goes nowhere, or that the player is paused) and the sleep
     // timer's time left, as the window and the tray's tip show it.
     std::string StatusText();
+    // The same, fullest first, each shorter one leaving out what matters least (the audio driver,
+    // a hint, the output's name) but never the state: for a line too narrow for the first.
+    std::vector<std::string> StatusTexts();
     // A shut-down could not save the settings (and said so through the view).
     bool saveFailed() const { return saveFailureShown_; }
     // Why the device could not be opened, empty when it was.

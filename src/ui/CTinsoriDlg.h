@@ -122,6 +122,8 @@ protected:
 
 private:
     void SetUpTray();
+    void ConnectMenuKeys();
+    void ShowWindowMenu(QPoint at);
     void OnMenuCommand(int id);
     void FavoritesChanged();
     void ConnectLists();

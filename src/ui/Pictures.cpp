@@ -1,6 +1,7 @@
 #include "ui/Pictures.h"
 
 #include <QFile>
+#include <QPainter>
 
 #include "ui/NamedIconEngine.h"
 
@@ -33,6 +34,31 @@ QIcon ApplicationIcon() {
         if (QFile::exists(path)) icon.addFile(path, QSize(size, size));
     }
     return QIcon(new NamedIconEngine(QString::fromLatin1(kApplicationId), icon));
+}
+
+// Two bars on a dark disc in the lower right quarter, readable on light and dark panels. No theme
+// name: a tray host would draw the installed (playing) icon instead.
+QIcon PausedApplicationIcon() {
+    QIcon icon;
+    for (int size : kIconSizes) {
+        QPixmap picture(QStringLiteral(":/icons/tinsori-%1.png").arg(size));
+        if (picture.isNull()) continue;
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF badge(size * 0.45, size * 0.45, size * 0.55, size * 0.55);
+        painter.setPen(QPen(Qt::white, std::max(1.0, size / 24.0)));
+        painter.setBrush(QColor(0x20, 0x20, 0x20));
+        painter.drawEllipse(badge);
+        const double bar = badge.width() * 0.16, tall = badge.height() * 0.5;
+        const QPointF centre = badge.center();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(centre.x() - 1.6 * bar, centre.y() - tall / 2, bar, tall));
+        painter.drawRect(QRectF(centre.x() + 0.6 * bar, centre.y() - tall / 2, bar, tall));
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 QCursor HandCursor() {

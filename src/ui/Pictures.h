@@ -20,6 +20,10 @@ inline constexpr char kApplicationId[] = "org.quillfen.Tinsori";
 // The application icon in every size shipped, named by the id for icon themes.
 QIcon ApplicationIcon();
 
+// The application icon with a pause mark, for the tray while paused: desktops show a player's
+// state in its icon, and a tip is seen only when asked for.
+QIcon PausedApplicationIcon();
+
 // The pointing hand over the chime picture, its hot spot at the fingertip.
 QCursor HandCursor();
 
