@@ -1,6 +1,7 @@
 #include "app/HeadlessPlayer.h"
 
 #include <poll.h>
+#include <strings.h>
 
 #include <cerrno>
 #include <chrono>
@@ -12,6 +13,7 @@
 #include "app/Program.h"
 #include "app/RunSeed.h"
 #include "app/TerminalLine.h"
+#include "midi/ports/OutputNames.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
@@ -117,6 +119,12 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
             << " Playing on silently; --render FILE --duration SECONDS plays into a file."
             << std::endl;
     }
+    // Remembered from an earlier run, `none` would silence every later start without a word.
+    if (!line.output && ::strcasecmp(output.output.c_str(), kNoOutput) == 0)
+        err << "tinsori: no sound: the output is none, remembered from an earlier run; "
+               "--output fluidsynth plays through the embedded synthesizer again, "
+               "--list-outputs lists the others."
+            << std::endl;
     LogWatch logWatch(log.get(), err);
 
     TerminalLine status(err, TerminalLine::IsTerminal(2));

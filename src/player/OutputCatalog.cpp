@@ -46,6 +46,10 @@ int OutputCatalog::find(const std::vector<std::string>& names, const std::string
     return -1;
 }
 
+bool OutputCatalog::isPort(const std::string& name) {
+    return !name.empty() && !SameName(name, kFluidSynthOutput) && !SameName(name, kNoOutput);
+}
+
 std::string OutputCatalog::menuText(const std::string& name) {
     if (SameName(name, kFluidSynthOutput)) return "Embedded synthesizer";
     if (SameName(name, kNoOutput)) return "None";

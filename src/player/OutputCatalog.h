@@ -23,6 +23,8 @@ struct OutputCatalog {
     std::vector<std::string> names() const;
     // The entry of `names` that `name` selects the way `--output` does, or -1.
     static int find(const std::vector<std::string>& names, const std::string& name);
+    // A MIDI port, which another program may hold; the others play through the sound server.
+    static bool isPort(const std::string& name);
     // The text the Output submenu shows for an output.
     static std::string menuText(const std::string& name);
 };

@@ -88,6 +88,9 @@ public:
     void SetCheckBox(PlayerCheckBox box, bool checked) override;
     void ShowPaused(bool paused) override;
     void RunWindTimer(bool running) override;
+    // A MIDI port another program holds gets the usual box; an audio output that did not open
+    // gets the reason and what to try.
+    void ShowNoDevice() override;
     // The product line and the tray's tip tell where the sound goes, a pause, the sleep time left.
     void ShowStatus();
 

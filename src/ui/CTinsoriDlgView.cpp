@@ -143,6 +143,17 @@ void CTinsoriDlg::ShowStatus() {
     line->setToolTip(shown == candidates.front() ? QString() : full);
 }
 
+void CTinsoriDlg::ShowNoDevice() {
+    if (OutputCatalog::isPort(player_->currentOutput())) return PlayerView::ShowNoDevice();
+    const std::string& why = player_->openError();
+    ShowMessage("No sound: " + (why.empty() ? std::string("the output did not open") : why) +
+                    ".\n\nIs a sound server (PipeWire or PulseAudio) running? Tinsori plays on "
+                    "silently; Pause and Continue try again. The Output menu (Shift+F10) chooses "
+                    "another output; tinsori --list-audio-drivers lists the audio drivers and "
+                    "--audio-driver NAME picks one.",
+                "Tinsori: No Sound");
+}
+
 bool CTinsoriDlg::AskYesNo(const std::string& text, const std::string& caption) {
     return QMessageBox::question(this, Text(caption), Text(text),
                                  QMessageBox::Yes | QMessageBox::No,

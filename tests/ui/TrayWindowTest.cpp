@@ -84,6 +84,9 @@ TEST_F(TrayWindowTest, TheWindowAndTheTipTellWhatThePlayerIsDoing) {
     QuestionAnswerer ok(QMessageBox::Ok);
     dialog_->Start("");
     EXPECT_EQ(line(), "Tinsori \u00b7 No sound device");
+    // The embedded synthesizer found no sound server: no MIDI device is "in use".
+    EXPECT_EQ(ok.caption, "Tinsori: No Sound");
+    EXPECT_NE(ok.text.find("No sound: no card."), std::string::npos);
 }
 
 // The embedded synthesizer's name with its driver is longer than the line.
@@ -112,10 +115,13 @@ TEST_F(TrayWindowTest, TheStatusLineNeverCutsOffTheStateAndTheTrayIconShowsAPaus
     EXPECT_NE(PausedApplicationIcon().pixmap(32).toImage(), ApplicationIcon().pixmap(32).toImage());
 }
 
+// A remembered `none` is said on the window, with the way to another output.
 TEST_F(TrayWindowTest, ShiftF10AndTheMenuKeyOfferOutputSleepAndPause) {
-    Open().player().SetOutputs({"fluidsynth", {}, [this](const std::string&, std::string*) {
-                                    return recorder_.borrow();
-                                }});
+    Open().player().SetOutputs(
+        {"none", {}, [this](const std::string&, std::string*) { return recorder_.borrow(); }});
+    dialog_->ShowStatus();
+    EXPECT_EQ(dialog_->trayIcon().toolTip().section('\n', 1),
+              "No sound: the output is none \u00b7 Shift+F10 chooses another");
     for (const QKeyCombination keys : {Qt::SHIFT | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
         QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
         QMenu& menu = dialog_->windowMenu();
