@@ -17,6 +17,7 @@
 #include "ui/PauseBlinkTimer.h"
 #include "ui/Pictures.h"
 #include "ui/TrayIcon.h"
+#include "ui/WindowPlacement.h"
 
 // Construction, start-up, shut-down, help and the About box of the main window.
 
@@ -84,7 +85,7 @@ void CTinsoriDlg::ShutDownOnDestroy() {
     hideAtStartTimer_.stop();
     if (help_) help_->close();
     // The view reads the player on its own timer.
-    liveView_.reset();
+    delete liveView_;
     player_->ShutDownOnDestroy();
     // Nothing may reach a player that has shut down.
     media_.reset();
@@ -121,10 +122,17 @@ void CTinsoriDlg::ShowAbout() {
 
 void CTinsoriDlg::ShowLiveView() {
     if (destroyed_) return;
-    if (!liveView_) liveView_ = std::make_unique<LiveViewWindow>(*player_);
+    if (!liveView_) {
+        liveView_ = new LiveViewWindow(*player_);
+        if (isVisible()) PlaceBeside(*liveView_, *this);
+    }
     liveView_->show();
     liveView_->raise();
     liveView_->activateWindow();
+}
+
+LiveViewWindow* CTinsoriDlg::liveView() const {
+    return liveView_.data();
 }
 
 QComboBox* CTinsoriDlg::combo(int id) const {

@@ -60,7 +60,7 @@ public:
     void ShowAbout();
     // Opens the live view (or brings it to the front).
     void ShowLiveView();
-    LiveViewWindow* liveView() const { return liveView_.get(); }
+    LiveViewWindow* liveView() const;
 
     Player& player() { return *player_; }
     QWidget* control(int id) const { return controls_.widget(id); }
@@ -115,6 +115,8 @@ public:
     void Raise() override;
     void Quit() override;
     void StepFavorite(int step) override;
+    double Volume() const override;
+    void SetVolume(double volume) override;
     std::string Title() const override;
 
 protected:
@@ -151,7 +153,7 @@ private:
     QTimer hideAtStartTimer_;
     std::unique_ptr<MediaControls> media_;
     std::string shownStatus_;
-    std::unique_ptr<LiveViewWindow> liveView_;
+    QPointer<LiveViewWindow> liveView_;
     bool destroyed_ = false;
     bool closeRequested_ = false;
 };

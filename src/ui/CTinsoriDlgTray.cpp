@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <cmath>
 
 #include "player/FavoriteSteps.h"
 #include "ui/CTinsoriDlg.h"
@@ -157,6 +158,17 @@ void CTinsoriDlg::Quit() {
 
 void CTinsoriDlg::StepFavorite(int step) {
     ::tinsori::StepFavorite(player_->favorites(), step);
+}
+
+double CTinsoriDlg::Volume() const {
+    return player_->settings().volume / static_cast<double>(RangeOf(PlayerSlider::Volume).maximum);
+}
+
+void CTinsoriDlg::SetVolume(double volume) {
+    const int position =
+        static_cast<int>(std::lround(volume * RangeOf(PlayerSlider::Volume).maximum));
+    player_->OnVolumeSlider(position);
+    SetSlider(PlayerSlider::Volume, player_->settings().volume);
 }
 
 std::string CTinsoriDlg::Title() const {

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QUrl>
@@ -68,7 +67,7 @@ void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
         missingPage_ = name;
         browser_->setPlainText(QStringLiteral("The help pages are not part of this build."));
     }
-    if (!isVisible() && beside) PlaceBeside(*beside);
+    if (!isVisible() && beside) PlaceBeside(*this, *beside);
     show();
     raise();
     activateWindow();
@@ -76,19 +75,6 @@ void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
 
 QString HelpWindow::shownPage() const {
     return missingPage_.isEmpty() ? browser_->source().fileName() : missingPage_;
-}
-
-// The window manager adds the same frame to both windows: the main window's tells its size.
-void HelpWindow::PlaceBeside(const QWidget& beside) {
-    const QScreen* screen = beside.screen();
-    if (!screen) return;
-    const QRect inner = beside.geometry();
-    const QRect outer = beside.frameGeometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    const QRect placed =
-        PlaceBesideOnScreen(outer, size().grownBy(frame), screen->availableGeometry());
-    setGeometry(placed.marginsRemoved(frame));
 }
 
 }  // namespace tinsori

@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+class QWidget;
+
 namespace tinsori {
 
 // Where a window of `size` (its frame included) goes beside the frame `anchor` so that all of it
@@ -9,5 +11,9 @@ namespace tinsori {
 // left of it, else against the screen edge on the roomier side, over part of the anchor. Its top
 // follows the anchor's as far as the screen allows; a window larger than the screen is cut to it.
 QRect PlaceBesideOnScreen(const QRect& anchor, QSize size, const QRect& screen);
+
+// Moves `window`, not yet shown, beside `beside` on its screen that way, so that it does not
+// hide the buttons of the window it was opened from.
+void PlaceBeside(QWidget& window, const QWidget& beside);
 
 }  // namespace tinsori
