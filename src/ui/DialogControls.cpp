@@ -46,7 +46,9 @@ QFrame* MakeFrame(const ControlSpec& spec, QWidget* parent) {
 
 QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
     QLabel* picture = spec.id != 0 ? new ChimePicture(parent) : new QLabel(parent);
-    picture->setPixmap(LoadPicture(QString::fromLatin1(spec.picture), parent->devicePixelRatioF()));
+    picture->setPixmap(
+        ReadableOn(LoadPicture(QString::fromLatin1(spec.picture), parent->devicePixelRatioF()),
+                   parent->palette()));
     if (spec.id == 0) picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     return picture;
 }

@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPalette>
+#include <unordered_map>
+
+#include "ui/Contrast.h"
 
 #include "ui/NamedIconEngine.h"
 
@@ -12,6 +16,7 @@ namespace {
 constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 constexpr int kHandHotX = 5;
 constexpr int kHandHotY = 0;
+constexpr double kStrokeContrast = 3.0;
 
 }  // namespace
 
@@ -25,6 +30,32 @@ QPixmap LoadPicture(const QString& name, qreal devicePixelRatio) {
         }
     }
     return QPixmap(base + QStringLiteral(".png"));
+}
+
+QPixmap ReadableOn(const QPixmap& picture, const QPalette& palette) {
+    const QColor window = palette.color(QPalette::Window);
+    if (picture.isNull() || window.lightnessF() >= 0.5) return picture;
+    const QColor toward = palette.color(QPalette::WindowText);
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    // A handful of colours, each worked out once.
+    std::unordered_map<QRgb, QRgb> lifted;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) == 0) continue;
+            auto found = lifted.find(row[x]);
+            if (found == lifted.end()) {
+                QColor colour = QColor::fromRgba(row[x]);
+                QColor readable = Readable(colour, toward, window, kStrokeContrast);
+                readable.setAlpha(colour.alpha());
+                found = lifted.emplace(row[x], readable.rgba()).first;
+            }
+            row[x] = found->second;
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
+    return result;
 }
 
 QIcon ApplicationIcon() {

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QSet>
 #include <QRegularExpression>
+#include <QSet>
 #include <array>
 
 namespace {
