@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSystemTrayIcon>
 
@@ -23,12 +24,26 @@
 
 namespace tinsori {
 
+namespace {
+
+// What the window manager's title bar and borders take around the window, about.
+constexpr QSize kFrameAllowance(0, 40);
+
+// The window must fit the screen whole, or Pause, About and Help may lie beyond its edge.
+QSize RoomOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() - kFrameAllowance : QSize();
+}
+
+}  // namespace
+
 CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener opener,
                          std::optional<uint32_t> seed)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      controls_(DialogControls::Build(*this, MainDialogTemplate(), QApplication::font())),
+      controls_(
+          DialogControls::Build(*this, MainDialogTemplate(), QApplication::font(), RoomOnScreen())),
       menuBuilder_([this](int id) { OnMenuCommand(id); }) {
     player_ = std::make_unique<Player>(timebase, store, std::move(opener), *this, seed);
     setWindowIcon(ApplicationIcon());
