@@ -6,10 +6,12 @@
 
 namespace tinsori {
 
-QRect PlaceBesideOnScreen(const QRect& anchor, QSize size, const QRect& screen) {
+QRect PlaceBesideOnScreen(const QRect& anchor, QSize size, const QRect& screen, int narrowest) {
     size = size.boundedTo(screen.size());
     const int roomRight = screen.right() - anchor.right();
     const int roomLeft = anchor.left() - screen.left();
+    const int room = std::max(roomRight, roomLeft);
+    if (room < size.width() && narrowest > 0 && room >= narrowest) size.setWidth(room);
     int x = 0;
     if (roomRight >= size.width()) {
         x = anchor.right() + 1;
@@ -31,7 +33,8 @@ void PlaceBeside(QWidget& window, const QWidget& beside) {
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     const QRect placed =
-        PlaceBesideOnScreen(outer, window.size().grownBy(frame), screen->availableGeometry());
+        PlaceBesideOnScreen(outer, window.size().grownBy(frame), screen->availableGeometry(),
+                            window.minimumWidth() + frame.left() + frame.right());
     window.setGeometry(placed.marginsRemoved(frame));
 }
 
