@@ -1,7 +1,6 @@
 #include "app/HeadlessPlayer.h"
 
 #include <poll.h>
-#include <strings.h>
 
 #include <cerrno>
 #include <chrono>
@@ -13,7 +12,9 @@
 #include "app/Program.h"
 #include "app/RunSeed.h"
 #include "app/TerminalLine.h"
+#include "midi/backends/OutputTable.h"
 #include "midi/ports/OutputNames.h"
+#include "platform/AsciiCase.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
@@ -50,13 +51,8 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
            SleepText(player.sleepTimer(), now);
 }
 
-// What to try when the output did not open: the embedded synthesizer needs an audio driver that
-// starts, a sequencer port must be there.
 std::string NextStep(const OutputChoice& output) {
-    if (!output.output.empty() && output.output != kFluidSynthOutput)
-        return " See --list-outputs for the ports there are.";
-    return " Is a sound server running? --list-audio-drivers lists the drivers, --audio-driver "
-           "NAME picks one.";
+    return OutputFor(output.output).nextStep;
 }
 
 // The message log fails at most once: said where the user is, then play goes on without it.
@@ -120,7 +116,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
             << std::endl;
     }
     // Remembered from an earlier run, `none` would silence every later start without a word.
-    if (!line.output && ::strcasecmp(output.output.c_str(), kNoOutput) == 0)
+    if (!line.output && EqualsIgnoringCase(output.output, kNoOutput))
         err << "tinsori: no sound: the output is none, remembered from an earlier run; "
                "--output fluidsynth plays through the embedded synthesizer again, "
                "--list-outputs lists the others."

@@ -144,6 +144,9 @@ public:
     // The outputs the menu offers; without them there is no Output submenu.
     void SetOutputs(OutputCatalog catalog) { outputs_ = std::move(catalog); }
     const std::string& currentOutput() const { return outputs_.current; }
+    // The output in use is an ALSA sequencer port (which another program may hold), not one that
+    // plays through the sound server. Lists the outputs: not for every tick.
+    bool outputIsPort() const;
     // Releases the device and takes `name` instead (paused: on Continue), claiming a channel as
     // at start-up, and remembers it in "Midi", "Output".
     OutputSwitchResult SwitchOutput(const std::string& name);
@@ -223,7 +226,7 @@ private:
     StrikeLog handStrikes_;
     PauseButtonText pauseText_;
     OutputCatalog outputs_;
-    std::vector<std::string> menuOutputs_;
+    std::vector<OutputListing> menuOutputs_;
     SleepTimer sleep_;
     SleepEnd sleepEnd_ = SleepEnd::Pause;
     int lastFadeLevel_ = -1;

@@ -1,8 +1,7 @@
 #include "player/PlayerStatus.h"
 
-#include <strings.h>
-
 #include "midi/ports/OutputNames.h"
+#include "platform/AsciiCase.h"
 #include "player/Player.h"
 
 // What the player is doing, in the words the window's bottom line and the tray's tip use.
@@ -38,6 +37,16 @@ std::string MinutesSeconds(uint32_t ms) {
     return std::to_string(seconds / 60) + (ss < 10 ? ":0" : ":") + std::to_string(ss);
 }
 
+// A port no longer listed is still a port unless it is the embedded synthesizer.
+bool Player::outputIsPort() const {
+    if (!outputs_.list) return false;
+    const std::vector<OutputListing> listed = outputs_.list();
+    const int at = FindOutput(listed, outputs_.current);
+    return at < 0 ? !outputs_.current.empty() &&
+                        !EqualsIgnoringCase(outputs_.current, kFluidSynthOutput)
+                  : listed[at].port;
+}
+
 std::string Player::StatusText() {
     return StatusTexts().front();
 }
@@ -48,7 +57,7 @@ std::vector<std::string> Player::StatusTexts() {
     bool outputIsState = true;
     if (paused()) {
         output = "Paused";
-    } else if (::strcasecmp(outputs_.current.c_str(), kNoOutput) == 0) {
+    } else if (EqualsIgnoringCase(outputs_.current, kNoOutput)) {
         // Remembered from an earlier run, it would otherwise silence every start without a word.
         output = "No sound: the output is none";
         hint = "Shift+F10 chooses another";

@@ -118,7 +118,11 @@ TEST_F(TrayWindowTest, TheStatusLineNeverCutsOffTheStateAndTheTrayIconShowsAPaus
 // A remembered `none` is said on the window, with the way to another output.
 TEST_F(TrayWindowTest, ShiftF10AndTheMenuKeyOfferOutputSleepAndPause) {
     Open().player().SetOutputs(
-        {"none", {}, [this](const std::string&, std::string*) { return recorder_.borrow(); }});
+        {"none",
+         [] {
+             return std::vector<OutputListing>{{"none", "None"}};
+         },
+         [this](const std::string&, std::string*) { return recorder_.borrow(); }});
     dialog_->ShowStatus();
     EXPECT_EQ(dialog_->trayIcon().toolTip().section('\n', 1),
               "No sound: the output is none \u00b7 Shift+F10 chooses another");
@@ -178,7 +182,12 @@ TEST_F(TrayWindowTest, StartedMinimizedHidesOnceAndOnlyWithATray) {
 TEST_F(TrayWindowTest, OutputChosenOnTheWindowPlaysThereAndIsRemembered) {
     RecordingPort other(timeline_);
     Open().player().SetOutputs(
-        {"fluidsynth", [] { return std::vector<std::string>{"Port B (129:0)"}; },
+        {"fluidsynth",
+         [] {
+             return std::vector<OutputListing>{{"fluidsynth", "Embedded synthesizer"},
+                                               PortListing("Port B (129:0)"),
+                                               {"none", "None"}};
+         },
          [&](const std::string& name, std::string*) {
              return name == "fluidsynth" ? recorder_.borrow() : other.borrow();
          }});
