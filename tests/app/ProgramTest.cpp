@@ -86,6 +86,7 @@ protected:
         std::ofstream(err, std::ios::trunc).close();
         const pid_t pid = fork();
         if (pid == 0) {
+            if (chdir(folder_.path().c_str()) != 0) _exit(126);
             if (!freopen(out.c_str(), "w", stdout)) _exit(126);
             if (!freopen(err.c_str(), "w", stderr)) _exit(126);
             setenv("TINSORI_PROFILE", profile_.c_str(), 1);
@@ -259,6 +260,10 @@ TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
         {"--render", Path("s.log"), "--duration", "1", "--midi-log", Path("s.log")},
         {"--profile", Path("new.mid"), "--render", Path("new.mid"), "--duration", "1"},
         {"--render", Path("x.log"), "--duration", "1", "--midi-log", profile_ + "-wal"},
+        // Not there yet, and named relative to the working folder.
+        {"--profile", Path("new.db"), "--export-profile", "new.db"},
+        {"--profile", Path("n.wav"), "--render", "n.wav", "--duration", "1"},
+        {"--profile", Path("x.db"), "--export-profile", "sub/../x.db"},
     };
     for (const auto& args : clashes) {
         const Outcome outcome = Run(args);
@@ -266,7 +271,7 @@ TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
         EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
     }
     EXPECT_EQ(ReadFile(profile_), before);
-    for (const char* name : {"s.log", "new.mid", "x.log", "profile.db-wal"})
+    for (const char* name : {"s.log", "new.mid", "x.log", "profile.db-wal", "new.db", "n.wav"})
         EXPECT_FALSE(fs::exists(Path(name))) << name;
 }
 
