@@ -116,5 +116,21 @@ TEST_F(RendererTest, UnwritableOrUnknownFilesFailAtOnce) {
     EXPECT_EQ(error, "cannot read the soundfont /no/such/font.sf2");
 }
 
+// Normalizing passes over the audio again at the end; a stop there must leave no file.
+TEST_F(RendererTest, StopDuringTheNormalizingPassesLeavesNoFile) {
+    std::string error;
+    auto sink = OpenRenderSink(path("n.wav"), "", clock, &error, 0.0, -16.0);
+    ASSERT_TRUE(sink) << error;
+    sink->send(PackShortMessage(0x90, 72, 90));
+    std::string seen;
+    sink->watchPasses([&seen](const std::string& pass, double) {
+        seen = pass;
+        return false;
+    });
+    EXPECT_FALSE(sink->finish(1000, &error));
+    EXPECT_FALSE(seen.empty());
+    EXPECT_FALSE(fs::exists(path("n.wav")));
+}
+
 }  // namespace
 }  // namespace tinsori
