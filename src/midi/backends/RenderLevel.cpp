@@ -33,7 +33,8 @@ RenderLevel::RenderLevel(int channels, int sampleRate, Writer write)
       sampleRate_(sampleRate),
       write_(std::move(write)),
       limiter_(channels, sampleRate),
-      meter_(channels, sampleRate),
+      meter_(channels, sampleRate, false),
+      truePeak_(channels),
       delayed_(static_cast<size_t>(limiter_.latencyFrames())) {}
 
 void RenderLevel::normalizeTo(double lufs, FilePointer spool) {
@@ -63,6 +64,7 @@ bool RenderLevel::limit(float* frames, size_t count) {
 bool RenderLevel::pass(float* frames, size_t count) {
     if (count == 0) return true;
     meter_.add(frames, count);
+    truePeak_.add(frames, count);
     ClipSamples(frames, count * channels_);
     return write_(frames, count);
 }
@@ -156,7 +158,7 @@ bool RenderLevel::finish() {
 AudioLevel RenderLevel::level() const {
     AudioLevel level;
     level.integratedLufs = meter_.integratedLufs();
-    level.truePeakDb = meter_.truePeakDb();
+    level.truePeakDb = truePeak_.peak() > 0.0 ? 20.0 * std::log10(truePeak_.peak()) : -HUGE_VAL;
     level.samplePeakDb = meter_.samplePeakDb();
     level.limiterCutDb = limiter_.largestReductionDb();
     level.limitedSeconds = static_cast<double>(limiter_.limitedFrames()) / sampleRate_;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "midi/audio/AudioLevel.h"
+#include "midi/audio/TruePeakDetector.h"
 #include "midi/audio/TruePeakLimiter.h"
 #include "midi/backends/LoudnessMeter.h"
 #include "platform/AnonymousFile.h"
@@ -58,7 +59,8 @@ private:
     Writer write_;
     float gain_ = 1.0f;
     TruePeakLimiter limiter_;
-    LoudnessMeter meter_;
+    LoudnessMeter meter_;  // the loudness; the true peak is the detector's, far cheaper
+    TruePeakDetector truePeak_;
     size_t delayed_;  // frames still to drop from the front: the limiter's silent start
 
     std::optional<double> targetLufs_;
