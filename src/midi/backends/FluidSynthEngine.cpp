@@ -44,8 +44,9 @@ std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::st
         }
         return {};
     }
-    for (const std::string& path : defaultSoundfonts(kSoundfontFolder))
-        if (readable(path)) return path;
+    const std::vector<std::string> paths = defaultSoundfonts(kSoundfontFolder);
+    const auto found = std::find_if(paths.begin(), paths.end(), readable);
+    if (found != paths.end()) return *found;
     if (error)
         *error = "no General MIDI soundfont found (install fluid-soundfont-gm or use --soundfont)";
     return {};
