@@ -187,7 +187,7 @@ bool CommandLine::CheckEnvironment(const OutputList& knownOutputs,
                                    const NameList& knownAudioDrivers, std::string& error) const {
     // Checked in every mode: a file that is no soundfont would otherwise play silence forever.
     if (soundfont && FindSoundfont(*soundfont, &error).empty()) return false;
-    if (midiLog && !IsWritableTarget(*midiLog)) {
+    if (midiLog && !IsWritableTarget(*midiLog, true)) {
         error = "cannot write the MIDI log " + *midiLog;
         return false;
     }

@@ -54,6 +54,11 @@ StagedFile::StagedFile(std::string target, std::string destination, std::string 
       path_(std::move(path)),
       fd_(fd) {}
 
+// Windows has no files without a name: the staging file has its hidden one from the start.
+std::string StagedFile::path() const {
+    return path_;
+}
+
 StagedFile::~StagedFile() {
     if (fd_ >= 0) _close(fd_);
     if (!committed_) DeleteFileW(Widen(path_).c_str());

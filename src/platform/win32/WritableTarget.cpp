@@ -23,12 +23,13 @@ bool FolderTakesNewFiles(const std::filesystem::path& folder) {
 
 }  // namespace
 
-bool IsWritableTarget(const std::string& path) {
+bool IsWritableTarget(const std::string& path, bool streams) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path target(Widen(path));
     if (fs::exists(target, ec)) {
-        if (!fs::is_regular_file(target, ec)) return false;
+        // A device (NUL, CON) opens for writing like a file.
+        if (!streams && !fs::is_regular_file(target, ec)) return false;
         HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
