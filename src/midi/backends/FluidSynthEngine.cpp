@@ -23,6 +23,8 @@ const std::vector<std::string>& FluidSynthEngine::defaultSoundfonts() {
         "/usr/share/sounds/sf2/default-GM.sf2",
         "/usr/share/sounds/sf2/FluidR3_GM.sf2",
         "/usr/share/sounds/sf2/TimGM6mb.sf2",
+        // Debian's link for a system whose only General MIDI soundfont is an .sf3 one.
+        "/usr/share/sounds/sf3/default-GM.sf3",
     };
     return paths;
 }
