@@ -1,5 +1,10 @@
+#include <cstdlib>
+
 #include "app/Program.h"
 
 int main(int argc, char** argv) {
+    // Trying JACK must never launch a JACK server behind the user's back. Set here, before any
+    // thread runs: the environment is not safe to change once others may read it.
+    ::setenv("JACK_NO_START_SERVER", "1", 0);
     return tinsori::RunProgram(argc, argv);
 }

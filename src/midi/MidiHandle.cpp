@@ -50,6 +50,11 @@ std::optional<PortFailure> MidiHandle::closeIfFailed() {
     return failure;
 }
 
+std::string MidiHandle::interruption() const {
+    std::lock_guard lock(mutex_);
+    return port_ ? port_->interruption() : std::string();
+}
+
 bool MidiHandle::send(uint32_t message) {
     std::lock_guard lock(mutex_);
     if (!port_) return false;

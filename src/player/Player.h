@@ -180,6 +180,9 @@ public:
     // The output that stopped while playing (a synthesizer that ended, a device unplugged), and
     // why; none while the output plays or after another opened.
     const std::optional<PortFailure>& lostOutput() const { return lostOutput_; }
+    // Why the open output is silent for now while it tries to play again (its sound server
+    // went away), as of the last wind tick; empty while it plays.
+    const std::string& interruption() const { return interruption_; }
 
 private:
     void ShowEverything();
@@ -214,6 +217,7 @@ private:
     std::unique_ptr<SimulationThread> thread_;
     std::string openError_;
     std::optional<PortFailure> lostOutput_;
+    std::string interruption_;
     ContextHelp help_;
     int lastPointerChime_ = -1;
     int lastViewChime_ = -1;

@@ -17,6 +17,7 @@ void Player::ReleaseDevice() {
 void Player::CheckOutput() {
     // The channel stays claimed: Continue or another output takes up the place again.
     if (auto failure = handle_.closeIfFailed()) lostOutput_ = std::move(failure);
+    interruption_ = handle_.interruption();
 }
 
 void Player::OnPauseCommand() {

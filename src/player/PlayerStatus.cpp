@@ -24,7 +24,9 @@ std::string Player::StatusText() {
         text = "Paused";
     } else {
         text = handle_.describe();
-        if (text.empty())
+        if (!text.empty() && !interruption_.empty())
+            text = "No sound: " + interruption_ + "; trying again";
+        else if (text.empty())
             text = lostOutput_ ? "No sound: " + lostOutput_->port + " stopped" : "No sound device";
     }
     const uint32_t now = timebase_.clock().now();
