@@ -44,7 +44,9 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
            std::to_string(static_cast<int>(player.effectiveWind())) + ")  strikes " +
            std::to_string(player.strikes()) + "  velocity " +
            std::to_string(player.lastVelocity()) + "  output " +
-           (player.handle().isOpen() ? outputName : std::string("none (silent)")) +
+           (!player.handle().isOpen()        ? std::string("none (silent)")
+            : !player.interruption().empty() ? std::string("none (trying again)")
+                                             : outputName) +
            SleepText(player.sleepTimer(), now);
 }
 

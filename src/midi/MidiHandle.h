@@ -28,6 +28,8 @@ public:
     void open(std::unique_ptr<MidiPort> port);
     // Closes (deletes) the port; sends after this are dropped.
     void close();
+    // Closes the handle and gives the port to the caller, to delete where it suits.
+    std::unique_ptr<MidiPort> take();
     bool isOpen() const;
     // The open port's description; empty when closed.
     std::string describe() const;

@@ -24,6 +24,7 @@ std::string Player::StatusText() {
         text = "Paused";
     } else {
         text = handle_.describe();
+        if (text.empty() && opening_.pending()) text = "Opening the output";
         if (!text.empty() && !interruption_.empty())
             text = "No sound: " + interruption_ + "; trying again";
         else if (text.empty())

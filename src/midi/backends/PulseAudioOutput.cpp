@@ -96,10 +96,19 @@ std::unique_ptr<PulseConnection> PulseAudioOutput::reconnect() {
 }
 
 void PulseAudioOutput::play(PulseConnection& connection) {
-    while (running() && connection.iterate(kPollMs)) fill(connection);
+    int64_t lastBlock = SteadyNow();
+    while (running() && connection.iterate(kPollMs)) {
+        if (fill(connection)) {
+            lastBlock = SteadyNow();
+        } else if (SteadyNow() - lastBlock > kSettleEvery.count() * 1'000'000) {
+            // A server that stopped asking (stopped, or stuck): what falls due is settled
+            // meanwhile, as while it is gone.
+            source_.settleUnheard(SteadyNow());
+        }
+    }
 }
 
-void PulseAudioOutput::fill(PulseConnection& connection) {
+bool PulseAudioOutput::fill(PulseConnection& connection) {
     const size_t blockBytes = format_.bytes(format_.blockFrames);
     if (!connection.started()) {
         // The server waits for a full buffer before it plays: silence, so that what is due
@@ -108,8 +117,9 @@ void PulseAudioOutput::fill(PulseConnection& connection) {
         while (connection.writableBytes() >= blockBytes)
             connection.write(interleaved_.data(), format_.blockFrames);
         source_.settleUnheard(SteadyNow());
-        return;
+        return true;
     }
+    bool filled = false;
     for (size_t room = connection.writableBytes(); room >= blockBytes && running();
          room = connection.writableBytes()) {
         // A request comes when there is room behind what the server holds: this block is heard
@@ -123,8 +133,10 @@ void PulseAudioOutput::fill(PulseConnection& connection) {
             interleaved_[2 * i] = left_[i];
             interleaved_[2 * i + 1] = right_[i];
         }
-        if (!connection.write(interleaved_.data(), format_.blockFrames)) return;
+        if (!connection.write(interleaved_.data(), format_.blockFrames)) break;
+        filled = true;
     }
+    return filled;
 }
 
 void PulseAudioOutput::pause(milliseconds delay) {

@@ -45,7 +45,8 @@ private:
     void run();
     // Plays until the connection fails or the output stops.
     void play(PulseConnection& connection);
-    void fill(PulseConnection& connection);
+    // Writes what the server has room for; false when it had room for nothing.
+    bool fill(PulseConnection& connection);
     // Waits `delay` (or until the output stops), settling what falls due meanwhile.
     void pause(std::chrono::milliseconds delay);
     std::unique_ptr<PulseConnection> reconnect();
