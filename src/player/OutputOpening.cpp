@@ -34,7 +34,6 @@ void OutputOpening::cancel() {
 }
 
 void OutputOpening::forgetLastRequest() {
-    ++generation_;
     opening_ = false;
     wanted_.reset();
     if (ready_ && ready_->port) doomed_.push_back(std::move(ready_->port));
@@ -72,7 +71,6 @@ void OutputOpening::run() {
         if (stopping_ && doomed_.empty()) break;
         auto doomed = std::exchange(doomed_, {});
         auto opener = std::exchange(wanted_, std::nullopt);
-        const uint64_t generation = generation_;
         busy_ = true;
         opening_ = opener.has_value();
         lock.unlock();
@@ -81,7 +79,8 @@ void OutputOpening::run() {
         if (opener && *opener) result.port = (*opener)(&result.error);
         lock.lock();
         busy_ = false;
-        if (opening_ && generation == generation_) {
+        // A request or cancel meanwhile cleared `opening_`: this port is no longer wanted.
+        if (opening_) {
             ready_ = std::move(result);
             opening_ = false;
         } else if (result.port) {

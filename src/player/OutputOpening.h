@@ -1,7 +1,6 @@
 #pragma once
 
 #include <condition_variable>
-#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -52,12 +51,11 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
-    uint64_t generation_ = 0;  // of the last request or cancel
     std::optional<MidiPortOpener> wanted_;
     std::optional<Result> ready_;
     std::vector<std::unique_ptr<MidiPort>> doomed_;
     bool busy_ = false;
-    bool opening_ = false;  // the thread runs an opener of `generation_`
+    bool opening_ = false;  // the thread runs the opener of the last request
     bool stopping_ = false;
     std::thread thread_;
 };
