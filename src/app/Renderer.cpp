@@ -151,7 +151,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
     VirtualTimeline timeline;
     std::string error;
     std::unique_ptr<RenderSink> sink =
-        OpenRenderSink(line.renderFile, line.soundfont, timeline.clock(), &error,
+        OpenRenderSink(*line.renderFile, line.soundfont.value_or(""), timeline.clock(), &error,
                        line.gainDb.value_or(0.0), line.loudnessLufs);
     if (!sink) {
         err << "tinsori: " << error << "\n";

@@ -112,8 +112,8 @@ TEST(OutputFactoryTest, OpensTheNamedOutput) {
     }
     const auto names = ListOutputs();
     ASSERT_GE(names.size(), 2u);
-    EXPECT_EQ(names[0], "fluidsynth");
-    EXPECT_EQ(names[1], "none");
+    EXPECT_EQ(names.front().name, "fluidsynth");
+    EXPECT_EQ(names.back().name, "none");
 }
 
 }  // namespace

@@ -20,7 +20,11 @@ protected:
     void OfferOutputs(Player& player) {
         player.SetOutputs({"fluidsynth",
                            [] {
-                               return std::vector<std::string>{"Port A (128:0)", "Port B (129:0)"};
+                               return std::vector<OutputListing>{
+                                   {"fluidsynth", "Embedded synthesizer"},
+                                   PortListing("Port A (128:0)"),
+                                   PortListing("Port B (129:0)"),
+                                   {"none", "None"}};
                            },
                            [this](const std::string& name, std::string* error) {
                                if (name == "fluidsynth") return recorder_.borrow();

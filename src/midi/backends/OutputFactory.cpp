@@ -1,83 +1,135 @@
 #include "midi/backends/OutputFactory.h"
 
-#include <strings.h>
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
 
 #include "midi/backends/AlsaSeqPort.h"
 #include "midi/backends/FluidSynthPort.h"
 #include "midi/backends/FluidSynthRenderer.h"
+#include "midi/backends/OutputTable.h"
 #include "midi/ports/ForwardingPort.h"
 #include "midi/ports/MessageLogWriter.h"
-#include "midi/ports/NullPort.h"
 #include "midi/ports/SmfWriter.h"
+#include "platform/AsciiCase.h"
 
 namespace tinsori {
 
 namespace {
 
-bool sameName(const std::string& a, const char* b) {
-    return ::strcasecmp(a.c_str(), b) == 0;
+struct RenderTarget {
+    const std::string& path;
+    const std::string& soundfont;
+    const TickClock& clock;
+    double gainDb;
+    std::optional<double> loudnessLufs;
+};
+
+// One kind of render file: its endings and the writer that makes it.
+struct RenderWriter {
+    std::vector<std::string> (*endings)();
+    const char* what;
+    std::unique_ptr<RenderSink> (*create)(const RenderTarget& target, std::string* error);
+};
+
+constexpr std::array kRenderWriters = {
+    RenderWriter{FluidSynthRenderer::audioEndings, "audio",
+                 [](const RenderTarget& t, std::string* error) -> std::unique_ptr<RenderSink> {
+                     return FluidSynthRenderer::create(t.clock, t.path, t.soundfont, error,
+                                                       t.gainDb, t.loudnessLufs);
+                 }},
+    RenderWriter{[] {
+                     return std::vector<std::string>{"mid", "midi"};
+                 },
+                 "a MIDI file",
+                 [](const RenderTarget& t, std::string* error) -> std::unique_ptr<RenderSink> {
+                     return SmfWriter::create(t.clock, t.path, error);
+                 }},
+    RenderWriter{[] {
+                     return std::vector<std::string>{"log", "txt"};
+                 },
+                 "the message log",
+                 [](const RenderTarget& t, std::string* error) -> std::unique_ptr<RenderSink> {
+                     return MessageLogWriter::create(t.path, t.clock, error);
+                 }},
+};
+
+bool EndsInOneOf(const std::string& path, const std::vector<std::string>& endings) {
+    return std::ranges::any_of(endings, [&path](const std::string& ending) {
+        return EndsWithIgnoringCase(path, "." + ending);
+    });
 }
 
-bool endsWithIgnoringCase(const std::string& path, const char* ending) {
-    const size_t n = std::char_traits<char>::length(ending);
-    return path.size() >= n && ::strcasecmp(path.c_str() + path.size() - n, ending) == 0;
-}
-
-// The renders that need no synthesizer; RenderEndingsText lists the same endings.
-bool isMidiFilePath(const std::string& path) {
-    return endsWithIgnoringCase(path, ".mid") || endsWithIgnoringCase(path, ".midi");
-}
-
-bool isLogPath(const std::string& path) {
-    return endsWithIgnoringCase(path, ".log") || endsWithIgnoringCase(path, ".txt");
+const RenderWriter* WriterFor(const std::string& path) {
+    const auto writer = std::ranges::find_if(
+        kRenderWriters, [&path](const RenderWriter& w) { return EndsInOneOf(path, w.endings()); });
+    return writer == kRenderWriters.end() ? nullptr : &*writer;
 }
 
 }  // namespace
 
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
     if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
-    if (choice.output.empty() || sameName(choice.output, kFluidSynthOutput))
-        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb,
-                                    choice.liveTicks);
-    if (sameName(choice.output, kNoOutput)) return std::make_unique<NullPort>();
-    std::string reason;
-    auto port = AlsaSeqPort::open(choice.output, &reason);
-    if (!port && error) *error = "cannot open the output \"" + choice.output + "\": " + reason;
-    return port;
+    return OutputFor(choice.output).open(choice, error);
 }
 
-std::vector<std::string> ListOutputs() {
-    std::vector<std::string> names = {kFluidSynthOutput, kNoOutput};
-    for (std::string& port : AlsaSeqPort::listPorts()) names.push_back(std::move(port));
-    return names;
+std::vector<OutputListing> ListOutputs() {
+    std::vector<OutputListing> outputs;
+    for (const OutputEntry& entry : OutputTable()) {
+        if (entry.name) {
+            outputs.push_back({entry.name, entry.menuText, false});
+            continue;
+        }
+        std::ranges::transform(AlsaSeqPort::listPorts(), std::back_inserter(outputs), PortListing);
+    }
+    return outputs;
 }
 
 std::vector<std::string> ListAudioDrivers() {
-    return FluidSynthPort::audioDriverNames();
+    std::vector<std::string> drivers = FluidSynthPort::audioDriverNames();
+    std::erase_if(drivers, IsFileAudioDriver);
+    return drivers;
+}
+
+bool IsFileAudioDriver(const std::string& name) {
+    return EqualsIgnoringCase(name, "file");
+}
+
+std::vector<RenderFileKind> RenderFileKinds() {
+    std::vector<RenderFileKind> kinds;
+    std::ranges::transform(kRenderWriters, std::back_inserter(kinds), [](const RenderWriter& w) {
+        return RenderFileKind{w.endings(), w.what};
+    });
+    return kinds;
 }
 
 bool IsRenderPath(const std::string& path) {
-    return FluidSynthRenderer::handlesPath(path) || isMidiFilePath(path) || isLogPath(path);
+    return WriterFor(path) != nullptr;
+}
+
+bool IsAudioRenderPath(const std::string& path) {
+    return WriterFor(path) == &kRenderWriters.front();
 }
 
 std::string RenderEndingsText() {
     std::string text;
-    for (const std::string& ending : FluidSynthRenderer::audioEndings()) text += "." + ending + " ";
-    return text + ".mid .midi .log .txt";
+    for (const RenderWriter& writer : kRenderWriters) {
+        for (const std::string& ending : writer.endings()) text += " ." + ending;
+    }
+    return text.substr(1);
 }
 
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
                                            const TickClock& clock, std::string* error,
                                            double gainDb, std::optional<double> loudnessLufs) {
-    if (FluidSynthRenderer::handlesPath(path))
-        return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb, loudnessLufs);
-    if (isMidiFilePath(path)) return SmfWriter::create(clock, path, error);
-    if (!isLogPath(path)) {
+    const RenderWriter* writer = WriterFor(path);
+    if (!writer) {
         if (error)
             *error = "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
         return nullptr;
     }
-    return MessageLogWriter::create(path, clock, error);
+    return writer->create({path, soundfont, clock, gainDb, loudnessLufs}, error);
 }
 
 }  // namespace tinsori
