@@ -2,16 +2,20 @@
 BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
 TSAN_DIR     ?= build-tsan
-# The tests where threads meet: the simulation thread, the player around it, device sharing.
-TSAN_TESTS   ?= ^(SimulationThread|Player|Pause|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase|LiveSnapshot|SampleClockHandOver)
+# The tests where threads meet: the simulation thread, the player around it, device sharing,
+# the sound server's output thread.
+TSAN_TESTS   ?= ^(SimulationThread|Player|Pause|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase|LiveSnapshot|SampleClockHandOver|SoundServerSession)
 FUZZ_DIR     ?= build-fuzz
 WINDOWS_DIR  ?= build-windows
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 ARGS         ?=
 PREFIX       ?= /usr/local
+# Where `make deb` leaves the package and `make deb-check` takes it from.
+DEB_DIR      ?= build-deb
 
-.PHONY: all deps build run test install sanitize tsan bench fuzz format clean windows test-windows
+.PHONY: all deps build run test install sanitize tsan bench fuzz format clean deb deb-check \
+	windows test-windows
 
 # CMake's generated makefiles run make within make: without this every target prints
 # "Entering directory" and "Leaving directory".
@@ -72,6 +76,16 @@ windows: deps
 test-windows: windows
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	@scripts/test-windows $(WINDOWS_DIR) $(JOBS)
+
+# The Debian package, built in a clean Debian 12 chroot and checked by lintian; then installed,
+# played and purged in another.
+deb:
+	@scripts/install-deps package
+	scripts/deb-build $(DEB_DIR) $(JOBS)
+
+deb-check:
+	@scripts/install-deps package
+	scripts/deb-check $(DEB_DIR)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,8 +1,7 @@
 #include "app/Program.h"
-#include "platform/ClosedPipes.h"
+#include "platform/ProcessStart.h"
 
 int main(int argc, char** argv) {
-    // A reader that leaves early (`| head`) makes writes fail, which is reported with status 1.
-    tinsori::LetWritesToClosedPipesFail();
+    tinsori::PrepareProcess();
     return tinsori::RunProgram(argc, argv);
 }
