@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/AudioFileRenderer.h"
 #include "midi/backends/FluidSynthEngine.h"
-#include "midi/backends/FluidSynthRenderer.h"
 #include "midi/backends/OutputFactory.h"
 
 namespace tinsori {
@@ -170,7 +170,7 @@ const std::map<std::string, Setter>& TextOptions() {
 std::string AudioEndingsLine() {
     std::string line;
     size_t width = 0;
-    for (const std::string& ending : FluidSynthRenderer::audioEndings()) {
+    for (const std::string& ending : AudioFileRenderer::audioEndings()) {
         if (!line.empty()) line += width > 40 ? (width = 0, "\n                           ") : " ";
         line += "." + ending;
         width += ending.size() + 2;
@@ -247,7 +247,7 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
         return false;
     }
     if (line.loudnessLufs &&
-        (line.mode != RunMode::Render || !FluidSynthRenderer::handlesPath(line.renderFile))) {
+        (line.mode != RunMode::Render || !AudioFileRenderer::handlesPath(line.renderFile))) {
         error = "--loudness only goes with --render to an audio file";
         return false;
     }
@@ -346,8 +346,8 @@ bool CommandLine::CheckEnvironment(const NameList& knownOutputs, const NameList&
         return false;
     }
     // Checked in every mode: the choice is remembered, and a wrong one would fail every later run.
-    if (output && !SameName(*output, kFluidSynthOutput) && !SameName(*output, kNoOutput) &&
-        AlsaSeqPort::matchPort(knownOutputs(), *output) < 0) {
+    if (output && !SameName(*output, kFluidSynthOutput) && !SameName(*output, kChimesOutput) &&
+        !SameName(*output, kNoOutput) && AlsaSeqPort::matchPort(knownOutputs(), *output) < 0) {
         error = "unknown output '" + *output + "' (see --list-outputs)";
         return false;
     }
@@ -370,8 +370,10 @@ std::string CommandLine::HelpText(const std::string& profilePath, const std::str
             "  --view                   open the live view of the chimes at start\n"
             "  --favorite NAME          play the stored favorite NAME (any case)\n"
             "  --list-favorites         list the stored favorites\n"
-            "  --output NAME            fluidsynth (default), none, or an ALSA sequencer port\n"
-            "                           (its whole name or client:port); remembered\n"
+            "  --output NAME            fluidsynth (default), chimes (modelled tubes), none, or\n"
+            "                           an ALSA sequencer port (its whole name or client:port);\n"
+            "                           remembered; renders to audio play through chimes when\n"
+            "                           chosen, else through fluidsynth\n"
             "  --list-outputs           list the outputs --output accepts\n"
             "  --soundfont FILE         General MIDI soundfont of the embedded synthesizer\n"
             "  --audio-driver NAME      FluidSynth audio driver (see --list-audio-drivers)\n"

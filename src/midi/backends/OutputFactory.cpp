@@ -3,8 +3,9 @@
 #include <strings.h>
 
 #include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/AudioFileRenderer.h"
 #include "midi/backends/FluidSynthPort.h"
-#include "midi/backends/FluidSynthRenderer.h"
+#include "midi/chimes/ChimeSynth.h"
 #include "midi/ports/ForwardingPort.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "midi/ports/NullPort.h"
@@ -32,6 +33,13 @@ bool isLogPath(const std::string& path) {
     return endsWithIgnoringCase(path, ".log") || endsWithIgnoringCase(path, ".txt");
 }
 
+// The synthesizer of an audio render.
+std::unique_ptr<AudioSynth> OpenSynth(const OutputChoice& choice, std::string* error) {
+    if (sameName(choice.output, kChimesOutput))
+        return std::make_unique<ChimeSynth>(choice.ring, choice.gainDb);
+    return FluidSynthEngine::create(choice.soundfont, error, choice.gainDb);
+}
+
 }  // namespace
 
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
@@ -57,20 +65,23 @@ std::vector<std::string> ListAudioDrivers() {
 }
 
 bool IsRenderPath(const std::string& path) {
-    return FluidSynthRenderer::handlesPath(path) || isMidiFilePath(path) || isLogPath(path);
+    return AudioFileRenderer::handlesPath(path) || isMidiFilePath(path) || isLogPath(path);
 }
 
 std::string RenderEndingsText() {
     std::string text;
-    for (const std::string& ending : FluidSynthRenderer::audioEndings()) text += "." + ending + " ";
+    for (const std::string& ending : AudioFileRenderer::audioEndings()) text += "." + ending + " ";
     return text + ".mid .midi .log .txt";
 }
 
-std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
+std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const OutputChoice& synth,
                                            const TickClock& clock, std::string* error,
-                                           double gainDb, std::optional<double> loudnessLufs) {
-    if (FluidSynthRenderer::handlesPath(path))
-        return FluidSynthRenderer::create(clock, path, soundfont, error, gainDb, loudnessLufs);
+                                           std::optional<double> loudnessLufs) {
+    if (AudioFileRenderer::handlesPath(path)) {
+        auto audio = OpenSynth(synth, error);
+        if (!audio) return nullptr;
+        return AudioFileRenderer::create(clock, path, std::move(audio), error, loudnessLufs);
+    }
     if (isMidiFilePath(path)) return SmfWriter::create(clock, path, error);
     if (!isLogPath(path)) {
         if (error)

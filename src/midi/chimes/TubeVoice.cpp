@@ -51,8 +51,8 @@ void TubeVoice::strike(int velocity, double gain) {
         sum += std::abs(amplitude[m]);
     }
     if (!(sum > 0)) return;
-    const double loudness = velocity / 127.0;
-    const double scale = loudness * loudness * gain / sum;
+    // Amplitude follows the clapper's speed.
+    const double scale = velocity / 127.0 * gain / sum;
     // The decaying sine A r^n sin(w n) from the next sample on, added through the two outputs
     // the recursion would have had before it: it starts from zero, without a click.
     for (int m = 0; m < modes_; ++m) {

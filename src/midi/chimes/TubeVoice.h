@@ -23,8 +23,8 @@ public:
 
     TubeVoice(double fundamentalHz, const ChimeMaterial& material, int sampleRate);
 
-    // A strike of `velocity` (1..127); its loudest sum of all modes is (velocity / 127) squared
-    // times `gain`.
+    // A strike of `velocity` (1..127); its modes' amplitudes add up to velocity / 127 times
+    // `gain`, which bounds what it adds to the tube's sound.
     void strike(int velocity, double gain);
     // A hand on the tube: every mode dies within a fraction of a second. The next strike lets
     // it ring again.

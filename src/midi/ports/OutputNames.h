@@ -7,6 +7,7 @@ namespace tinsori {
 
 // The outputs `--output` names besides the ALSA sequencer's ports.
 inline constexpr const char* kFluidSynthOutput = "fluidsynth";
+inline constexpr const char* kChimesOutput = "chimes";
 inline constexpr const char* kNoOutput = "none";
 
 // Index of the port that `name` selects among `ports` (names as RtMidi reports them, ending in
