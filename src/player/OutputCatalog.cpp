@@ -15,10 +15,16 @@ bool SameName(const std::string& a, const char* b) {
     return ::strcasecmp(a.c_str(), b) == 0;
 }
 
+// Every name but the program's own outputs is an ALSA sequencer port.
+bool IsPortName(const std::string& name) {
+    return !SameName(name, kFluidSynthOutput) && !SameName(name, kChimesOutput) &&
+           !SameName(name, kNoOutput);
+}
+
 }  // namespace
 
 std::vector<std::string> OutputCatalog::names() const {
-    std::vector<std::string> all = {kFluidSynthOutput};
+    std::vector<std::string> all = {kFluidSynthOutput, kChimesOutput};
     if (listPorts) {
         std::vector<std::string> ports = listPorts();
         std::move(ports.begin(), ports.end(), std::back_inserter(all));
@@ -32,12 +38,10 @@ int OutputCatalog::find(const std::vector<std::string>& names, const std::string
     for (size_t i = 0; i < names.size(); ++i) {
         if (::strcasecmp(names[i].c_str(), wanted.c_str()) == 0) return static_cast<int>(i);
     }
-    if (SameName(wanted, kFluidSynthOutput) || SameName(wanted, kNoOutput)) return -1;
+    if (!IsPortName(wanted)) return -1;
     // Any other name is a port, as `--output` takes it: by address or part of its name.
     std::vector<std::string> ports;
-    std::copy_if(names.begin(), names.end(), std::back_inserter(ports), [](const std::string& n) {
-        return !SameName(n, kFluidSynthOutput) && !SameName(n, kNoOutput);
-    });
+    std::copy_if(names.begin(), names.end(), std::back_inserter(ports), IsPortName);
     const int port = MatchPortName(ports, wanted);
     if (port < 0) return -1;
     for (size_t i = 0; i < names.size(); ++i) {
@@ -48,6 +52,7 @@ int OutputCatalog::find(const std::vector<std::string>& names, const std::string
 
 std::string OutputCatalog::menuText(const std::string& name) {
     if (SameName(name, kFluidSynthOutput)) return "Embedded synthesizer";
+    if (SameName(name, kChimesOutput)) return "Modelled chimes";
     if (SameName(name, kNoOutput)) return "None";
     // A port's own '&' must not turn into a mnemonic.
     std::string text;

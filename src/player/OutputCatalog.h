@@ -10,7 +10,7 @@
 namespace tinsori {
 
 // The outputs the user can switch between while playing, named as `--output` and
-// `--list-outputs` name them: "fluidsynth", the ALSA sequencer's ports, "none".
+// `--list-outputs` name them: "fluidsynth", "chimes", the ALSA sequencer's ports, "none".
 struct OutputCatalog {
     // The output in use.
     std::string current;
@@ -19,7 +19,7 @@ struct OutputCatalog {
     // Opens an output by name; null with the reason in `error`.
     std::function<std::unique_ptr<MidiPort>(const std::string& name, std::string* error)> open;
 
-    // The embedded synthesizer, every port, then no output.
+    // The embedded synthesizer, the modelled chimes, every port, then no output.
     std::vector<std::string> names() const;
     // The entry of `names` that `name` selects the way `--output` does, or -1.
     static int find(const std::vector<std::string>& names, const std::string& name);

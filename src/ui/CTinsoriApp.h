@@ -8,6 +8,7 @@
 
 namespace tinsori {
 
+class ChimeRingPlaces;
 class MidiPort;
 class StopSignalDescriptor;
 
@@ -26,6 +27,8 @@ struct WindowStart {
     std::string favorite;   // --favorite: applied once the window has started, or empty
     OutputCatalog outputs;  // what the Output menus offer
     uint32_t sleepMs = 0;   // --sleep: the sleep timer, 0 for none
+    // Where the modelled chimes hang: attached to the window's settings while it lives.
+    ChimeRingPlaces* ring = nullptr;
 };
 
 // The application object: runs the main window until it closes, then ends the program.

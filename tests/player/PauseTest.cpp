@@ -198,26 +198,27 @@ TEST_F(PauseTest, SwitchingTheOutputMovesTheMusicAndIsRemembered) {
     player.Start("");
     Run(10000);
     auto outputs = OutputMenu(player);
-    ASSERT_EQ(outputs.size(), 4u);
+    ASSERT_EQ(outputs.size(), 5u);
     EXPECT_EQ(outputs[0].text, "Embedded synthesizer");
     EXPECT_TRUE(outputs[0].checked);
-    EXPECT_EQ(outputs[3].text, "None");
+    EXPECT_EQ(outputs[1].text, "Modelled chimes");
+    EXPECT_EQ(outputs[4].text, "None");
 
-    player.OnMenuCommand(outputs[2].id);
+    player.OnMenuCommand(outputs[3].id);
     const size_t onFirst = Sent().size();
     ASSERT_GE(other_.size(), 2u);
     EXPECT_EQ(other_.messages()[0].kind(), 0xC0);
     EXPECT_EQ(other_.messages()[1].data2(), 80);
     EXPECT_EQ(StoredOutput(), "Port B (129:0)");
     EXPECT_EQ(NumOpenApps(), 1);
-    EXPECT_TRUE(OutputMenu(player)[2].checked);
+    EXPECT_TRUE(OutputMenu(player)[3].checked);
     Run(60000);
     EXPECT_EQ(Sent().size(), onFirst);
     const auto played = other_.messages();
     EXPECT_TRUE(std::any_of(played.begin(), played.end(), [](auto& m) { return m.isNoteOn(); }));
 
     // A port that will not open leaves the music where it was, with a word why.
-    player.OnMenuCommand(OutputMenu(player)[1].id);
+    player.OnMenuCommand(OutputMenu(player)[2].id);
     EXPECT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(StoredOutput(), "Port B (129:0)");
     EXPECT_EQ(player.currentOutput(), "Port B (129:0)");

@@ -4,6 +4,7 @@
 
 #include "midi/backends/AlsaSeqPort.h"
 #include "midi/backends/AudioFileRenderer.h"
+#include "midi/backends/ChimesPort.h"
 #include "midi/backends/FluidSynthPort.h"
 #include "midi/chimes/ChimeSynth.h"
 #include "midi/ports/ForwardingPort.h"
@@ -49,13 +50,18 @@ std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* er
                                     choice.liveTicks);
     if (sameName(choice.output, kNoOutput)) return std::make_unique<NullPort>();
     std::string reason;
+    if (sameName(choice.output, kChimesOutput)) {
+        auto chimes = ChimesPort::open(choice.ring, choice.gainDb, choice.liveTicks, &reason);
+        if (!chimes && error) *error = "cannot play the modelled chimes: " + reason;
+        return chimes;
+    }
     auto port = AlsaSeqPort::open(choice.output, &reason);
     if (!port && error) *error = "cannot open the output \"" + choice.output + "\": " + reason;
     return port;
 }
 
 std::vector<std::string> ListOutputs() {
-    std::vector<std::string> names = {kFluidSynthOutput, kNoOutput};
+    std::vector<std::string> names = {kFluidSynthOutput, kChimesOutput, kNoOutput};
     for (std::string& port : AlsaSeqPort::listPorts()) names.push_back(std::move(port));
     return names;
 }

@@ -34,7 +34,7 @@ struct OutputChoice {
 // Opens the chosen output; null with a one-line reason when it cannot be opened.
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error);
 
-// Every name `--output` accepts: fluidsynth, none, then the ALSA sequencer's ports.
+// Every name `--output` accepts: fluidsynth, chimes, none, then the ALSA sequencer's ports.
 std::vector<std::string> ListOutputs();
 
 // The audio drivers `--audio-driver` accepts, in the order they are tried.
