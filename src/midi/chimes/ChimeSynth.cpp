@@ -98,7 +98,7 @@ void ChimeSynth::control(int channel, int controller, int value) {
     if (controller == kChannelVolume) {
         channels_[channel].volume = value;
     } else if (controller == kAllNotesOff) {
-        for (Voice& voice : voices_)
+        for (const Voice& voice : voices_)
             if (voice.channel == channel) noteOff(channel, voice.note);
     } else if (controller == kAllSoundOff) {
         std::erase_if(voices_, [channel](const Voice& v) { return v.channel == channel; });
