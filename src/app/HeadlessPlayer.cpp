@@ -1,5 +1,7 @@
 #include "app/HeadlessPlayer.h"
 
+#include <strings.h>
+
 #include <poll.h>
 
 #include <cerrno>
@@ -51,6 +53,9 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
 // What to try when the output did not open: the embedded synthesizer needs an audio driver that
 // starts, a sequencer port must be there.
 std::string NextStep(const OutputChoice& output) {
+    if (::strcasecmp(output.output.c_str(), kChimesOutput) == 0)
+        return " Is a sound server running? The modelled chimes play through PulseAudio or "
+               "PipeWire.";
     if (!output.output.empty() && output.output != kFluidSynthOutput)
         return " See --list-outputs for the ports there are.";
     return " Is a sound server running? --list-audio-drivers lists the drivers, --audio-driver "
