@@ -1,8 +1,7 @@
 #include "app/HeadlessPlayer.h"
 
-#include <strings.h>
-
 #include <poll.h>
+#include <strings.h>
 
 #include <cerrno>
 #include <chrono>
