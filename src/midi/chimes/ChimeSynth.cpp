@@ -11,6 +11,8 @@ namespace tinsori {
 namespace {
 
 constexpr int kChunkFrames = 256;
+// Room for every chime of a full ring on two channels without allocating on the audio thread.
+constexpr size_t kVoicesReserved = 160;
 constexpr int kAllSoundOff = 120;
 constexpr int kAllNotesOff = 123;
 
@@ -32,6 +34,7 @@ ChimeSynth::ChimeSynth(const ChimeRingPlaces* places, double gainDb, int sampleR
       sampleRate_(sampleRate),
       mono_(kChunkFrames) {
     for (Channel& channel : channels_) channel.gain = VolumeGain(channel.volume);
+    voices_.reserve(kVoicesReserved);
 }
 
 void ChimeSynth::apply(uint32_t message) {
