@@ -1,7 +1,6 @@
 #include "app/HeadlessPlayer.h"
 
 #include <poll.h>
-#include <strings.h>
 
 #include <cerrno>
 #include <chrono>
@@ -13,6 +12,7 @@
 #include "app/Program.h"
 #include "app/RunSeed.h"
 #include "app/TerminalLine.h"
+#include "midi/backends/OutputTable.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
@@ -49,16 +49,8 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
            SleepText(player.sleepTimer(), now);
 }
 
-// What to try when the output did not open: the embedded synthesizer needs an audio driver that
-// starts, a sequencer port must be there.
 std::string NextStep(const OutputChoice& output) {
-    if (::strcasecmp(output.output.c_str(), kChimesOutput) == 0)
-        return " Is a sound server running? The modelled chimes play through PulseAudio or "
-               "PipeWire.";
-    if (!output.output.empty() && output.output != kFluidSynthOutput)
-        return " See --list-outputs for the ports there are.";
-    return " Is a sound server running? --list-audio-drivers lists the drivers, --audio-driver "
-           "NAME picks one.";
+    return OutputFor(output.output).nextStep;
 }
 
 // The message log fails at most once: said where the user is, then play goes on without it.

@@ -16,12 +16,13 @@ int PrintInformation(const CommandLine& line, std::ostream& out) {
             out << "tinsori " << TINSORI_VERSION << "\n";
             return kExitOk;
         case RunMode::Help: {
-            const std::string soundfont = FluidSynthEngine::findSoundfont(line.soundfont, nullptr);
+            const std::string soundfont =
+                FluidSynthEngine::findSoundfont(line.soundfont.value_or(""), nullptr);
             out << CommandLine::HelpText(ProfilePath(line), soundfont);
             return kExitOk;
         }
         case RunMode::ListOutputs:
-            for (const std::string& name : ListOutputs()) out << name << "\n";
+            for (const OutputListing& output : ListOutputs()) out << output.name << "\n";
             return kExitOk;
         case RunMode::ListAudioDrivers:
             for (const std::string& name : ListAudioDrivers()) out << name << "\n";

@@ -34,10 +34,10 @@ struct Output {
 
 std::vector<Output> OutputsOf(const CommandLine& line) {
     std::vector<Output> outputs;
-    if (line.mode == RunMode::Render) outputs.push_back({"--render", line.renderFile});
-    if (!line.midiLog.empty()) outputs.push_back({"--midi-log", line.midiLog});
+    if (line.mode == RunMode::Render) outputs.push_back({"--render", *line.renderFile});
+    if (line.midiLog) outputs.push_back({"--midi-log", *line.midiLog});
     if (line.mode == RunMode::ExportProfile && line.profileFile != "-")
-        outputs.push_back({"--export-profile", line.profileFile});
+        outputs.push_back({"--export-profile", *line.profileFile});
     return outputs;
 }
 
@@ -57,7 +57,7 @@ bool CheckOutputsApart(const CommandLine& line, std::string& error) {
     }
     if (outputs.size() >= 2 && outputs[0].option == std::string("--render") &&
         SameFile(outputs[0].path, outputs[1].path)) {
-        error = "--render and --midi-log name one file, " + line.renderFile + ": give each its own";
+        error = "--render and --midi-log name one file, " + outputs[0].path + ": give each its own";
         return false;
     }
     return true;

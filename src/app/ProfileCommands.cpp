@@ -64,18 +64,19 @@ void RemoveStoreFiles(const std::string& path) {
 }  // namespace
 
 std::string ProfilePath(const CommandLine& line) {
-    return line.profilePath.empty() ? ProfileStore::DefaultPath() : line.profilePath;
+    return line.profilePath.value_or(ProfileStore::DefaultPath());
 }
 
 bool CheckNamedProfile(const CommandLine& line, std::string& error) {
-    if (line.profilePath.empty()) return true;
+    if (!line.profilePath) return true;
+    const std::string& path = *line.profilePath;
     struct stat info {};
-    if (::stat(line.profilePath.c_str(), &info) != 0) return true;  // made on first use
-    if (S_ISREG(info.st_mode) && info.st_size == 0) return true;    // SQLite takes it as new
-    if (S_ISREG(info.st_mode) && ProfileStore::LooksLikeStoreFile(line.profilePath)) return true;
+    if (::stat(path.c_str(), &info) != 0) return true;            // made on first use
+    if (S_ISREG(info.st_mode) && info.st_size == 0) return true;  // SQLite takes it as new
+    if (S_ISREG(info.st_mode) && ProfileStore::LooksLikeStoreFile(path)) return true;
     // A file the user named that is no database at all is most likely the wrong argument: it is
     // left alone rather than moved aside for a fresh profile.
-    error = "the profile " + line.profilePath + " is not a profile database (nothing was changed)";
+    error = "the profile " + path + " is not a profile database (nothing was changed)";
     return false;
 }
 
@@ -126,12 +127,13 @@ int ExportProfileTo(const CommandLine& line, std::ostream& out, std::ostream& er
     auto store = OpenProfileCopy(line, err);
     if (!store) return kExitFailure;
     std::vector<std::string> leftOut;
-    if (line.profileFile == "-") {
+    const std::string& target = *line.profileFile;
+    if (target == "-") {
         if (!ExportProfile(*store, out, &leftOut) || !out.flush()) return kExitFailure;
     } else {
-        std::ofstream file(line.profileFile, std::ios::binary | std::ios::trunc);
+        std::ofstream file(target, std::ios::binary | std::ios::trunc);
         if (!file || !ExportProfile(*store, file, &leftOut) || !file.flush()) {
-            err << "tinsori: cannot write " << line.profileFile << "\n";
+            err << "tinsori: cannot write " << target << "\n";
             return kExitUsage;
         }
     }
@@ -144,15 +146,16 @@ int ExportProfileTo(const CommandLine& line, std::ostream& out, std::ostream& er
 int ImportProfileFrom(const CommandLine& line, std::ostream& err) {
     // The file is read and checked whole before the profile is opened, so a wrong file (or the
     // two paths swapped) leaves the profile as it was, and a missing one uncreated.
+    const std::string& source = *line.profileFile;
     std::string text;
     std::string error;
-    if (!ReadImportFile(line.profileFile, text, error)) {
-        err << "tinsori: cannot import " << line.profileFile << ": " << error << "\n";
+    if (!ReadImportFile(source, text, error)) {
+        err << "tinsori: cannot import " << source << ": " << error << "\n";
         return kExitUsage;
     }
     const auto sections = RegistryTextParser::Parse(text, &error);
     if (!sections) {
-        err << "tinsori: " << line.profileFile << ": " << error << "\n";
+        err << "tinsori: " << source << ": " << error << "\n";
         return kExitUsage;
     }
     const std::string path = ProfilePath(line);
@@ -163,7 +166,7 @@ int ImportProfileFrom(const CommandLine& line, std::ostream& err) {
     if (!ApplyRegistryText(*store, *sections, &error)) {
         store.reset();
         if (!existed) RemoveStoreFiles(path);
-        err << "tinsori: " << line.profileFile << ": " << error << "; the profile is unchanged\n";
+        err << "tinsori: " << source << ": " << error << "; the profile is unchanged\n";
         return kExitFailure;
     }
     return kExitOk;

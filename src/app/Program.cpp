@@ -35,8 +35,8 @@ OutputChoice ChooseOutput(const CommandLine& line, ProfileStore& store) {
     } else {
         store.ReadString("Midi", "Output", choice.output, kOutputNameBytes);
     }
-    choice.soundfont = line.soundfont;
-    choice.audioDriver = line.audioDriver;
+    choice.soundfont = line.soundfont.value_or("");
+    choice.audioDriver = line.audioDriver.value_or("");
     choice.gainDb = line.gainDb.value_or(0.0);
     return choice;
 }
@@ -44,7 +44,8 @@ OutputChoice ChooseOutput(const CommandLine& line, ProfileStore& store) {
 int Play(const CommandLine& line) {
     const bool window = !line.noGui && WindowAvailable();
     if (!line.noGui && !window) {
-        std::cerr << "tinsori: no display found; playing headless (as --no-gui)\n";
+        std::cerr << "tinsori: no display found; playing headless (as --no-gui)"
+                  << (line.toolkitArgs.empty() ? "" : ", without Qt's options") << "\n";
     }
     // Before the profile opens and before any thread exists (threads inherit the blocked
     // signals), and gone only after the profile is closed: a stop signal, even a second one

@@ -1,7 +1,5 @@
 #include "app/Renderer.h"
 
-#include <strings.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -16,6 +14,7 @@
 #include "app/Program.h"
 #include "app/TerminalLine.h"
 #include "midi/backends/OutputFactory.h"
+#include "platform/AsciiCase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "platform/VirtualTimeline.h"
 #include "player/Player.h"
@@ -118,8 +117,8 @@ OutputChoice RenderSynth(const CommandLine& line, ProfileStore& store,
         choice.output = *line.output;
     else
         store.ReadString("Midi", "Output", choice.output, kOutputNameBytes);
-    if (::strcasecmp(choice.output.c_str(), kChimesOutput) != 0) choice.output = kFluidSynthOutput;
-    choice.soundfont = line.soundfont;
+    if (!EqualsIgnoringCase(choice.output, kChimesOutput)) choice.output = kFluidSynthOutput;
+    choice.soundfont = line.soundfont.value_or("");
     choice.gainDb = line.gainDb.value_or(0.0);
     choice.ring = &ring;
     return choice;
@@ -171,7 +170,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
     std::string error;
     ChimeRingPlaces ring;
     std::unique_ptr<RenderSink> sink =
-        OpenRenderSink(line.renderFile, RenderSynth(line, *store, ring), timeline.clock(), &error,
+        OpenRenderSink(*line.renderFile, RenderSynth(line, *store, ring), timeline.clock(), &error,
                        line.loudnessLufs);
     if (!sink) {
         err << "tinsori: " << error << "\n";

@@ -7,7 +7,6 @@
 #include "app/MessageLogOption.h"
 #include "app/Program.h"
 #include "app/RunSeed.h"
-#include "midi/backends/AlsaSeqPort.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #if TINSORI_HAS_GUI
@@ -71,13 +70,14 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       log.get(),
                       &stopSignals,
                       line.favorite.value_or(""),
-                      OutputCatalog{output.output, [] { return AlsaSeqPort::listPorts(); },
+                      OutputCatalog{output.output, ListOutputs,
                                     [timed](const std::string& name, std::string* why) {
                                         OutputChoice chosen = timed;
                                         chosen.output = name;
                                         return OpenOutput(chosen, why);
                                     }},
                       line.sleepTicks(),
+                      line.toolkitArgs,
                       &ring};
     return CTinsoriApp::Run(start);
 #else

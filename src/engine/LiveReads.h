@@ -52,19 +52,22 @@ inline bool WithoutPendulum(int cfg) {
 }
 
 inline int WindNow(const SharedChimeSettings& s) {
-    return ClampInt(s.windNow.load(std::memory_order_relaxed), 2, 940);
+    return setting::kWind.Clamp(s.windNow.load(std::memory_order_relaxed));
 }
 
 inline double ClosenessNow(const SharedChimeSettings& s) {
-    return ClampReal(s.closeness.load(std::memory_order_relaxed), 0.1, 3.2);
+    return ClampReal(s.closeness.load(std::memory_order_relaxed), setting::kCloseness.low(),
+                     setting::kCloseness.high());
 }
 
 inline double PinknessNow(const SharedChimeSettings& s) {
-    return ClampReal(s.pinkness.load(std::memory_order_relaxed), 0.0, 1.0);
+    return ClampReal(s.pinkness.load(std::memory_order_relaxed), setting::kPinkness.low(),
+                     setting::kPinkness.high());
 }
 
 inline double LengthNow(const SharedChimeSettings& s) {
-    return ClampReal(s.length.load(std::memory_order_relaxed), 650.0, 2700.0);
+    return ClampReal(s.length.load(std::memory_order_relaxed), setting::kLength.low(),
+                     setting::kLength.high());
 }
 
 inline bool FlagSet(const std::atomic<int>& flag) {

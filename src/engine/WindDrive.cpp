@@ -11,7 +11,7 @@ constexpr int kWanderCycle = 2500000;
 constexpr double kLag = 0.041;
 
 int clampWind(int wind) {
-    return std::clamp(wind, kMinWind, kMaxWind);
+    return setting::kWind.Clamp(wind);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@ namespace tinsori {
 // the slider sets the wind outright, and a stored wind (favorite, preset) replaces both values.
 // All of it runs on the UI thread; the simulation hears of changes through the wake event.
 
-inline constexpr int kMinWind = 2;
-inline constexpr int kMaxWind = 940;
 inline constexpr uint32_t kWindWakeInterval = 9000;
 
 // One tick of the wind timer at tick count `now`. Does nothing while the thumb is dragged or the
@@ -29,8 +27,8 @@ void SetWindDragging(ChimeSettings& settings, bool dragging);
 // signal: applying a favorite signals once, after every value is in place.
 void ApplyStoredWind(ChimeSettings& settings, int wind);
 
-// Brings `windSpeed` and `windNow` into 2..940 (a store may hold anything) and ranges `windPink`
-// around `windSpeed`. Draws once from the UI thread's generator.
+// Brings `windSpeed` and `windNow` into the slider's range (a store may hold anything) and ranges
+// `windPink` around `windSpeed`. Draws once from the UI thread's generator.
 void RangeWindPink(ChimeSettings& settings);
 
 }  // namespace tinsori

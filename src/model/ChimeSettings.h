@@ -6,6 +6,7 @@
 
 #include "model/Pink.h"
 #include "model/Random.h"
+#include "model/SettingsSchema.h"
 
 namespace tinsori {
 
@@ -30,22 +31,22 @@ using ChimeEnergy = std::array<std::atomic<double>, kChimeSlots>;
 // The live members the simulation thread reads: the UI thread writes them, the thread reads each
 // afresh at every use. All atomics, so that no read from the thread can race with a write.
 struct SharedChimeSettings {
-    std::atomic<int> instrument{14};
+    std::atomic<int> instrument{setting::kInstrument.storedDefault};
     std::atomic<int> channel{0};
-    std::atomic<int> volume{80};
+    std::atomic<int> volume{setting::kVolume.storedDefault};
     std::atomic<int> holdNotes{1};
-    std::atomic<int> windNow{404};
+    std::atomic<int> windNow{setting::kWind.storedDefault};
     std::atomic<int> stopThread{0};
     std::array<std::atomic<int>, kChimeSlots> chimeNotes{};
     std::atomic<int> numChimes{7};
     std::atomic<int> scaleIndex{0};
-    std::atomic<double> pinkness{1.0};
-    std::atomic<double> closeness{1.533};
+    std::atomic<double> pinkness{setting::kPinkness.defaultValue()};
+    std::atomic<double> closeness{setting::kCloseness.defaultValue()};
     std::atomic<int> configuration{kCenterPendulum};
     std::atomic<int> fractal{0};
     std::atomic<int> chords{0};
     std::atomic<int> startedWithSettings{0};
-    std::atomic<double> length{1500.0};
+    std::atomic<double> length{setting::kLength.defaultValue()};
 
     // The chime count as an index bound: always 1..77 whatever a store or favorite held.
     int chimeCount() const {
@@ -62,14 +63,14 @@ struct ChimeSettings : SharedChimeSettings {
     explicit ChimeSettings(Random& uiRandom);
 
     ChimeEnergy chimeEnergy{};
-    int baseNote = 52;
+    int baseNote = setting::kBaseNote.storedDefault;
     uint32_t lastWindWake = 0;
     int windDragging = 0;
-    int windSpeed = 404;
+    int windSpeed = setting::kWind.storedDefault;
     int constantWind = 0;
     std::array<int, 128> holdFlags{};
     int saveChannel = 1;
-    int transpose = -3;
+    int transpose = setting::kTranspose.storedDefault;
     int shuffle = 0;
     int paused = 0;
     int prismoraEnabled = 1;

@@ -17,7 +17,7 @@ ScaleDef Scale(int16_t id, const char* name, int repeat, std::initializer_list<i
 
 }  // namespace
 
-const std::array<ScaleDef, 59> BuiltInScales = {
+const std::array<ScaleDef, kBuiltInScaleCount> BuiltInScales = {
     Scale(1, "Major Pentatonic (Asia)", 12, {0, 2, 4, 7, 9}),
     Scale(2, "New Pentatonic", 12, {0, 2, 4, 6, 9}),
     Scale(3, "Pentatonic (Japan)", 12, {0, 1, 5, 7, 8}),

@@ -24,8 +24,9 @@ struct ScaleDef {
     std::array<int, kMaxScaleNotes> notes{};
 };
 
-// The 59 built-in scales, in table order (id = index + 1).
-extern const std::array<ScaleDef, 59> BuiltInScales;
+inline constexpr int kBuiltInScaleCount = 59;
+// The built-in scales, in table order (id = index + 1).
+extern const std::array<ScaleDef, kBuiltInScaleCount> BuiltInScales;
 
 // The process-wide scale table. The UI thread appends; the simulation thread may read the note
 // count of any entry below `count()` at any moment, so an entry is complete before it is counted.

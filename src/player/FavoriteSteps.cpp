@@ -1,8 +1,8 @@
 #include "player/FavoriteSteps.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/AsciiCase.h"
 #include "settings/FavoriteLine.h"
 #include "settings/Favorites.h"
 #include "settings/FavoritesView.h"
@@ -13,9 +13,7 @@ namespace {
 
 // The combo box's order: ASCII letters without regard to case, everything else by code point.
 bool ListOrderLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+    return LessIgnoringCase(a, b);
 }
 
 // Where a step starts: the current favorite, else the list's selection, which stays after a

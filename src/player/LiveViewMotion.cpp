@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/WindDrive.h"
+#include "model/SettingsSchema.h"
 
 namespace tinsori {
 
@@ -49,8 +49,9 @@ double BeatPulse(uint32_t waitStart, uint32_t beat, uint32_t now) {
 }
 
 double WindFraction(double wind) {
-    return (std::clamp(wind, double{kMinWind}, double{kMaxWind}) - kMinWind) /
-           (kMaxWind - kMinWind);
+    constexpr SettingSpec kWind = setting::kWind;
+    return (std::clamp(wind, kWind.low(), kWind.high()) - kWind.low()) /
+           (kWind.high() - kWind.low());
 }
 
 int WindWord(double wind) {

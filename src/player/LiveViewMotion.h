@@ -24,7 +24,7 @@ double EnergySway(double energy, double largestEnergy, int k, uint32_t now);
 // The beat of a quantized wait: 1 on each beat from `waitStart`, falling off before the next.
 double BeatPulse(uint32_t waitStart, uint32_t beat, uint32_t now);
 
-// The wind slider's scale: 0 at its left end (2) to 1 at its right end (940).
+// The wind slider's scale: 0 at its left end to 1 at its right end.
 double WindFraction(double wind);
 // Which of the slider's three words ("Calm Day", "Nice Breeze", "Storm's-a-Brewin'") is
 // nearest to the wind: 0, 1 or 2.

@@ -220,7 +220,7 @@ private:
     StrikeLog handStrikes_;
     PauseButtonText pauseText_;
     OutputCatalog outputs_;
-    std::vector<std::string> menuOutputs_;
+    std::vector<OutputListing> menuOutputs_;
     SleepTimer sleep_;
     SleepEnd sleepEnd_ = SleepEnd::Pause;
     int lastFadeLevel_ = -1;

@@ -92,7 +92,7 @@ void Player::OnChannelSelected(int channel) {
 }
 
 void Player::OnVolumeSlider(int position) {
-    settings_.volume = std::clamp(position, 0, 127);
+    settings_.volume = setting::kVolume.Clamp(position);
     midi_.SendVolume();
 }
 
@@ -105,15 +105,15 @@ void Player::OnWindDragging(bool dragging) {
 }
 
 void Player::OnPinknessSlider(int position) {
-    settings_.pinkness = std::clamp(position, 0, 1000) / 1000.0;
+    settings_.pinkness = setting::kPinkness.FromPosition(position);
 }
 
 void Player::OnClosenessSlider(int position) {
-    settings_.closeness = std::clamp(position, 100, 3200) / 1000.0;
+    settings_.closeness = setting::kCloseness.FromPosition(position);
 }
 
 void Player::OnLengthSlider(int position) {
-    settings_.length = std::clamp(position, 650, 2700);
+    settings_.length = setting::kLength.FromPosition(position);
 }
 
 void Player::OnScroll(PlayerSlider slider, ScrollRequest request, int position) {

@@ -20,10 +20,9 @@ std::vector<MenuEntry> Player::TrayMenu() {
     state.paused = settings_.paused != 0;
     menuOutputs_.clear();
     if (outputs_.open) {
-        menuOutputs_ = outputs_.names();
-        for (const std::string& name : menuOutputs_)
-            state.outputs.push_back(OutputCatalog::menuText(name));
-        state.currentOutput = OutputCatalog::find(menuOutputs_, outputs_.current);
+        menuOutputs_ = outputs_.list();
+        for (const OutputListing& output : menuOutputs_) state.outputs.push_back(output.menuText);
+        state.currentOutput = FindOutput(menuOutputs_, outputs_.current);
     }
     const uint32_t now = timebase_.clock().now();
     state.sleepRunning = sleep_.running();
@@ -41,12 +40,11 @@ MenuAction Player::OnMenuCommand(int id) {
         OnRecentFavoriteCommand(favorites_, id);
     } else if (id >= kOutputFirstCommand &&
                id - kOutputFirstCommand < static_cast<int>(menuOutputs_.size())) {
-        const std::string name = menuOutputs_[id - kOutputFirstCommand];
-        const OutputSwitchResult result = SwitchOutput(name);
+        const OutputListing output = menuOutputs_[id - kOutputFirstCommand];
+        const OutputSwitchResult result = SwitchOutput(output.name);
         if (!result.switched)
-            view_.ShowMessage("Tinsori cannot play on " + OutputCatalog::menuText(name) + ": " +
-                                  result.error + ".",
-                              "Output");
+            view_.ShowMessage(
+                "Tinsori cannot play on " + output.menuText + ": " + result.error + ".", "Output");
     } else if (id == kSleepOffCommand) {
         StopSleep();
     } else if (id == kSleepAgainCommand) {

@@ -9,6 +9,7 @@
 #include "settings/BuiltInPresets.h"
 #include "settings/Favorites.h"
 #include "settings/SettingsPersistence.h"
+#include "settings/SliderPositions.h"
 #include "settings/StringTable.h"
 
 // Construction and start-up: what the main window's constructor and its initialisation do.
@@ -99,10 +100,11 @@ void Player::ShowEverything() {
     for (int i = 0; i < scales_.count(); ++i) scaleNames.push_back(scales_.at(i).name);
     view_.ShowScales(scaleNames, settings_.scaleIndex);
     view_.SelectTranspose(settings_.transpose);
-    view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
-    view_.SetSlider(PlayerSlider::Pinkness, static_cast<int>(settings_.pinkness * 1000));
-    view_.SetSlider(PlayerSlider::Closeness, static_cast<int>(settings_.closeness * 1000));
-    view_.SetSlider(PlayerSlider::Length, static_cast<int>(settings_.length));
+    const SliderPositions sliders = SliderPositionsOf(settings_);
+    view_.SetSlider(PlayerSlider::Wind, sliders.wind);
+    view_.SetSlider(PlayerSlider::Pinkness, sliders.pinkness);
+    view_.SetSlider(PlayerSlider::Closeness, sliders.closeness);
+    view_.SetSlider(PlayerSlider::Length, sliders.length);
     view_.ShowChimeCount(settings_.numChimes);
     view_.ShowConfiguration(settings_.configuration);
     view_.SetCheckBox(PlayerCheckBox::Shuffle, settings_.shuffle != 0);

@@ -2,20 +2,25 @@
 
 namespace tinsori {
 
-SliderRange RangeOf(PlayerSlider slider) {
+const SettingSpec& SettingOf(PlayerSlider slider) {
     switch (slider) {
         case PlayerSlider::Wind:
-            return {2, 940};
+            return setting::kWind;
         case PlayerSlider::Pinkness:
-            return {0, 1000};
+            return setting::kPinkness;
         case PlayerSlider::Closeness:
-            return {100, 3200};
+            return setting::kCloseness;
         case PlayerSlider::Length:
-            return {650, 2700};
+            return setting::kLength;
         case PlayerSlider::Volume:
-            return {0, 127};
+            break;
     }
-    return {};
+    return setting::kVolume;
+}
+
+SliderRange RangeOf(PlayerSlider slider) {
+    const SettingSpec& spec = SettingOf(slider);
+    return {spec.lowest, spec.highest};
 }
 
 int ScrollTarget(ScrollRequest request, int current, int carried) {

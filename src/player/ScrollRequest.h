@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SettingsSchema.h"
 #include "player/PlayerView.h"
 
 namespace tinsori {
@@ -25,7 +26,8 @@ struct SliderRange {
 inline constexpr int kScrollLine = 1;
 inline constexpr int kScrollPage = 50;
 
-// The range each of the five bars has.
+// The setting each of the five bars moves, and the range it has.
+const SettingSpec& SettingOf(PlayerSlider slider);
 SliderRange RangeOf(PlayerSlider slider);
 
 // The position a request moves the bar to, from its current position; `carried` is the position

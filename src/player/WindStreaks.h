@@ -17,7 +17,7 @@ public:
     };
 
     WindStreaks();
-    // Moves every streak on by `elapsedMs` of wind `wind` (the slider's scale, 2..940).
+    // Moves every streak on by `elapsedMs` of wind `wind` (in the slider's positions).
     void Advance(uint32_t elapsedMs, double wind);
     // How many of the streaks show at this wind; the first ones always.
     static int Visible(double wind);

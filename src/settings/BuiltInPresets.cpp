@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/ChimeSettings.h"
+#include "platform/AsciiCase.h"
 #include "settings/FavoriteLine.h"
 #include "settings/Favorites.h"
 #include "store/ProfileStore.h"

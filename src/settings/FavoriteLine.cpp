@@ -22,6 +22,15 @@ int ClampInt(long value, int low, int high) {
     return static_cast<int>(std::clamp<long>(value, low, high));
 }
 
+int ClampTo(const SettingSpec& spec, long value) {
+    return ClampInt(value, spec.lowest, spec.highest);
+}
+
+// A real of the line (in its stored form) in the record's unit, brought into range.
+double RealInRange(const SettingSpec& spec, long stored) {
+    return std::clamp(spec.FromStored(static_cast<double>(stored)), spec.low(), spec.high());
+}
+
 // Truncates toward zero like the stored form of every real, without overflowing on junk.
 long long TruncateScaled(double value, double factor) {
     double scaled = value * factor;
@@ -101,14 +110,14 @@ std::string FormatSettingsValues(const ChimeSettings& s, const ScaleTable& scale
     add(s.transpose);
     add(s.configuration.load());
     add(s.shuffle);
-    add(TruncateScaled(s.pinkness.load(), 10000.0));
+    add(TruncateScaled(s.pinkness.load(), setting::kPinkness.storedPerUnit));
     add(s.constantWind);
     add(s.windSpeed);
     add(numNotes);
     add(scale.repeatInterval);
     for (int k = 0; k < numNotes; ++k) add(scale.notes[k]);
     add(s.fractal.load());
-    add(TruncateScaled(s.closeness.load(), 1000.0));
+    add(TruncateScaled(s.closeness.load(), setting::kCloseness.storedPerUnit));
     return out;
 }
 
@@ -148,28 +157,22 @@ std::string CutToUtf16Units(std::string_view text, std::size_t units) {
     return std::string(text.substr(0, i));
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 SettingsLineValues ParseSettingsValues(std::string line) {
     SettingsLineValues v;
-    v.instrument = ClampInt(NextNumber(line), 0, 127);
+    v.instrument = ClampTo(setting::kInstrument, NextNumber(line));
     v.numChimes = ClampInt(NextNumber(line), 1, kMaxChimes);
     v.baseNote = ClampInt(NextNumber(line), 0, 127);
     v.scaleField = ClampInt(NextNumber(line), INT_MIN, INT_MAX);
-    v.transpose = ClampInt(NextNumber(line), -12, 12);
+    v.transpose = ClampTo(setting::kTranspose, NextNumber(line));
     v.configuration = ValidConfiguration(NextNumber(line));
     v.shuffle = Flag(NextNumber(line));
-    v.pinkness = std::clamp(static_cast<double>(NextNumber(line)) / 10000.0, 0.0, 1.0);
+    v.pinkness = RealInRange(setting::kPinkness, NextNumber(line));
     v.constantWind = Flag(NextNumber(line));
-    v.wind = ClampInt(NextNumber(line), 2, 940);
+    v.wind = ClampTo(setting::kWind, NextNumber(line));
     v.scale = ParseScale(line, NextNumber(line));
     v.fractal = Flag(NextNumber(line));
-    double closeness = static_cast<double>(NextNumber(line)) / 1000.0;
-    v.closeness = closeness == 0.0 ? 1.0 : std::clamp(closeness, 0.1, 3.2);
+    const long closeness = NextNumber(line);
+    v.closeness = closeness == 0 ? 1.0 : RealInRange(setting::kCloseness, closeness);
     return v;
 }
 

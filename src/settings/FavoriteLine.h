@@ -36,9 +36,6 @@ std::string FavoriteNameFromEdit(std::string_view editText);
 // `text` cut to at most `units` UTF-16 code units, never inside a character.
 std::string CutToUtf16Units(std::string_view text, std::size_t units);
 
-// ASCII letters compared without regard to case, everything else exactly.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
 // A values part taken apart. A line is untrusted: every number comes back inside the range its
 // setting allows, and a missing field reads as 0.
 struct SettingsLineValues {

@@ -9,10 +9,12 @@
 #include "model/ChimeSettings.h"
 #include "music/ChimeNoteSet.h"
 #include "music/ScaleTable.h"
+#include "platform/AsciiCase.h"
 #include "platform/WakeEvent.h"
 #include "settings/FavoriteLine.h"
 #include "settings/FavoritesView.h"
 #include "settings/RecentFavorites.h"
+#include "settings/SliderPositions.h"
 #include "settings/StringTable.h"
 #include "store/ProfileStore.h"
 #include "store/SplitField.h"
@@ -166,7 +168,7 @@ void ApplySettingsLine(FavoritesContext& ctx, const std::string& name, const std
     BaseNoteList baseNotes = FillBaseNoteList(s, ctx.scales, 0);
     ComputeChimeNotes(s, ctx.scales);
     std::string notesInUse = UpdateNotesInUse(s, ctx.midi);
-    ctx.view.SettingsChanged(baseNotes, notesInUse);
+    ctx.view.SettingsChanged(baseNotes, notesInUse, SliderPositionsOf(s));
     ctx.wakeEvent.signal();
     ctx.view.EnableSaveSettings(true);
     ctx.view.EnableRemove(true);

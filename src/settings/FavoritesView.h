@@ -4,6 +4,7 @@
 #include <string>
 
 #include "music/ChimeNoteSet.h"
+#include "settings/SliderPositions.h"
 
 namespace tinsori {
 
@@ -39,9 +40,10 @@ public:
     virtual void AppendScaleName(const std::string& name) = 0;
 
     // Every setting may have changed (a favorite or command line was applied): re-read the
-    // settings record and refresh every control from it. The Base Note list and the "Chimes in
-    // Use" text come already built.
-    virtual void SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) = 0;
+    // settings record and refresh every control from it. The Base Note list, the "Chimes in Use"
+    // text and the sliders' positions come already built.
+    virtual void SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
+                                 const SliderPositions& sliders) = 0;
 };
 
 // The favorites part of a view with no window, over any view interface that extends
@@ -61,7 +63,8 @@ public:
     void EnableSaveSettings(bool) override {}
     void EnableRemove(bool) override {}
     void AppendScaleName(const std::string&) override {}
-    void SettingsChanged(const BaseNoteList&, const std::string&) override {}
+    void SettingsChanged(const BaseNoteList&, const std::string&, const SliderPositions&) override {
+    }
 };
 
 using NullFavoritesView = NullFavorites<FavoritesView>;

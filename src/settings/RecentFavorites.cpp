@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/AsciiCase.h"
 #include "settings/FavoriteLine.h"
 #include "store/ProfileStore.h"
 

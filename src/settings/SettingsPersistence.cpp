@@ -12,25 +12,21 @@ namespace {
 constexpr const char* kSettings = "Settings";
 constexpr const char* kMidi = "Midi";
 
-constexpr double kPinknessScale = 10000.0;
-constexpr double kClosenessScale = 1000.0;
-constexpr int kMinWind = 2, kMaxWind = 940;
-constexpr double kMinCloseness = 0.1, kMaxCloseness = 3.2;
-constexpr double kMinLength = 650.0, kMaxLength = 2700.0;
-constexpr int kMinTranspose = -12, kMaxTranspose = 12;
-constexpr int kMinBaseNote = 12, kMaxBaseNote = 124;
-constexpr int kDefaultVolume = 80;
-
 std::string VolumeName(int channel) {
-    return "Volume " + std::to_string(channel);
+    return std::string(setting::kVolume.storeName) + " " + std::to_string(channel);
 }
 
 int ReadInt(ProfileStore& store, const char* name, int fallback) {
     return store.ReadInt(kSettings, name, fallback);
 }
+// A whole-number setting, brought into its range.
+int ReadInRange(ProfileStore& store, const SettingSpec& spec) {
+    return spec.Clamp(ReadInt(store, spec.storeName, spec.storedDefault));
+}
 // The reals are kept as scaled integers and read back as unsigned 32-bit values.
-double ReadUnsigned(ProfileStore& store, const char* name, int fallback) {
-    return static_cast<double>(static_cast<uint32_t>(store.ReadInt(kSettings, name, fallback)));
+double ReadReal(ProfileStore& store, const SettingSpec& spec) {
+    const int stored = ReadInt(store, spec.storeName, spec.storedDefault);
+    return spec.FromStored(static_cast<double>(static_cast<uint32_t>(stored)));
 }
 int Flag(int value) {
     return value != 0 ? 1 : 0;
@@ -44,35 +40,37 @@ int OneOf(int value, std::initializer_list<int> allowed, int fallback) {
 void WriteInt(ProfileStore& store, const char* name, int value) {
     store.WriteInt(kSettings, name, value);
 }
-int32_t Truncated(double value) {
-    return static_cast<int32_t>(value);
+void WriteReal(ProfileStore& store, const SettingSpec& spec, double value) {
+    WriteInt(store, spec.storeName, static_cast<int32_t>(value * spec.storedPerUnit));
 }
 
 }  // namespace
 
 void LoadSettings(ProfileStore& store, ChimeSettings& s, ScaleTable& scales) {
     // 1. The sixteen values, in the record's construction order, each brought into range.
-    s.instrument = std::clamp(ReadInt(store, "Instrument", 14), 0, 127);
-    s.windSpeed = std::clamp(ReadInt(store, "Wind Speed", 404), kMinWind, kMaxWind);
+    s.instrument = ReadInRange(store, setting::kInstrument);
+    s.windSpeed = ReadInRange(store, setting::kWind);
     s.windNow = s.windSpeed;
     s.prismoraEnabled = Flag(ReadInt(store, "Prismora", 1));
-    int channel = ReadInt(store, "Channel", 0);
-    s.channel = channel >= 0 && channel <= 15 ? channel : 0;
+    const SettingSpec& channelSpec = setting::kChannel;
+    int channel = ReadInt(store, channelSpec.storeName, channelSpec.storedDefault);
+    s.channel = channel == channelSpec.Clamp(channel) ? channel : channelSpec.storedDefault;
     s.volume = StoredVolume(store, s.channel);  // read again once the device gives a channel
-    s.baseNote = std::clamp(ReadInt(store, "Base Note", 52), kMinBaseNote, kMaxBaseNote);
+    s.baseNote = ReadInRange(store, setting::kBaseNote);
     int scaleIndex = ReadInt(store, "Scale Using", 0);
     s.numChimes = std::clamp(ReadInt(store, "Num Chimes", 7), 1, kMaxChimes);
-    s.pinkness = std::min(ReadUnsigned(store, "Pinkness", 10000) / kPinknessScale, 1.0);
-    s.length = std::clamp(ReadUnsigned(store, "Length", 1500), kMinLength, kMaxLength);
-    s.closeness = std::clamp(ReadUnsigned(store, "Closeness", 1533) / kClosenessScale,
-                             kMinCloseness, kMaxCloseness);
+    s.pinkness = std::min(ReadReal(store, setting::kPinkness), setting::kPinkness.high());
+    s.length = std::clamp(ReadReal(store, setting::kLength), setting::kLength.low(),
+                          setting::kLength.high());
+    s.closeness = std::clamp(ReadReal(store, setting::kCloseness), setting::kCloseness.low(),
+                             setting::kCloseness.high());
     s.configuration =
         OneOf(ReadInt(store, "Configuration", kCenterPendulum),
               {kCenterPendulum, kAllIndependent, kChimesOnly, kQuantized}, kCenterPendulum);
     s.shuffle = Flag(ReadInt(store, "Shuffle", 0));
     s.fractal = Flag(ReadInt(store, "Fractal", 0));
     s.chords = Flag(ReadInt(store, "Chords", 0));
-    s.transpose = std::clamp(ReadInt(store, "Transpose", -3), kMinTranspose, kMaxTranspose);
+    s.transpose = ReadInRange(store, setting::kTranspose);
     s.constantWind = Flag(ReadInt(store, "Constant Wind", 0));
     // 2. Hold-notes flags, and the current instrument's.
     LoadHoldFlags(store, s);
@@ -85,23 +83,23 @@ bool SaveSettings(ProfileStore& store, const ChimeSettings& s, const ScaleTable&
                   const InstrumentTable& instruments) {
     // One transaction: several hundred writes commit at once, and no other copy reads half.
     ProfileStore::Transaction transaction(store);
-    WriteInt(store, "Wind Speed", s.windSpeed);
+    WriteInt(store, setting::kWind.storeName, s.windSpeed);
     WriteInt(store, "Prismora", s.prismoraEnabled);
-    WriteInt(store, "Instrument", s.instrument);
-    if (s.saveChannel) WriteInt(store, "Channel", s.channel);
+    WriteInt(store, setting::kInstrument.storeName, s.instrument);
+    if (s.saveChannel) WriteInt(store, setting::kChannel.storeName, s.channel);
     SaveVolume(store, s.channel, s.volume);
-    WriteInt(store, "Base Note", s.baseNote);
+    WriteInt(store, setting::kBaseNote.storeName, s.baseNote);
     WriteInt(store, "Scale Using", s.scaleIndex);
     WriteInt(store, "Num Chimes", s.chimeCount());
-    WriteInt(store, "Pinkness", Truncated(s.pinkness * kPinknessScale));
-    WriteInt(store, "Length", Truncated(s.length));
-    WriteInt(store, "Closeness", Truncated(s.closeness * kClosenessScale));
+    WriteReal(store, setting::kPinkness, s.pinkness);
+    WriteReal(store, setting::kLength, s.length);
+    WriteReal(store, setting::kCloseness, s.closeness);
     WriteInt(store, "Configuration", s.configuration);
     WriteInt(store, "Shuffle", s.shuffle);
     WriteInt(store, "Fractal", s.fractal);
     WriteInt(store, "Chords", s.chords);
     WriteInt(store, "Constant Wind", s.constantWind);
-    WriteInt(store, "Transpose", s.transpose);
+    WriteInt(store, setting::kTranspose.storeName, s.transpose);
     scales.SaveScales(store);
     instruments.SaveNames(store);
     SaveHoldFlags(store, s);
@@ -109,7 +107,8 @@ bool SaveSettings(ProfileStore& store, const ChimeSettings& s, const ScaleTable&
 }
 
 int StoredVolume(ProfileStore& store, int channel) {
-    return std::clamp(store.ReadInt(kMidi, VolumeName(channel), kDefaultVolume), 0, 127);
+    return setting::kVolume.Clamp(
+        store.ReadInt(kMidi, VolumeName(channel), setting::kVolume.storedDefault));
 }
 
 void SaveVolume(ProfileStore& store, int channel, int volume) {

@@ -1,12 +1,11 @@
 #include "store/RegistryText.h"
 
-#include <strings.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <limits>
 
+#include "platform/AsciiCase.h"
 #include "store/RegistryTextParser.h"
 #include "store/SqliteProfileStore.h"
 #include "store/Utf16Text.h"
@@ -77,8 +76,7 @@ std::string ValueData(int kind, const std::vector<uint8_t>& data) {
 bool SectionExists(ProfileStore& store, const std::string& name) {
     const bool beside = name.rfind('-', 0) == 0;
     for (const std::string& existing : store.SectionNames()) {
-        if ((existing.rfind('-', 0) == 0) == beside && existing.size() == name.size() &&
-            strcasecmp(existing.c_str(), name.c_str()) == 0) {
+        if ((existing.rfind('-', 0) == 0) == beside && EqualsIgnoringCase(existing, name)) {
             return true;
         }
     }

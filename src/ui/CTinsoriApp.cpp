@@ -15,17 +15,20 @@ namespace tinsori {
 
 namespace {
 
-// QApplication keeps references to these for its whole life.
-int gArgc = 1;
 char gProgramName[] = "tinsori";
-char* gArgv[] = {gProgramName, nullptr};
 
 constexpr char kProfileNoticeCaption[] = "Tinsori Profile";
 
 }  // namespace
 
 int CTinsoriApp::Run(const WindowStart& start) {
-    QApplication application(gArgc, gArgv);
+    // QApplication keeps references to these for its whole life, and takes out what it reads.
+    std::vector<std::string> words = start.toolkitArgs;
+    std::vector<char*> argv = {gProgramName};
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int argc = static_cast<int>(argv.size()) - 1;
+    QApplication application(argc, argv.data());
     // Tray hosts over D-Bus show the application name as the icon's title.
     QApplication::setApplicationName(QStringLiteral("Tinsori"));
     QApplication::setApplicationVersion(QStringLiteral(TINSORI_VERSION));

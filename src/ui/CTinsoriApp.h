@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "player/Player.h"
 
@@ -27,6 +28,7 @@ struct WindowStart {
     std::string favorite;   // --favorite: applied once the window has started, or empty
     OutputCatalog outputs;  // what the Output menus offer
     uint32_t sleepMs = 0;   // --sleep: the sleep timer, 0 for none
+    std::vector<std::string> toolkitArgs;  // Qt's own options ("-style", "fusion")
     // Where the modelled chimes hang: attached to the window's settings while it lives.
     ChimeRingPlaces* ring = nullptr;
 };

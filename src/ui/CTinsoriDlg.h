@@ -103,7 +103,8 @@ public:
     void EnableSaveSettings(bool enabled) override;
     void EnableRemove(bool enabled) override;
     void AppendScaleName(const std::string& name) override;
-    void SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) override;
+    void SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
+                         const SliderPositions& sliders) override;
 
     // MediaControlsTarget
     bool IsPaused() const override;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/AsciiCase.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/DialogScrollBar.h"
@@ -147,7 +148,7 @@ void CTinsoriDlg::AddFavorite(const std::string& displayName) {
     const QString name = Text(displayName);
     int at = 0;
     while (at < favorites->count() &&
-           QString::compare(favorites->itemText(at), name, Qt::CaseInsensitive) <= 0)
+           !LessIgnoringCase(displayName, favorites->itemText(at).toStdString()))
         ++at;
     const QString typed = favorites->currentText();
     favorites->insertItem(at, name);
@@ -171,7 +172,9 @@ bool CTinsoriDlg::SelectFavorite(const std::string& displayName) {
     auto* favorites = combo(kIdFavorites);
     const QString name = Text(displayName);
     int at = favorites->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (at < 0) at = favorites->findText(name, Qt::MatchFixedString);
+    for (int i = 0; at < 0 && i < favorites->count(); ++i) {
+        if (EqualsIgnoringCase(favorites->itemText(i).toStdString(), displayName)) at = i;
+    }
     if (at < 0) return false;
     favorites->setCurrentIndex(at);
     return true;
@@ -204,7 +207,8 @@ void CTinsoriDlg::AppendScaleName(const std::string& name) {
 }
 
 // A favorite or command line replaced the settings: every control follows the record.
-void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse) {
+void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
+                                  const SliderPositions& sliders) {
     const ChimeSettings& s = player_->settings();
     combo(kIdInstrument)->setCurrentIndex(s.instrument);
     combo(kIdScale)->setCurrentIndex(s.scaleIndex);
@@ -212,11 +216,11 @@ void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::stri
     ShowBaseNotes(baseNotes);
     ShowChimeCount(s.numChimes);
     ShowNotesInUse(notesInUse);
-    SetSlider(PlayerSlider::Wind, s.windNow);
-    SetSlider(PlayerSlider::Pinkness, static_cast<int>(s.pinkness * 1000));
-    SetSlider(PlayerSlider::Closeness, static_cast<int>(s.closeness * 1000));
-    SetSlider(PlayerSlider::Length, static_cast<int>(s.length));
-    SetSlider(PlayerSlider::Volume, s.volume);
+    SetSlider(PlayerSlider::Wind, sliders.wind);
+    SetSlider(PlayerSlider::Pinkness, sliders.pinkness);
+    SetSlider(PlayerSlider::Closeness, sliders.closeness);
+    SetSlider(PlayerSlider::Length, sliders.length);
+    SetSlider(PlayerSlider::Volume, sliders.volume);
     ShowConfiguration(s.configuration);
     SetCheckBox(PlayerCheckBox::Shuffle, s.shuffle != 0);
     SetCheckBox(PlayerCheckBox::ConstantWind, s.constantWind != 0);

@@ -6,7 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <sstream>
 
+#include "app/CommandOption.h"
 #include "support/TempFolder.h"
 
 namespace tinsori {
@@ -126,6 +129,71 @@ TEST(CommandLineTest, ActionsAreRecognised) {
     EXPECT_EQ(Parse({"--import-profile", "f.reg"})->mode, RunMode::ImportProfile);
 }
 
+// An empty value would quietly mean the default: `--profile ""` the user's own profile.
+TEST(CommandLineTest, EmptyValuesAreMistakes) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--profile", ""}, {"--soundfont="}, {"--midi-log", ""}, {"--output", ""}}) {
+        std::string error;
+        EXPECT_FALSE(Parse(args, &error)) << args[0];
+        EXPECT_NE(error.find("empty"), std::string::npos) << error;
+    }
+    EXPECT_FALSE(Parse({"-style", ""}));
+}
+
+TEST(CommandLineTest, QtOptionsGoToTheWindowOnly) {
+    auto line = Parse({"-style", "fusion", "-reverse", "-platform=offscreen", "--minimized"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->toolkitArgs,
+              (std::vector<std::string>{"-style", "fusion", "-reverse", "-platform", "offscreen"}));
+    EXPECT_TRUE(line->minimized);
+    EXPECT_FALSE(Parse({"--no-gui", "-style", "fusion"}));
+    EXPECT_FALSE(Parse({"--render", "x.mid", "--duration", "1", "-reverse"}));
+    EXPECT_FALSE(Parse({"-reverse=1"}));
+}
+
+// Each option column of the help: "  -V, --version    ..." gives "-V" and "--version".
+std::set<std::string> HelpOptions(const std::string& help) {
+    std::set<std::string> names;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("  -", 0) != 0) continue;
+        std::istringstream words(line.substr(0, line.find("  ", 2)));
+        for (std::string word; words >> word;) {
+            if (word.front() == '-')
+                names.insert(word.back() == ',' ? word.substr(0, word.size() - 1) : word);
+        }
+    }
+    return names;
+}
+
+std::set<std::string> TableOptions() {
+    std::set<std::string> names;
+    for (const CommandOption& option : CommandOptions()) {
+        names.insert(option.name);
+        if (option.shortName) names.insert(option.shortName);
+    }
+    return names;
+}
+
+TEST(CommandLineTest, HelpAndManPageListTheOptionsTheParserTakes) {
+    EXPECT_EQ(HelpOptions(CommandLine::HelpText("p.db", "")), TableOptions());
+    for (const std::string& name : TableOptions()) {
+        std::string error;
+        Parse({name}, &error);
+        EXPECT_EQ(error.find("unknown"), std::string::npos) << error;
+    }
+    // help2man writes the page from --help when it is installed.
+    const auto page = std::filesystem::path(TINSORI_BINARY).parent_path() / "tinsori.1";
+    if (!std::filesystem::exists(page)) GTEST_SKIP() << "no man page built";
+    std::ifstream in(page);
+    const std::string man((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (std::string name : TableOptions()) {
+        for (size_t at = 0; (at = name.find('-', at)) != std::string::npos; at += 2)
+            name.replace(at, 1, "\\-");
+        EXPECT_NE(man.find(name), std::string::npos) << name;
+    }
+}
+
 class CommandLineEnvironmentTest : public testing::Test {
 protected:
     std::string Check(const std::vector<std::string>& args) {
@@ -134,8 +202,10 @@ protected:
         if (!line) return "parse: " + error;
         bool ok = line->CheckEnvironment(
             [] {
-                return std::vector<std::string>{"fluidsynth", "none",
-                                                "Midi Through:Midi Through Port-0 14:0"};
+                return std::vector<OutputListing>{
+                    {"fluidsynth", "Embedded synthesizer"},
+                    PortListing("Midi Through:Midi Through Port-0 14:0"),
+                    {"none", "None"}};
             },
             [] {
                 return std::vector<std::string>{"pulseaudio", "alsa"};
@@ -178,6 +248,8 @@ TEST_F(CommandLineEnvironmentTest, OutputAndAudioDriverMustBeWholeKnownNames) {
         EXPECT_NE(Check({"--output", wrong}), "") << wrong;
     EXPECT_EQ(Check({"--audio-driver", "alsa"}), "");
     EXPECT_NE(Check({"--audio-driver", "pipewire"}), "");
+    // It fills a file in the current folder while the user waits for sound.
+    EXPECT_NE(Check({"--audio-driver", "file"}).find("--render"), std::string::npos);
 }
 
 TEST_F(CommandLineEnvironmentTest, RenderEndingMustBeOneWeWrite) {

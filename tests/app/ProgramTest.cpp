@@ -247,6 +247,25 @@ TEST_F(ProgramTest, UserMistakesExitWithStatusTwoAndOneLine) {
     EXPECT_FALSE(fs::exists(Path("x.xyz")));
 }
 
+// An empty value would quietly mean the default (the user's own profile), and the "file" driver
+// fills fluidsynth.wav while the user waits for sound: each is a mistake that changes nothing.
+TEST_F(ProgramTest, EmptyValuesAndTheFileDriverAreRefused) {
+    std::ofstream(Path("in.reg")) << "Windows Registry Editor Version 5.00\n";
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"--profile", "", "--import-profile", Path("in.reg")},
+        {"--no-gui", "--sleep", "0.01", "--soundfont", ""},
+        {"--no-gui", "--sleep", "0.01", "--midi-log="},
+        {"--no-gui", "--sleep", "0.01", "--audio-driver", "file"},
+    };
+    for (const auto& args : mistakes) {
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(outcome.status, 2) << args[0] << " " << outcome.err;
+        EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
+    }
+    EXPECT_NE(Run(mistakes.back()).err.find("--render"), std::string::npos);
+    EXPECT_FALSE(fs::exists(profile_));
+}
+
 // Nothing the run writes may be the profile: each is refused before anything is opened.
 TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
     ProfileStore::Open(profile_)->WriteInt("Settings", "Wind Speed", 300);

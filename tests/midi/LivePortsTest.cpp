@@ -119,9 +119,9 @@ TEST(OutputFactoryTest, OpensTheNamedOutput) {
 
     const auto names = ListOutputs();
     ASSERT_GE(names.size(), 3u);
-    EXPECT_EQ(names[0], "fluidsynth");
-    EXPECT_EQ(names[1], "chimes");
-    EXPECT_EQ(names[2], "none");
+    EXPECT_EQ(names[0].name, "fluidsynth");
+    EXPECT_EQ(names[1].name, "chimes");
+    EXPECT_EQ(names.back().name, "none");
 }
 
 }  // namespace

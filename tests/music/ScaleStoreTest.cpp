@@ -27,8 +27,8 @@ protected:
 TEST_F(ScaleStoreTest, EmptyStoreGivesTheBuiltInsAndWritesNothing) {
     ASSERT_TRUE(store);
     table.LoadScales(*store);
-    EXPECT_EQ(table.count(), 59);
-    EXPECT_EQ(table.at(58).id, 59);
+    EXPECT_EQ(table.count(), kBuiltInScaleCount);
+    EXPECT_EQ(table.at(kBuiltInScaleCount - 1).id, kBuiltInScaleCount);
     EXPECT_TRUE(store->SectionNames().empty());
 }
 
@@ -72,8 +72,8 @@ TEST_F(ScaleStoreTest, BuiltInsRoundTripUnchanged) {
     EXPECT_EQ(store->ReadInt("Scale 53", "NumNotes", 0), 9);
     ScaleTable loaded;
     loaded.LoadScales(*store);
-    ASSERT_EQ(loaded.count(), 59);
-    for (int i = 0; i < 59; ++i) {
+    ASSERT_EQ(loaded.count(), kBuiltInScaleCount);
+    for (int i = 0; i < kBuiltInScaleCount; ++i) {
         EXPECT_EQ(loaded.at(i).name, table.at(i).name);
         EXPECT_EQ(loaded.FindScale(table.at(i)), table.FindScale(table.at(i)));
     }

@@ -18,9 +18,9 @@ ScaleDef Make(int id, int numNotes, int repeat, std::vector<int> offsets) {
 TEST(BuiltInScaleTable, HoldsTheFiftyNineScalesInOrder) {
     ScaleTable table;
     table.LoadBuiltIns();
-    ASSERT_EQ(table.count(), 59);
+    ASSERT_EQ(table.count(), kBuiltInScaleCount);
     EXPECT_EQ(table.at(0).name, "Major Pentatonic (Asia)");
-    EXPECT_EQ(table.at(58).name, "Totally Disharmonic");
+    EXPECT_EQ(table.at(kBuiltInScaleCount - 1).name, "Totally Disharmonic");
     for (int i = 0; i < table.count(); ++i) {
         EXPECT_EQ(table.at(i).id, i + 1);
         // Every built-in list ascends and fits inside one repeat.
@@ -63,17 +63,17 @@ TEST(AppendScale, KeepsIdsUniqueAndScalesSound) {
     ScaleTable table;
     table.LoadBuiltIns();
     auto index = table.AppendScale(Make(5, 40, -3, {0, 2}));
-    ASSERT_EQ(index, 59);
+    ASSERT_EQ(index, kBuiltInScaleCount);
     const ScaleDef& added = table.at(*index);
-    EXPECT_EQ(added.id, 60);  // 5 is taken
+    EXPECT_EQ(added.id, kBuiltInScaleCount + 1);  // 5 is taken
     EXPECT_EQ(added.numNotes, 18);
     EXPECT_EQ(added.repeatInterval, 1);
     // The same odd scale, offered again, is found rather than appended twice.
-    EXPECT_EQ(table.FindScale(Make(-1, 40, -3, {0, 2})), 59);
+    EXPECT_EQ(table.FindScale(Make(-1, 40, -3, {0, 2})), kBuiltInScaleCount);
 
     auto second = table.AppendScale(Make(-1, 0, 12, {3}));
-    ASSERT_EQ(second, 60);
-    EXPECT_EQ(table.at(*second).id, 61);
+    ASSERT_EQ(second, kBuiltInScaleCount + 1);
+    EXPECT_EQ(table.at(*second).id, kBuiltInScaleCount + 2);
     EXPECT_EQ(table.at(*second).numNotes, 1);
 }
 

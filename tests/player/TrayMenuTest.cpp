@@ -91,18 +91,20 @@ TEST(TrayMenuTest, SleepSubmenuChecksTheRunningLengthAndShowsTheTimeLeft) {
 }
 
 TEST(TrayMenuTest, OutputsAreFoundTheWayTheCommandLineFindsThem) {
-    const std::vector<std::string> names = {"fluidsynth",
-                                            "FLUID Synth (128):Synth input port (128:0)",
-                                            "Midi Through:Midi Through Port-0 (14:0)", "none"};
-    EXPECT_EQ(OutputCatalog::find(names, ""), 0);
-    EXPECT_EQ(OutputCatalog::find(names, "FluidSynth"), 0);
-    EXPECT_EQ(OutputCatalog::find(names, "14:0"), 2);
-    EXPECT_EQ(OutputCatalog::find(names, "FLUID Synth (128):Synth input port"), 1);
-    EXPECT_EQ(OutputCatalog::find(names, "FLUID"), -1);  // whole names only
-    EXPECT_EQ(OutputCatalog::find(names, "NONE"), 3);
-    EXPECT_EQ(OutputCatalog::find(names, "fluid"), -1);
-    EXPECT_EQ(OutputCatalog::find(names, "20:0"), -1);
-    EXPECT_EQ(OutputCatalog::menuText("Rock & Roll:out"), "Rock && Roll:out");
+    const std::vector<OutputListing> names = {
+        {"fluidsynth", "Embedded synthesizer"},
+        PortListing("FLUID Synth (128):Synth input port (128:0)"),
+        PortListing("Midi Through:Midi Through Port-0 (14:0)"),
+        {"none", "None"}};
+    EXPECT_EQ(FindOutput(names, ""), 0);
+    EXPECT_EQ(FindOutput(names, "FluidSynth"), 0);
+    EXPECT_EQ(FindOutput(names, "14:0"), 2);
+    EXPECT_EQ(FindOutput(names, "FLUID Synth (128):Synth input port"), 1);
+    EXPECT_EQ(FindOutput(names, "FLUID"), -1);  // whole names only
+    EXPECT_EQ(FindOutput(names, "NONE"), 3);
+    EXPECT_EQ(FindOutput(names, "fluid"), -1);
+    EXPECT_EQ(FindOutput(names, "20:0"), -1);
+    EXPECT_EQ(PortListing("Rock & Roll:out").menuText, "Rock && Roll:out");
 }
 
 }  // namespace

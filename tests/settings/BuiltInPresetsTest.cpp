@@ -96,7 +96,7 @@ TEST_F(BuiltInPresetsTest, EveryPresetFindsItsScaleAndRoundTrips) {
         std::string values(preset);
         std::string name = SplitField(values);
         ApplySettingsLine(ctx(), name, values);
-        EXPECT_EQ(scales.count(), 59) << name;
+        EXPECT_EQ(scales.count(), kBuiltInScaleCount) << name;
         EXPECT_EQ(FormatSettingsValues(settings, scales), values) << name;
     }
     EXPECT_TRUE(view.scaleNames.empty());

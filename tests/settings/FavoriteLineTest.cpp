@@ -50,8 +50,6 @@ TEST(FavoriteLineNames, CutsCountUtf16UnitsAndNeverSplitACharacter) {
     EXPECT_EQ(CutToUtf16Units("ab" + e + "cd", 3), "ab" + e);
     EXPECT_EQ(CutToUtf16Units("a" + clef + "b", 2), "a");
     EXPECT_EQ(CutToUtf16Units("a" + clef + "b", 3), "a" + clef);
-    EXPECT_TRUE(EqualsIgnoringCase("SETTINGS", "settings"));
-    EXPECT_FALSE(EqualsIgnoringCase("Settings", "Setting"));
 }
 
 TEST(FavoriteLineParse, MissingFieldsReadAsZero) {

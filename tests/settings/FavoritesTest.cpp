@@ -61,17 +61,17 @@ TEST_F(ApplySettingsLineTest, NoSweepWhenTheOldInstrumentDidNotHold) {
 
 TEST_F(ApplySettingsLineTest, FieldFiveMinusOneAppendsTheLinesScale) {
     ApplySettingsLine(ctx(), "Rain", kOddScale);
-    ASSERT_EQ(scales.count(), 60);
-    EXPECT_EQ(settings.scaleIndex, 59);
-    EXPECT_EQ(scales.at(59).name, "Scale for Rain");
-    EXPECT_EQ(scales.at(59).id, 60);
-    EXPECT_EQ(scales.at(59).repeatInterval, 13);
+    ASSERT_EQ(scales.count(), kBuiltInScaleCount + 1);
+    EXPECT_EQ(settings.scaleIndex, kBuiltInScaleCount);
+    EXPECT_EQ(scales.at(kBuiltInScaleCount).name, "Scale for Rain");
+    EXPECT_EQ(scales.at(kBuiltInScaleCount).id, kBuiltInScaleCount + 1);
+    EXPECT_EQ(scales.at(kBuiltInScaleCount).repeatInterval, 13);
     EXPECT_EQ(view.scaleNames, std::vector<std::string>{"Scale for Rain"});
 
     // Applied again, the scale is found, not added twice.
     ApplySettingsLine(ctx(), "Rain", kOddScale);
-    EXPECT_EQ(scales.count(), 60);
-    EXPECT_EQ(settings.scaleIndex, 59);
+    EXPECT_EQ(scales.count(), kBuiltInScaleCount + 1);
+    EXPECT_EQ(settings.scaleIndex, kBuiltInScaleCount);
 }
 
 TEST_F(ApplySettingsLineTest, FieldFiveZeroOrJunkKeepsAnExistingScale) {
@@ -80,7 +80,7 @@ TEST_F(ApplySettingsLineTest, FieldFiveZeroOrJunkKeepsAnExistingScale) {
     settings.scaleIndex = 7;
     ApplySettingsLine(ctx(), "Rain", zero);
     EXPECT_EQ(settings.scaleIndex, 0);
-    EXPECT_EQ(scales.count(), 59);
+    EXPECT_EQ(scales.count(), kBuiltInScaleCount);
 
     std::string junk = kOddScale;
     junk.replace(junk.find(",-1,"), 4, ",500,");
@@ -91,7 +91,7 @@ TEST_F(ApplySettingsLineTest, FieldFiveZeroOrJunkKeepsAnExistingScale) {
 
 TEST_F(ApplySettingsLineTest, NoFreeScaleIdGivesTheNoticeAndScaleOne) {
     ScaleDef filler = scales.at(0);
-    for (int id = 60; id <= kMaxScaleId; ++id) {
+    for (int id = kBuiltInScaleCount + 1; id <= kMaxScaleId; ++id) {
         filler.id = static_cast<int16_t>(id);
         ASSERT_TRUE(scales.AppendScale(filler).has_value());
     }

@@ -14,6 +14,7 @@
 #include "model/ChimeSettings.h"
 #include "model/Random.h"
 #include "music/ScaleTable.h"
+#include "platform/AsciiCase.h"
 #include "platform/AutoResetEvent.h"
 #include "settings/FavoriteLine.h"
 #include "settings/FavoritesContext.h"
@@ -82,16 +83,14 @@ public:
     void EnableSaveSettings(bool enabled) override { saveEnabled = enabled; }
     void EnableRemove(bool enabled) override { removeEnabled = enabled; }
     void AppendScaleName(const std::string& name) override { scaleNames.push_back(name); }
-    void SettingsChanged(const BaseNoteList&, const std::string& text) override {
+    void SettingsChanged(const BaseNoteList&, const std::string& text,
+                         const SliderPositions&) override {
         ++refreshes;
         notesInUse = text;
     }
 
 private:
-    static bool Less(const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) { return tolower(x) < tolower(y); });
-    }
+    static bool Less(const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); }
 };
 
 // A fresh profile file, the built-in scales, default settings and a recording MIDI output.

@@ -37,7 +37,7 @@ protected:
 TEST_F(SettingsPersistenceTest, EmptyStoreGivesTheDefaults) {
     auto loaded = Load();
     EXPECT_EQ(FieldsOf(loaded->settings), SettingsFields{});
-    EXPECT_EQ(loaded->scales.count(), 59);
+    EXPECT_EQ(loaded->scales.count(), kBuiltInScaleCount);
     EXPECT_EQ(StoredVolume(*store, 0), 80);
 }
 
@@ -69,7 +69,7 @@ TEST_F(SettingsPersistenceTest, SaveThenLoadRoundTrips) {
     EXPECT_EQ(Stored("Closeness"), 1000);
     EXPECT_EQ(Stored("Length"), 2000);
     EXPECT_EQ(store->ReadInt("Midi", "Volume 5", -1), 99);
-    EXPECT_EQ(store->ReadInt("Scale 59", "NumNotes", 0), 4);
+    EXPECT_EQ(store->ReadInt("Scale " + std::to_string(kBuiltInScaleCount), "NumNotes", 0), 4);
 
     auto again = Load();
     // Stored as integers: pinkness in 1/10000, closeness in 1/1000, length in whole ms.
@@ -124,7 +124,7 @@ TEST_F(SettingsPersistenceTest, StoredValuesOutOfRangeLoadSound) {
         {"Wind Speed", 5000, 940, [](S s) -> double { return s.windNow; }},
         {"Channel", 99, 0, [](S s) -> double { return s.channel; }},
         {"Configuration", 3, kCenterPendulum, [](S s) -> double { return s.configuration; }},
-        {"Scale Using", 59, 0, [](S s) -> double { return s.scaleIndex; }},
+        {"Scale Using", kBuiltInScaleCount, 0, [](S s) -> double { return s.scaleIndex; }},
         {"Transpose", 40, 12, [](S s) -> double { return s.transpose; }},
         {"Base Note", 300, 124, [](S s) -> double { return s.baseNote; }},
         {"Shuffle", 7, 1, [](S s) -> double { return s.shuffle; }},

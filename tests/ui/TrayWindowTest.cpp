@@ -128,7 +128,12 @@ TEST_F(TrayWindowTest, StartedMinimizedHidesOnceAndOnlyWithATray) {
 TEST_F(TrayWindowTest, OutputChosenOnTheWindowPlaysThereAndIsRemembered) {
     RecordingPort other(timeline_);
     Open().player().SetOutputs(
-        {"fluidsynth", [] { return std::vector<std::string>{"Port B (129:0)"}; },
+        {"fluidsynth",
+         [] {
+             return std::vector<OutputListing>{{"fluidsynth", "Embedded synthesizer"},
+                                               PortListing("Port B (129:0)"),
+                                               {"none", "None"}};
+         },
          [&](const std::string& name, std::string*) {
              return name == "fluidsynth" ? recorder_.borrow() : other.borrow();
          }});

@@ -4,11 +4,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+
+#include "platform/AsciiCase.h"
 
 namespace tinsori {
 
@@ -24,8 +25,7 @@ std::string lowerEnding(const std::string& path) {
     const auto dot = path.find_last_of('.');
     if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
     std::string ending = path.substr(dot + 1);
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::ranges::transform(ending, ending.begin(), AsciiLower);
     return ending;
 }
 

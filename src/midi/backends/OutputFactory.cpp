@@ -1,100 +1,144 @@
 #include "midi/backends/OutputFactory.h"
 
-#include <strings.h>
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
 
 #include "midi/backends/AlsaSeqPort.h"
 #include "midi/backends/AudioFileRenderer.h"
-#include "midi/backends/ChimesPort.h"
 #include "midi/backends/FluidSynthPort.h"
+#include "midi/backends/OutputTable.h"
 #include "midi/chimes/ChimeSynth.h"
 #include "midi/ports/ForwardingPort.h"
 #include "midi/ports/MessageLogWriter.h"
-#include "midi/ports/NullPort.h"
 #include "midi/ports/SmfWriter.h"
+#include "platform/AsciiCase.h"
 
 namespace tinsori {
 
 namespace {
 
-bool sameName(const std::string& a, const char* b) {
-    return ::strcasecmp(a.c_str(), b) == 0;
-}
-
-bool endsWithIgnoringCase(const std::string& path, const char* ending) {
-    const size_t n = std::char_traits<char>::length(ending);
-    return path.size() >= n && ::strcasecmp(path.c_str() + path.size() - n, ending) == 0;
-}
-
-// The renders that need no synthesizer; RenderEndingsText lists the same endings.
-bool isMidiFilePath(const std::string& path) {
-    return endsWithIgnoringCase(path, ".mid") || endsWithIgnoringCase(path, ".midi");
-}
-
-bool isLogPath(const std::string& path) {
-    return endsWithIgnoringCase(path, ".log") || endsWithIgnoringCase(path, ".txt");
-}
+struct RenderTarget {
+    const std::string& path;
+    const OutputChoice& synth;
+    const TickClock& clock;
+    std::optional<double> loudnessLufs;
+};
 
 // The synthesizer of an audio render.
 std::unique_ptr<AudioSynth> OpenSynth(const OutputChoice& choice, std::string* error) {
-    if (sameName(choice.output, kChimesOutput))
+    if (EqualsIgnoringCase(choice.output, kChimesOutput))
         return std::make_unique<ChimeSynth>(choice.ring, choice.gainDb);
     return FluidSynthEngine::create(choice.soundfont, error, choice.gainDb);
+}
+
+// One kind of render file: its endings and the writer that makes it.
+struct RenderWriter {
+    std::vector<std::string> (*endings)();
+    const char* what;
+    std::unique_ptr<RenderSink> (*create)(const RenderTarget& target, std::string* error);
+};
+
+constexpr std::array kRenderWriters = {
+    RenderWriter{AudioFileRenderer::audioEndings, "audio",
+                 [](const RenderTarget& t, std::string* error) -> std::unique_ptr<RenderSink> {
+                     auto synth = OpenSynth(t.synth, error);
+                     if (!synth) return nullptr;
+                     return AudioFileRenderer::create(t.clock, t.path, std::move(synth), error,
+                                                      t.loudnessLufs);
+                 }},
+    RenderWriter{[] {
+                     return std::vector<std::string>{"mid", "midi"};
+                 },
+                 "a MIDI file",
+                 [](const RenderTarget& t, std::string* error) -> std::unique_ptr<RenderSink> {
+                     return SmfWriter::create(t.clock, t.path, error);
+                 }},
+    RenderWriter{[] {
+                     return std::vector<std::string>{"log", "txt"};
+                 },
+                 "the message log",
+                 [](const RenderTarget& t, std::string* error) -> std::unique_ptr<RenderSink> {
+                     return MessageLogWriter::create(t.path, t.clock, error);
+                 }},
+};
+
+bool EndsInOneOf(const std::string& path, const std::vector<std::string>& endings) {
+    return std::ranges::any_of(endings, [&path](const std::string& ending) {
+        return EndsWithIgnoringCase(path, "." + ending);
+    });
+}
+
+const RenderWriter* WriterFor(const std::string& path) {
+    const auto writer = std::ranges::find_if(
+        kRenderWriters, [&path](const RenderWriter& w) { return EndsInOneOf(path, w.endings()); });
+    return writer == kRenderWriters.end() ? nullptr : &*writer;
 }
 
 }  // namespace
 
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
     if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
-    if (choice.output.empty() || sameName(choice.output, kFluidSynthOutput))
-        return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb,
-                                    choice.liveTicks);
-    if (sameName(choice.output, kNoOutput)) return std::make_unique<NullPort>();
-    std::string reason;
-    if (sameName(choice.output, kChimesOutput)) {
-        auto chimes = ChimesPort::open(choice.ring, choice.gainDb, choice.liveTicks, &reason);
-        if (!chimes && error) *error = "cannot play the modelled chimes: " + reason;
-        return chimes;
-    }
-    auto port = AlsaSeqPort::open(choice.output, &reason);
-    if (!port && error) *error = "cannot open the output \"" + choice.output + "\": " + reason;
-    return port;
+    return OutputFor(choice.output).open(choice, error);
 }
 
-std::vector<std::string> ListOutputs() {
-    std::vector<std::string> names = {kFluidSynthOutput, kChimesOutput, kNoOutput};
-    for (std::string& port : AlsaSeqPort::listPorts()) names.push_back(std::move(port));
-    return names;
+std::vector<OutputListing> ListOutputs() {
+    std::vector<OutputListing> outputs;
+    for (const OutputEntry& entry : OutputTable()) {
+        if (entry.name) {
+            outputs.push_back({entry.name, entry.menuText, false});
+            continue;
+        }
+        std::ranges::transform(AlsaSeqPort::listPorts(), std::back_inserter(outputs), PortListing);
+    }
+    return outputs;
 }
 
 std::vector<std::string> ListAudioDrivers() {
-    return FluidSynthPort::audioDriverNames();
+    std::vector<std::string> drivers = FluidSynthPort::audioDriverNames();
+    std::erase_if(drivers, IsFileAudioDriver);
+    return drivers;
+}
+
+bool IsFileAudioDriver(const std::string& name) {
+    return EqualsIgnoringCase(name, "file");
+}
+
+std::vector<RenderFileKind> RenderFileKinds() {
+    std::vector<RenderFileKind> kinds;
+    std::ranges::transform(kRenderWriters, std::back_inserter(kinds), [](const RenderWriter& w) {
+        return RenderFileKind{w.endings(), w.what};
+    });
+    return kinds;
 }
 
 bool IsRenderPath(const std::string& path) {
-    return AudioFileRenderer::handlesPath(path) || isMidiFilePath(path) || isLogPath(path);
+    return WriterFor(path) != nullptr;
+}
+
+bool IsAudioRenderPath(const std::string& path) {
+    return WriterFor(path) == &kRenderWriters.front();
 }
 
 std::string RenderEndingsText() {
     std::string text;
-    for (const std::string& ending : AudioFileRenderer::audioEndings()) text += "." + ending + " ";
-    return text + ".mid .midi .log .txt";
+    for (const RenderWriter& writer : kRenderWriters) {
+        for (const std::string& ending : writer.endings()) text += " ." + ending;
+    }
+    return text.substr(1);
 }
 
 std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const OutputChoice& synth,
                                            const TickClock& clock, std::string* error,
                                            std::optional<double> loudnessLufs) {
-    if (AudioFileRenderer::handlesPath(path)) {
-        auto audio = OpenSynth(synth, error);
-        if (!audio) return nullptr;
-        return AudioFileRenderer::create(clock, path, std::move(audio), error, loudnessLufs);
-    }
-    if (isMidiFilePath(path)) return SmfWriter::create(clock, path, error);
-    if (!isLogPath(path)) {
+    const RenderWriter* writer = WriterFor(path);
+    if (!writer) {
         if (error)
             *error = "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
         return nullptr;
     }
-    return MessageLogWriter::create(path, clock, error);
+    return writer->create({path, synth, clock, loudnessLufs}, error);
 }
 
 }  // namespace tinsori

@@ -34,15 +34,27 @@ struct OutputChoice {
 // Opens the chosen output; null with a one-line reason when it cannot be opened.
 std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error);
 
-// Every name `--output` accepts: fluidsynth, chimes, none, then the ALSA sequencer's ports.
-std::vector<std::string> ListOutputs();
+// Every output `--output` accepts, in the order of the output table, each port listed.
+std::vector<OutputListing> ListOutputs();
 
-// The audio drivers `--audio-driver` accepts, in the order they are tried.
+// The audio drivers `--audio-driver` accepts, in the order they are tried: those that play to
+// a listener.
 std::vector<std::string> ListAudioDrivers();
+// Whether a driver of the synthesizer writes a file instead of playing (FluidSynth's "file"
+// fills fluidsynth.wav in the current folder): a render's job.
+bool IsFileAudioDriver(const std::string& name);
 
-// Whether a render can write a file of this ending, and the endings accepted as one line
-// (".wav .flac ... .mid .midi .log .txt").
+// What a render can write: the endings of one kind of file, and what that file holds.
+struct RenderFileKind {
+    std::vector<std::string> endings;  // without the dot: "mid", "midi"
+    const char* what;                  // "a MIDI file"
+};
+std::vector<RenderFileKind> RenderFileKinds();
+
+// Whether a render can write a file of this ending; whether that is audio; and the endings
+// accepted as one line (".wav .flac ... .mid .midi .log .txt").
 bool IsRenderPath(const std::string& path);
+bool IsAudioRenderPath(const std::string& path);
 std::string RenderEndingsText();
 
 // The file writer of a render, chosen by the path's ending: every audio format this libsndfile

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/AsciiCase.h"
+
 namespace tinsori {
 
 namespace {
@@ -37,6 +39,32 @@ int MatchPortName(const std::vector<std::string>& ports, const std::string& name
             return static_cast<int>(i);
     }
     return -1;
+}
+
+OutputListing PortListing(const std::string& port) {
+    OutputListing listing{port, {}, true};
+    for (const char c : port) {
+        listing.menuText += c;
+        if (c == '&') listing.menuText += '&';
+    }
+    return listing;
+}
+
+int FindOutput(const std::vector<OutputListing>& outputs, const std::string& name) {
+    const std::string wanted = name.empty() ? kFluidSynthOutput : name;
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        if (!outputs[i].port && EqualsIgnoringCase(outputs[i].name, wanted))
+            return static_cast<int>(i);
+    }
+    std::vector<std::string> ports;
+    std::vector<int> at;
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        if (!outputs[i].port) continue;
+        ports.push_back(outputs[i].name);
+        at.push_back(static_cast<int>(i));
+    }
+    const int port = MatchPortName(ports, wanted);
+    return port < 0 ? -1 : at[port];
 }
 
 }  // namespace tinsori
