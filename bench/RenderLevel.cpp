@@ -2,12 +2,14 @@
 // storms (120 s) and a render to a loudness, each file read back and metered (EBU R128).
 // Usage: bench_RenderLevel [--output NAME] [FOLDER] (NAME chimes: through the modelled chimes);
 // bench_RenderLevel --meter FILE... meters audio files alone.
+// SOUNDFONT in the environment renders with that soundfont instead of the default.
 
 #include <sndfile.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -61,6 +63,8 @@ std::vector<std::string> outputArgs;
 Level Render(const fs::path& file, std::vector<std::string> args) {
     args.insert(args.end(), {"--render", file.string(), "--seed", "1"});
     args.insert(args.end(), outputArgs.begin(), outputArgs.end());
+    if (const char* soundfont = std::getenv("SOUNDFONT"))
+        args.insert(args.end(), {"--soundfont", soundfont});
     std::string error;
     auto line = tinsori::CommandLine::Parse(args, error);
     Level level;

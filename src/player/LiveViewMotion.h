@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <cstdint>
 
 namespace tinsori {
@@ -29,5 +31,8 @@ double WindFraction(double wind);
 // Which of the slider's three words ("Calm Day", "Nice Breeze", "Storm's-a-Brewin'") is
 // nearest to the wind: 0, 1 or 2.
 int WindWord(double wind);
+// The wind slider's three words, without their keyboard marks, in WindWord's order.
+inline constexpr std::array<const char*, 3> kWindWords = {"Calm Day", "Nice Breeze",
+                                                          "Storm's-a-Brewin'"};
 
 }  // namespace tinsori

@@ -1,5 +1,7 @@
 #include "player/PlayerStatus.h"
 
+#include "midi/ports/OutputNames.h"
+#include "platform/AsciiCase.h"
 #include "player/Player.h"
 
 // What the player is doing, in the words the window's bottom line and the tray's tip use.
@@ -10,6 +12,23 @@ namespace {
 
 constexpr char kSeparator[] = " \xc2\xb7 ";
 
+std::string Joined(std::initializer_list<const std::string*> parts) {
+    std::string text;
+    for (const std::string* part : parts) {
+        if (part->empty()) continue;
+        if (!text.empty()) text += kSeparator;
+        text += *part;
+    }
+    return text;
+}
+
+// "Embedded synthesizer (pulseaudio)" without the driver, which matters least.
+std::string WithoutDetail(const std::string& output) {
+    const size_t open = output.rfind(" (");
+    if (open == std::string::npos || output.back() != ')') return output;
+    return output.substr(0, open);
+}
+
 }  // namespace
 
 std::string MinutesSeconds(uint32_t ms) {
@@ -18,19 +37,45 @@ std::string MinutesSeconds(uint32_t ms) {
     return std::to_string(seconds / 60) + (ss < 10 ? ":0" : ":") + std::to_string(ss);
 }
 
+// A port no longer listed is still a port unless it is the embedded synthesizer.
+bool Player::outputIsPort() const {
+    if (!outputs_.list) return false;
+    const std::vector<OutputListing> listed = outputs_.list();
+    const int at = FindOutput(listed, outputs_.current);
+    return at < 0 ? !outputs_.current.empty() &&
+                        !EqualsIgnoringCase(outputs_.current, kFluidSynthOutput)
+                  : listed[at].port;
+}
+
 std::string Player::StatusText() {
-    std::string text;
+    return StatusTexts().front();
+}
+
+std::vector<std::string> Player::StatusTexts() {
+    std::string output, hint;
+    // A pause or missing sound is what the user acts on; the output's name is only where it goes.
+    bool outputIsState = true;
     if (paused()) {
-        text = "Paused";
+        output = "Paused";
+    } else if (EqualsIgnoringCase(outputs_.current, kNoOutput)) {
+        // Remembered from an earlier run, it would otherwise silence every start without a word.
+        output = "No sound: the output is none";
+        hint = "Shift+F10 chooses another";
     } else {
-        text = handle_.describe();
-        if (text.empty())
-            text = lostOutput_ ? "No sound: " + lostOutput_->port + " stopped" : "No sound device";
+        output = handle_.describe();
+        outputIsState = output.empty();
+        if (output.empty())
+            output =
+                lostOutput_ ? "No sound: " + lostOutput_->port + " stopped" : "No sound device";
     }
-    const uint32_t now = timebase_.clock().now();
+    std::string sleep;
     if (sleep_.running())
-        text += kSeparator + ("Sleep in " + MinutesSeconds(sleep_.remainingMs(now)));
-    return text;
+        sleep = "Sleep in " + MinutesSeconds(sleep_.remainingMs(timebase_.clock().now()));
+    const std::string shortOutput = outputIsState ? output : WithoutDetail(output);
+    // The last resort keeps the state alone: a pause, no sound, the time left.
+    const std::string essential =
+        outputIsState ? Joined({&output, &sleep}) : (sleep.empty() ? shortOutput : sleep);
+    return {Joined({&output, &hint, &sleep}), Joined({&shortOutput, &sleep}), essential};
 }
 
 }  // namespace tinsori

@@ -24,8 +24,6 @@ public:
     QPushButton* contentsButton() const { return contents_; }
 
 private:
-    void PlaceBeside(const QWidget& beside);
-
     QTextBrowser* browser_;
     QPushButton* back_;
     QPushButton* forward_;

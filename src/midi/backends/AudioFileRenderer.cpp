@@ -217,6 +217,16 @@ void AudioFileRenderer::send(uint32_t message) {
     synth_->apply(message);
 }
 
+// One reason: when the spool and the file share a full disk, both fail for the same one.
+std::string AudioFileRenderer::failureText() const {
+    if (level_.stopped()) return "stopped";
+    const std::string target = staged_->target();
+    if (!level_.spoolError().empty()) return "rendering " + target + ": " + level_.spoolError();
+    std::string text = "writing " + target + " failed";
+    if (writeError_ != 0) text += std::string(": ") + std::strerror(writeError_);
+    return text;
+}
+
 bool AudioFileRenderer::finish(uint32_t endTick, std::string* error) {
     std::lock_guard lock(mutex_);
     if (!file_) return true;
@@ -224,16 +234,15 @@ bool AudioFileRenderer::finish(uint32_t endTick, std::string* error) {
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;
     if (!rendered || !closed || writeError_ != 0) {
-        if (error) {
-            const std::string target = staged_->target();
-            *error = level_.spoolError().empty()
-                         ? "writing " + target + " failed"
-                         : "rendering " + target + ": " + level_.spoolError();
-            if (writeError_ != 0) *error += std::string(": ") + std::strerror(writeError_);
-        }
+        if (error) *error = failureText();
         return false;
     }
     return staged_->Commit(error);
+}
+
+void AudioFileRenderer::watchPasses(PassWatch watch) {
+    std::lock_guard lock(mutex_);
+    level_.watchPasses(std::move(watch));
 }
 
 bool AudioFileRenderer::failed() const {

@@ -47,7 +47,7 @@ constexpr std::array kOutputs = {
                 OpenChimes},
     OutputEntry{nullptr, nullptr, " See --list-outputs for the ports there are.",
                 OpenSequencerPort},
-    OutputEntry{"none", "None", "", OpenNothing},
+    OutputEntry{kNoOutput, "None", "", OpenNothing},
 };
 
 }  // namespace

@@ -9,6 +9,8 @@ namespace tinsori {
 inline constexpr const char* kFluidSynthOutput = "fluidsynth";
 // The modelled chimes, which audio renders play through too when chosen.
 inline constexpr const char* kChimesOutput = "chimes";
+// The output that sends nowhere.
+inline constexpr const char* kNoOutput = "none";
 
 // One output as `--list-outputs` and the Output menu show it.
 struct OutputListing {
