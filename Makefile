@@ -2,15 +2,18 @@
 BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
 TSAN_DIR     ?= build-tsan
-# The tests where threads meet: the simulation thread, the player around it, device sharing.
-TSAN_TESTS   ?= ^(SimulationThread|Player|Pause|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase|LiveSnapshot|SampleClockHandOver)
+# The tests where threads meet: the simulation thread, the player around it, device sharing,
+# the sound server's output thread.
+TSAN_TESTS   ?= ^(SimulationThread|Player|Pause|MidiDevice|MidiOut|AutoResetEvent|LiveTimebase|LiveSnapshot|SampleClockHandOver|SoundServerSession)
 FUZZ_DIR     ?= build-fuzz
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 ARGS         ?=
 PREFIX       ?= /usr/local
+# Where `make deb` leaves the package and `make deb-check` takes it from.
+DEB_DIR      ?= build-deb
 
-.PHONY: all deps build run test install sanitize tsan bench fuzz format clean
+.PHONY: all deps build run test install sanitize tsan bench fuzz format clean deb deb-check
 
 # CMake's generated makefiles run make within make: without this every target prints
 # "Entering directory" and "Leaving directory".
@@ -60,6 +63,16 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_favorite_line
 	$(FUZZ_DIR)/tests/fuzz_favorite_line -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
 	    $(FUZZ_DIR)/fuzz-corpus tests/fuzz/corpus
+
+# The Debian package, built in a clean Debian 12 chroot and checked by lintian; then installed,
+# played and purged in another.
+deb:
+	@scripts/install-deps package
+	scripts/deb-build $(DEB_DIR) $(JOBS)
+
+deb-check:
+	@scripts/install-deps package
+	scripts/deb-check $(DEB_DIR)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -63,8 +63,12 @@ std::vector<std::string> Player::StatusTexts() {
         hint = "Shift+F10 chooses another";
     } else {
         output = handle_.describe();
-        outputIsState = output.empty();
-        if (output.empty())
+        outputIsState = output.empty() || !interruption_.empty();
+        if (!output.empty() && !interruption_.empty())
+            output = "No sound: " + interruption_ + "; trying again";
+        else if (output.empty() && opening_.pending())
+            output = "Opening the output";
+        else if (output.empty())
             output =
                 lostOutput_ ? "No sound: " + lostOutput_->port + " stopped" : "No sound device";
     }

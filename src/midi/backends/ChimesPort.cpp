@@ -37,10 +37,11 @@ std::unique_ptr<ChimesPort> ChimesPort::open(const ChimeRingPlaces* ring, double
                                              const SteadyTickClock* ticks, std::string* error) {
     std::unique_ptr<ChimesPort> port(new ChimesPort(ring, gainDb, ticks));
     // The synthesizer's block and server buffer: the same latency and the same low CPU.
-    port->pulse_ =
-        PulseAudioOutput::open(*port, AudioSynth::kSampleRate, FluidSynthPort::kBlockFrames,
-                               FluidSynthPort::kServerBufferFrames, error);
-    if (!port->pulse_) return nullptr;
+    port->audio_ = PulseAudioOutput::open(*port,
+                                          {AudioSynth::kSampleRate, FluidSynthPort::kBlockFrames,
+                                           FluidSynthPort::kServerBufferFrames},
+                                          error);
+    if (!port->audio_) return nullptr;
     return port;
 }
 
@@ -54,7 +55,16 @@ ChimesPort::ChimesPort(const ChimeRingPlaces* ring, double gainDb, const SteadyT
 
 ChimesPort::~ChimesPort() {
     // The stream's thread renders the tubes: it stops first.
-    pulse_.reset();
+    audio_.reset();
+}
+
+void ChimesPort::settleUnheard(int64_t nowNs) {
+    ChimesBlock block(synth_, nullptr, nullptr);
+    scheduler_.settleUnheard(nowNs, block);
+}
+
+std::string ChimesPort::interruption() const {
+    return audio_ ? audio_->interruption() : std::string();
 }
 
 void ChimesPort::send(uint32_t message) {

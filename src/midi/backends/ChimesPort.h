@@ -27,17 +27,19 @@ public:
 
     void send(uint32_t message) override;
     std::string describe() const override { return "Modelled chimes"; }
+    std::string interruption() const override;
 
 private:
     ChimesPort(const ChimeRingPlaces* ring, double gainDb, const SteadyTickClock* ticks);
     void renderBlock(float* left, float* right, int frames, int64_t heardNs) override;
+    void settleUnheard(int64_t nowNs) override;
 
     ChimeSynth synth_;
     const SteadyTickClock* ticks_;
     LiveMessageScheduler scheduler_;
     LiveLimiter limiter_;
     int64_t limiterNs_;
-    std::unique_ptr<PulseAudioOutput> pulse_;
+    std::unique_ptr<AudioOutput> audio_;
 };
 
 }  // namespace tinsori
