@@ -92,8 +92,8 @@ std::string RenderEndingsText() {
     return ".mid .midi .log .txt";
 }
 
-std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string&,
-                                           const TickClock& clock, std::string* error, double,
+std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const OutputChoice&,
+                                           const TickClock& clock, std::string* error,
                                            std::optional<double>) {
     if (EndsInOneOf(path, kMidiFileEndings)) return SmfWriter::create(clock, path, error);
     if (EndsInOneOf(path, kLogEndings)) return MessageLogWriter::create(path, clock, error);
