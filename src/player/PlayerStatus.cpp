@@ -1,16 +1,11 @@
 #include "player/PlayerStatus.h"
 
 #include "player/Player.h"
+#include "settings/Texts.h"
 
 // What the player is doing, in the words the window's bottom line and the tray's tip use.
 
 namespace tinsori {
-
-namespace {
-
-constexpr char kSeparator[] = " \xc2\xb7 ";
-
-}  // namespace
 
 std::string MinutesSeconds(uint32_t ms) {
     const uint32_t seconds = ms / 1000 + (ms % 1000 != 0);
@@ -21,15 +16,17 @@ std::string MinutesSeconds(uint32_t ms) {
 std::string Player::StatusText() {
     std::string text;
     if (paused()) {
-        text = "Paused";
+        text = TextCatalogue::Words(kTextPaused);
     } else {
         text = handle_.describe();
         if (text.empty())
-            text = lostOutput_ ? "No sound: " + lostOutput_->port + " stopped" : "No sound device";
+            text = lostOutput_ ? TextCatalogue::Words(kTextNoSoundStopped, {lostOutput_->port})
+                               : TextCatalogue::Words(kTextNoSoundDevice);
     }
     const uint32_t now = timebase_.clock().now();
     if (sleep_.running())
-        text += kSeparator + ("Sleep in " + MinutesSeconds(sleep_.remainingMs(now)));
+        text =
+            TextCatalogue::Words(kTextWithSleep, {text, MinutesSeconds(sleep_.remainingMs(now))});
     return text;
 }
 

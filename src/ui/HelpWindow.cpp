@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/UiText.h"
 #include "ui/WindowPlacement.h"
 
 namespace tinsori {
@@ -31,14 +32,16 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& text, QStyle::StandardPi
 }  // namespace
 
 HelpWindow::HelpWindow() : browser_(new QTextBrowser) {
-    setWindowTitle(QStringLiteral("Tinsori Help"));
+    setWindowTitle(UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori Help")));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* column = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     column->addLayout(row);
-    back_ = AddButton(row, QStringLiteral("&Back"), QStyle::SP_ArrowBack);
-    forward_ = AddButton(row, QStringLiteral("&Forward"), QStyle::SP_ArrowForward);
-    contents_ = AddButton(row, QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon);
+    back_ = AddButton(row, UiText(QT_TRANSLATE_NOOP("Tinsori", "&Back")), QStyle::SP_ArrowBack);
+    forward_ =
+        AddButton(row, UiText(QT_TRANSLATE_NOOP("Tinsori", "&Forward")), QStyle::SP_ArrowForward);
+    contents_ =
+        AddButton(row, UiText(QT_TRANSLATE_NOOP("Tinsori", "&Contents")), QStyle::SP_DirHomeIcon);
     row->addStretch();
     column->addWidget(browser_);
 
@@ -66,7 +69,8 @@ void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
         browser_->setSource(QUrl(QStringLiteral("qrc") + kHelpFolder + name));
     } else {
         missingPage_ = name;
-        browser_->setPlainText(QStringLiteral("The help pages are not part of this build."));
+        browser_->setPlainText(
+            UiText(QT_TRANSLATE_NOOP("Tinsori", "The help pages are not part of this build.")));
     }
     if (!isVisible() && beside) PlaceBeside(*beside);
     show();

@@ -11,6 +11,7 @@
 
 #include "engine/LiveReads.h"
 #include "ui/LiveViewPainter.h"
+#include "ui/UiText.h"
 
 namespace tinsori {
 
@@ -29,7 +30,7 @@ constexpr int kCopyBand = 64;
 }  // namespace
 
 LiveViewWindow::LiveViewWindow(Player& player) : QWidget(nullptr, Qt::Window), player_(player) {
-    setWindowTitle(QStringLiteral("Tinsori Live View"));
+    setWindowTitle(UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori Live View")));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(240, 260);
     resize(520, 580);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "settings/TextCatalogue.h"
+
+// The texts the player and the settings show in the window, the tray and message boxes, in
+// English, the source language. The front end's translations are keyed by these.
+
+namespace tinsori {
+
+inline constexpr char kTextPaused[] = QT_TRANSLATE_NOOP("Tinsori", "Paused");
+inline constexpr char kTextNoSoundStopped[] = QT_TRANSLATE_NOOP("Tinsori", "No sound: %1 stopped");
+inline constexpr char kTextNoSoundDevice[] = QT_TRANSLATE_NOOP("Tinsori", "No sound device");
+inline constexpr char kTextWithSleep[] = QT_TRANSLATE_NOOP("Tinsori", "%1 \xc2\xb7 Sleep in %2");
+inline constexpr char kTextCannotPlayOn[] =
+    QT_TRANSLATE_NOOP("Tinsori", "Tinsori cannot play on %1: %2.");
+inline constexpr char kTextOutput[] = QT_TRANSLATE_NOOP("Tinsori", "Output");
+inline constexpr char kTextSleep[] = QT_TRANSLATE_NOOP("Tinsori", "Sleep");
+inline constexpr char kTextSleepOff[] = QT_TRANSLATE_NOOP("Tinsori", "Off");
+inline constexpr char kTextMinutes[] = QT_TRANSLATE_NOOP("Tinsori", "%1 minutes");
+inline constexpr char kTextSeconds[] = QT_TRANSLATE_NOOP("Tinsori", "%1 seconds");
+inline constexpr char kTextMinutesLeft[] = QT_TRANSLATE_NOOP("Tinsori", "%1 (%2 min left)");
+inline constexpr char kTextSecondsLeft[] = QT_TRANSLATE_NOOP("Tinsori", "%1 (%2 s left)");
+inline constexpr char kTextExit[] = QT_TRANSLATE_NOOP("Tinsori", "E&xit");
+inline constexpr char kTextSettingsCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Settings...");
+inline constexpr char kTextContinueCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Continue");
+inline constexpr char kTextPauseCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Pause");
+inline constexpr char kTextSaveFailed[] = QT_TRANSLATE_NOOP(
+    "Tinsori",
+    "The settings could not be saved: the profile file cannot be written (is the disk full?).");
+inline constexpr char kTextStoreFailed[] = QT_TRANSLATE_NOOP(
+    "Tinsori",
+    "A change could not be stored: the profile file cannot be written (is the disk full?). "
+    "Tinsori plays on; other copies may not see which channel this one uses.");
+inline constexpr char kTextFavoriteNotSaved[] =
+    QT_TRANSLATE_NOOP("Tinsori",
+                      "The favorite could not be saved: the profile file cannot be "
+                      "written (is the disk full?).");
+inline constexpr char kTextFavoriteNotRemoved[] =
+    QT_TRANSLATE_NOOP("Tinsori",
+                      "The favorite could not be removed: the profile file cannot be "
+                      "written (is the disk full?).");
+inline constexpr char kTextRecentNotUpdated[] =
+    QT_TRANSLATE_NOOP("Tinsori",
+                      "The list of recent favorites could not be updated: the "
+                      "profile file cannot be written (is the disk full?).");
+
+}  // namespace tinsori
