@@ -16,7 +16,7 @@
         <translation>Wind</translation>
     </message>
     <message>
-        <source>From Calm Day through Nice Breeze to Storm&apos;s-a-Brewin&apos;</source>
+        <source>From Calm Day through Nice Breeze to Storm's-a-Brewin'</source>
         <translation>Von Windstille über mäßige Brise bis Sturm zieht auf</translation>
     </message>
     <message>
@@ -124,7 +124,7 @@
         <translation>Mäßige Brise</translation>
     </message>
     <message>
-        <source>Storm&apos;s-a-Brewin&apos;</source>
+        <source>Storm's-a-Brewin'</source>
         <translation>Sturm zieht auf</translation>
     </message>
     <message>
@@ -304,7 +304,7 @@
         <translation>Weiter</translation>
     </message>
     <message>
-        <source>Are you sure you wish to replace the favorite preset &quot;%s&quot;?</source>
+        <source>Are you sure you wish to replace the favorite preset "%s"?</source>
         <translation>Möchten Sie den Favoriten „%s“ wirklich ersetzen?</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
         <translation>Favoriten ersetzen</translation>
     </message>
     <message>
-        <source>All %ld favorties have been filled.  Please remove your &apos;least&apos; favorite first.</source>
+        <source>All %ld favorties have been filled.  Please remove your 'least' favorite first.</source>
         <translation>Alle %ld Favoritenplätze sind belegt. Bitte entfernen Sie zuerst Ihren „unliebsten“ Favoriten.</translation>
     </message>
     <message>
@@ -320,7 +320,7 @@
         <translation>Leider nicht</translation>
     </message>
     <message>
-        <source>Are you sure you wish to remove the favorite preset &quot;%s&quot;?</source>
+        <source>Are you sure you wish to remove the favorite preset "%s"?</source>
         <translation>Möchten Sie den Favoriten „%s“ wirklich entfernen?</translation>
     </message>
     <message>
@@ -418,6 +418,22 @@
     <message>
         <source>The list of recent favorites could not be updated: the profile file cannot be written (is the disk full?).</source>
         <translation>Die Liste der zuletzt gewählten Favoriten konnte nicht aktualisiert werden: Die Profildatei lässt sich nicht schreiben (ist der Datenträger voll?).</translation>
+    </message>
+    <message>
+        <source>Tinsori Version %1 — made by Quillfen, free to share</source>
+        <translation>Tinsori Version %1 — von Quillfen, frei weiterzugeben</translation>
+    </message>
+    <message>
+        <source>Tinsori version %1</source>
+        <translation>Tinsori Version %1</translation>
+    </message>
+    <message>
+        <source>no output can be chosen here</source>
+        <translation>hier lässt sich keine Ausgabe wählen</translation>
+    </message>
+    <message>
+        <source>the player is not running</source>
+        <translation>die Wiedergabe läuft nicht</translation>
     </message>
 </context>
 </TS>

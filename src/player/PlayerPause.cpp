@@ -2,6 +2,7 @@
 
 #include "midi/MidiDevice.h"
 #include "player/Player.h"
+#include "settings/Texts.h"
 
 // Pause and Continue, and switching the output: both let the device go and take one again. An
 // output that stops by itself is let go the same way.
@@ -32,8 +33,8 @@ void Player::OnPauseCommand() {
 }
 
 OutputSwitchResult Player::SwitchOutput(const std::string& name) {
-    if (!outputs_.open) return {false, "no output can be chosen here"};
-    if (!started_ || threadStopped_) return {false, "the player is not running"};
+    if (!outputs_.open) return {false, TextCatalogue::Words(kTextNoOutputChoice)};
+    if (!started_ || threadStopped_) return {false, TextCatalogue::Words(kTextNotRunning)};
     auto opener = [open = outputs_.open, name](std::string* error) { return open(name, error); };
     if (settings_.paused) {
         // Paused, the copy holds no device: Continue opens the new one.

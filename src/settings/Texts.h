@@ -13,6 +13,9 @@ inline constexpr char kTextNoSoundDevice[] = QT_TRANSLATE_NOOP("Tinsori", "No so
 inline constexpr char kTextWithSleep[] = QT_TRANSLATE_NOOP("Tinsori", "%1 \xc2\xb7 Sleep in %2");
 inline constexpr char kTextCannotPlayOn[] =
     QT_TRANSLATE_NOOP("Tinsori", "Tinsori cannot play on %1: %2.");
+inline constexpr char kTextNoOutputChoice[] =
+    QT_TRANSLATE_NOOP("Tinsori", "no output can be chosen here");
+inline constexpr char kTextNotRunning[] = QT_TRANSLATE_NOOP("Tinsori", "the player is not running");
 inline constexpr char kTextOutput[] = QT_TRANSLATE_NOOP("Tinsori", "Output");
 inline constexpr char kTextSleep[] = QT_TRANSLATE_NOOP("Tinsori", "Sleep");
 inline constexpr char kTextSleepOff[] = QT_TRANSLATE_NOOP("Tinsori", "Off");

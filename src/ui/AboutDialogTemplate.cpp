@@ -1,6 +1,5 @@
 #include <QtGlobal>
 
-#include "ProgramVersion.h"
 #include "ui/ControlIds.h"
 #include "ui/DialogTemplate.h"
 
@@ -25,13 +24,14 @@ constexpr ControlSpec kAboutControls[] = {
     {kIdNone, K::Text, "Quillfen\nquillfen.example\nhello@quillfen.example", 239, 62, 91, 49,
      kWraps},
     {kIdNone, K::Text,
-     "Tinsori Version " TINSORI_VERSION_SHORT " \xe2\x80\x94 made by Quillfen, free to share", 15,
-     129, 315, 8, kCentered},
+     QT_TRANSLATE_NOOP("Tinsori",
+                       "Tinsori Version %1 \xe2\x80\x94 made by Quillfen, free to share"),
+     15, 129, 315, 8, kCentered},
     {kIdOk, K::DefaultPushButton, QT_TRANSLATE_NOOP("Tinsori", "OK"), 134, 145, 70, 17,
      kTabStop | kGroup},
 };
 
-constexpr DialogTemplate kAbout{"Tinsori version " TINSORI_VERSION_SHORT, 337, 169, 9,
+constexpr DialogTemplate kAbout{QT_TRANSLATE_NOOP("Tinsori", "Tinsori version %1"), 337, 169, 9,
                                 kAboutControls};
 
 }  // namespace

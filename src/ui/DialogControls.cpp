@@ -12,6 +12,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "ProgramVersion.h"
 #include "ui/AccessibleComboBox.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ChimePicture.h"
@@ -25,8 +26,16 @@ namespace tinsori {
 
 namespace {
 
+// A template's text in the user's language; %1 stands for the version, so that a translation
+// can put it where its sentence needs it.
+QString TemplateText(const char* label) {
+    const QString text = UiText(label);
+    return text.contains(QLatin1String("%1")) ? text.arg(QStringLiteral(TINSORI_VERSION_SHORT))
+                                              : text;
+}
+
 QLabel* MakeText(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(UiText(spec.label), parent);
+    auto* label = new QLabel(TemplateText(spec.label), parent);
     label->setTextFormat(Qt::PlainText);
     Qt::Alignment align = Qt::AlignTop;
     if (spec.flags & kRightAligned) align |= Qt::AlignRight;
@@ -56,7 +65,7 @@ QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
 // through the title's middle; styles that put the title above the frame would draw the line
 // across that row.
 QGroupBox* MakeGroupBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QGroupBox(UiText(spec.label), parent);
+    auto* box = new QGroupBox(TemplateText(spec.label), parent);
     box->setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
@@ -83,11 +92,11 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, const DialogUnits
             return MakeCombo(spec, parent, units.toY(spec.height));
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton:
-            return new QPushButton(UiText(spec.label), parent);
+            return new QPushButton(TemplateText(spec.label), parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(UiText(spec.label), parent);
+            return new QCheckBox(TemplateText(spec.label), parent);
         case ControlKind::RadioButton:
-            return new QRadioButton(UiText(spec.label), parent);
+            return new QRadioButton(TemplateText(spec.label), parent);
         case ControlKind::Edit:
             return new QLineEdit(parent);
         case ControlKind::NotesBox: {
@@ -135,7 +144,7 @@ int TextWidthNeeded(const ControlSpec& spec, const QWidget& widget) {
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton: {
             constexpr int kButtonMargin = 8;
-            const QString text = UiText(spec.label).remove(QLatin1Char('&'));
+            const QString text = TemplateText(spec.label).remove(QLatin1Char('&'));
             return widget.fontMetrics().horizontalAdvance(text) + kButtonMargin;
         }
         default:
@@ -153,7 +162,7 @@ bool TakesFocus(const ControlSpec& spec) {
 void SetBuddies(std::span<const ControlSpec> specs, const std::vector<QWidget*>& made) {
     for (size_t i = 0; i < specs.size(); ++i) {
         if (specs[i].kind != ControlKind::Text) continue;
-        if (!UiText(specs[i].label).contains(QLatin1Char('&'))) continue;
+        if (!TemplateText(specs[i].label).contains(QLatin1Char('&'))) continue;
         for (size_t j = i + 1; j < specs.size(); ++j) {
             if (!TakesFocus(specs[j])) continue;
             auto* label = static_cast<QLabel*>(made[i]);
@@ -185,7 +194,7 @@ DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl
                                      const QFont& font) {
     AccessibleComboBox::Install();
     dialog.setFont(font);
-    dialog.setWindowTitle(UiText(tmpl.title));
+    dialog.setWindowTitle(TemplateText(tmpl.title));
     DialogUnits units(font);
     DialogControls controls;
     std::vector<QWidget*> made;
