@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Chimes in Use</source>
-        <translation>Röhren im Spiel</translation>
+        <translation>Im Spiel</translation>
     </message>
     <message>
         <source>Chimes to strike</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>&amp;Instrument</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>&amp;Scale</source>
-        <translation>&amp;Tonleiter</translation>
+        <translation>&amp;Skala</translation>
     </message>
     <message>
         <source>&amp;Transpose</source>
-        <translation>Tra&amp;nsponieren</translation>
+        <translation>&amp;Tonhöhe</translation>
     </message>
     <message>
         <source>Chime Configuration</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Shu&amp;ffle Order</source>
-        <translation>&amp;Zufällige Reihenfolge</translation>
+        <translation>&amp;Zufallsfolge</translation>
     </message>
     <message>
         <source>Ends Sp&amp;read Apart</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Fr&amp;actal in Nature</source>
-        <translation>&amp;Fraktal wie in der Natur</translation>
+        <translation>&amp;Fraktale Natur</translation>
     </message>
     <message>
         <source>&amp;Calm Day</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Closer In</source>
-        <translation>Näher dran</translation>
+        <translation>Näher</translation>
     </message>
     <message>
         <source>Chord Progressions</source>
@@ -434,6 +434,26 @@
     <message>
         <source>the player is not running</source>
         <translation>die Wiedergabe läuft nicht</translation>
+    </message>
+    <message>
+        <source>No output</source>
+        <translation>Keine Ausgabe</translation>
+    </message>
+    <message>
+        <source>ALSA port %1</source>
+        <translation>ALSA-Port %1</translation>
+    </message>
+    <message>
+        <source>Standard MIDI File</source>
+        <translation>Standard-MIDI-Datei</translation>
+    </message>
+    <message>
+        <source>Embedded synthesizer (%1)</source>
+        <translation>Eingebauter Synthesizer (%1)</translation>
+    </message>
+    <message>
+        <source>render to %1 (%2)</source>
+        <translation>Aufnahme nach %1 (%2)</translation>
     </message>
 </context>
 </TS>

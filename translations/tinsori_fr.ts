@@ -201,15 +201,15 @@
     </message>
     <message>
         <source>&amp;Base Note</source>
-        <translation>Note de &amp;base</translation>
+        <translation>&amp;Tonique</translation>
     </message>
     <message>
         <source>&amp;Scale</source>
-        <translation>&amp;Gamme</translation>
+        <translation>&amp;Mode</translation>
     </message>
     <message>
         <source>&amp;Transpose</source>
-        <translation>&amp;Transposer</translation>
+        <translation>Trans&amp;poser</translation>
     </message>
     <message>
         <source>Chime Configuration</source>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>Center &amp;Pendulum</source>
-        <translation>&amp;Pendule central</translation>
+        <translation>Pendule c&amp;entral</translation>
     </message>
     <message>
         <source>All In&amp;dependent</source>
-        <translation>Tous in&amp;dépendants</translation>
+        <translation>Indépendant&amp;s</translation>
     </message>
     <message>
         <source>Chimes On&amp;ly</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Shu&amp;ffle Order</source>
-        <translation>&amp;Mélanger l'ordre</translation>
+        <translation>Au &amp;hasard</translation>
     </message>
     <message>
         <source>Ends Sp&amp;read Apart</source>
@@ -249,11 +249,11 @@
     </message>
     <message>
         <source>Fr&amp;actal in Nature</source>
-        <translation>F&amp;ractal comme la nature</translation>
+        <translation>F&amp;ractal naturel</translation>
     </message>
     <message>
         <source>&amp;Calm Day</source>
-        <translation>Calm&amp;e plat</translation>
+        <translation>C&amp;alme plat</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Circular</source>
@@ -434,6 +434,26 @@
     <message>
         <source>the player is not running</source>
         <translation>la lecture n'est pas en cours</translation>
+    </message>
+    <message>
+        <source>No output</source>
+        <translation>Aucune sortie</translation>
+    </message>
+    <message>
+        <source>ALSA port %1</source>
+        <translation>Port ALSA %1</translation>
+    </message>
+    <message>
+        <source>Standard MIDI File</source>
+        <translation>Fichier MIDI standard</translation>
+    </message>
+    <message>
+        <source>Embedded synthesizer (%1)</source>
+        <translation>Synthétiseur intégré (%1)</translation>
+    </message>
+    <message>
+        <source>render to %1 (%2)</source>
+        <translation>rendu vers %1 (%2)</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,9 @@
 #include <algorithm>
 
+#include "platform/Texts.h"
 #include "player/Player.h"
 #include "settings/Favorites.h"
 #include "settings/RecentFavorites.h"
-#include "settings/Texts.h"
 
 // The tray icon's popup menu: what it lists when it opens, and its commands.
 

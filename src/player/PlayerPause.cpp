@@ -1,8 +1,8 @@
 #include <utility>
 
 #include "midi/MidiDevice.h"
+#include "platform/Texts.h"
 #include "player/Player.h"
-#include "settings/Texts.h"
 
 // Pause and Continue, and switching the output: both let the device go and take one again. An
 // output that stops by itself is let go the same way.

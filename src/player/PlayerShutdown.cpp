@@ -1,8 +1,8 @@
 #include "engine/SimulationThread.h"
 #include "midi/MidiDevice.h"
+#include "platform/Texts.h"
 #include "player/Player.h"
 #include "settings/SettingsPersistence.h"
-#include "settings/Texts.h"
 
 // The two shut-downs: the window destroyed (closing chime run included) and the session ending.
 // Both may arrive, in either order (a session end another program refused leaves the window

@@ -1,7 +1,7 @@
 #include "player/PlayerStatus.h"
 
+#include "platform/Texts.h"
 #include "player/Player.h"
-#include "settings/Texts.h"
 
 // What the player is doing, in the words the window's bottom line and the tray's tip use.
 

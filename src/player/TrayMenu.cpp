@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Texts.h"
 #include "settings/RecentFavorites.h"
-#include "settings/Texts.h"
 
 namespace tinsori {
 

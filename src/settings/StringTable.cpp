@@ -4,7 +4,7 @@
 #include <array>
 
 #include "ProgramVersion.h"
-#include "settings/TextCatalogue.h"
+#include "platform/TextCatalogue.h"
 
 namespace tinsori {
 

@@ -8,8 +8,8 @@
 
 #include "midi/MidiOut.h"
 #include "music/ChimeNoteSet.h"
+#include "platform/Texts.h"
 #include "player/LiveViewMotion.h"
-#include "settings/Texts.h"
 #include "ui/UiText.h"
 
 namespace tinsori {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "platform/LocaleLanguage.h"
-#include "settings/TextCatalogue.h"
+#include "platform/TextCatalogue.h"
 #include "ui/UiText.h"
 
 namespace tinsori {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "midi/backends/LiveLimiter.h"
+#include "platform/Texts.h"
 
 namespace tinsori {
 
@@ -149,7 +150,7 @@ void FluidSynthPort::renderBlock(float* left, float* right, int frames, int64_t 
 }
 
 std::string FluidSynthPort::describe() const {
-    return "Embedded synthesizer (" + driverName_ + ")";
+    return TextCatalogue::Words(kTextEmbeddedSynth, {driverName_});
 }
 
 }  // namespace tinsori

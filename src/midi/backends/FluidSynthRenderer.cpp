@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "platform/AsciiCase.h"
+#include "platform/Texts.h"
 
 namespace tinsori {
 
@@ -247,7 +248,7 @@ uint64_t FluidSynthRenderer::framesWritten() const {
 }
 
 std::string FluidSynthRenderer::describe() const {
-    return "render to " + staged_->target() + " (" + engine_->soundfont() + ")";
+    return TextCatalogue::Words(kTextRenderTo, {staged_->target(), engine_->soundfont()});
 }
 
 }  // namespace tinsori

@@ -1,4 +1,4 @@
-#include "settings/TextCatalogue.h"
+#include "platform/TextCatalogue.h"
 
 #include <vector>
 

@@ -1,12 +1,18 @@
 #pragma once
 
-#include "settings/TextCatalogue.h"
+#include "platform/TextCatalogue.h"
 
-// The texts the player and the settings show in the window, the tray and message boxes, in
-// English, the source language. The front end's translations are keyed by these.
+// The texts the player, the settings and the outputs show in the window, the tray and message
+// boxes, in English, the source language. The front end's translations are keyed by these.
 
 namespace tinsori {
 
+inline constexpr char kTextNoOutput[] = QT_TRANSLATE_NOOP("Tinsori", "No output");
+inline constexpr char kTextAlsaPort[] = QT_TRANSLATE_NOOP("Tinsori", "ALSA port %1");
+inline constexpr char kTextMidiFile[] = QT_TRANSLATE_NOOP("Tinsori", "Standard MIDI File");
+inline constexpr char kTextEmbeddedSynth[] =
+    QT_TRANSLATE_NOOP("Tinsori", "Embedded synthesizer (%1)");
+inline constexpr char kTextRenderTo[] = QT_TRANSLATE_NOOP("Tinsori", "render to %1 (%2)");
 inline constexpr char kTextPaused[] = QT_TRANSLATE_NOOP("Tinsori", "Paused");
 inline constexpr char kTextNoSoundStopped[] = QT_TRANSLATE_NOOP("Tinsori", "No sound: %1 stopped");
 inline constexpr char kTextNoSoundDevice[] = QT_TRANSLATE_NOOP("Tinsori", "No sound device");
