@@ -1,12 +1,14 @@
 // Measures the level of audio renders: the built-in favorites (90 s each, seed 1), two chime
 // storms (120 s) and a render to a loudness, each file read back and metered (EBU R128).
 // Usage: bench_RenderLevel [FOLDER]; bench_RenderLevel --meter FILE... meters audio files alone.
+// SOUNDFONT in the environment renders with that soundfont instead of the default.
 
 #include <sndfile.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -56,6 +58,8 @@ bool Meter(const fs::path& file, Level& level) {
 
 Level Render(const fs::path& file, std::vector<std::string> args) {
     args.insert(args.end(), {"--render", file.string(), "--seed", "1"});
+    if (const char* soundfont = std::getenv("SOUNDFONT"))
+        args.insert(args.end(), {"--soundfont", soundfont});
     std::string error;
     auto line = tinsori::CommandLine::Parse(args, error);
     Level level;

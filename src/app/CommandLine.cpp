@@ -153,12 +153,16 @@ bool CheckCombination(const CommandLine& line, std::string& error) {
 
 // Writable without creating it now: an existing regular file we may write, or a new name in a
 // folder we may write.
-bool IsWritableTarget(const std::string& path) {
+// `streams`: a pipe or a character device (a terminal, /dev/stdout into a pipe) will do, for
+// output that is appended line by line rather than replaced whole.
+bool IsWritableTarget(const std::string& path, bool streams = false) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path target(path);
     if (fs::exists(target, ec)) {
-        return fs::is_regular_file(target, ec) && access(path.c_str(), W_OK) == 0;
+        const bool stream =
+            streams && (fs::is_fifo(target, ec) || fs::is_character_file(target, ec));
+        return (stream || fs::is_regular_file(target, ec)) && access(path.c_str(), W_OK) == 0;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     return fs::is_directory(folder, ec) && access(folder.c_str(), W_OK | X_OK) == 0;
@@ -203,7 +207,7 @@ bool CommandLine::CheckEnvironment(const OutputList& knownOutputs,
                                    const NameList& knownAudioDrivers, std::string& error) const {
     // Checked in every mode: a file that is no soundfont would otherwise play silence forever.
     if (soundfont && FluidSynthEngine::findSoundfont(*soundfont, &error).empty()) return false;
-    if (midiLog && !IsWritableTarget(*midiLog)) {
+    if (midiLog && !IsWritableTarget(*midiLog, true)) {
         error = "cannot write the MIDI log " + *midiLog;
         return false;
     }

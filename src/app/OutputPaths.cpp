@@ -11,6 +11,13 @@ namespace tinsori {
 
 namespace {
 
+// Absolute first: a relative name whose leading folders do not exist yet would otherwise stay
+// relative, and never equal the same file named from the root.
+std::filesystem::path Resolved(const std::string& path, std::error_code& ec) {
+    const auto absolute = std::filesystem::absolute(path, ec);
+    return ec ? absolute : std::filesystem::weakly_canonical(absolute, ec);
+}
+
 // One file under two names: the same device and inode when both exist (links, "./", bind
 // mounts), else the same absolute path once links and dots are resolved.
 bool SameFile(const std::string& a, const std::string& b) {
@@ -21,9 +28,9 @@ bool SameFile(const std::string& a, const std::string& b) {
     if (aExists && bExists) return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
     if (aExists != bExists) return false;
     std::error_code ec;
-    const auto canonicalA = std::filesystem::weakly_canonical(a, ec);
+    const auto canonicalA = Resolved(a, ec);
     if (ec) return false;
-    const auto canonicalB = std::filesystem::weakly_canonical(b, ec);
+    const auto canonicalB = Resolved(b, ec);
     return !ec && canonicalA == canonicalB;
 }
 

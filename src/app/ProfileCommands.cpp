@@ -68,9 +68,15 @@ std::string ProfilePath(const CommandLine& line) {
 }
 
 bool CheckNamedProfile(const CommandLine& line, std::string& error) {
+    struct stat info {};
+    // A device or a pipe would be written to and grown companion files beside it.
+    const std::string profile = ProfilePath(line);
+    if (::stat(profile.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        error = "the profile " + profile + " is not a regular file (nothing was changed)";
+        return false;
+    }
     if (!line.profilePath) return true;
     const std::string& path = *line.profilePath;
-    struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return true;            // made on first use
     if (S_ISREG(info.st_mode) && info.st_size == 0) return true;  // SQLite takes it as new
     if (S_ISREG(info.st_mode) && ProfileStore::LooksLikeStoreFile(path)) return true;
@@ -99,13 +105,17 @@ std::unique_ptr<ProfileStore> OpenProfileToPlay(const CommandLine& line, std::os
     readOnly = false;
     if (store) return store;
     // A profile that can be read but not written (a read-only folder or mount) still holds the
-    // user's settings: play with them rather than refuse to play at all.
+    // user's settings, and one that cannot be made at all (no usable home or config folder)
+    // starts from the defaults: play either in memory rather than refuse to play at all.
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) store = ProfileStore::OpenInMemoryCopy(path);
+    const bool exists = std::filesystem::exists(path, ec);
+    store = ProfileStore::OpenInMemoryCopy(path);
     readOnly = store != nullptr;
-    err << "tinsori: " << error
-        << (readOnly ? "; playing with its stored settings, but changes will not be saved" : "")
-        << "\n";
+    err << "tinsori: " << error;
+    if (readOnly)
+        err << (exists ? "; playing with its stored settings" : "; playing with the defaults")
+            << ", but changes will not be saved";
+    err << "\n";
     return store;
 }
 

@@ -12,8 +12,9 @@ namespace tinsori {
 // `--profile`, else the default profile path.
 std::string ProfilePath(const CommandLine& line);
 
-// False, with one line in `error`, when `--profile` names an existing file that is not a profile
-// database at all: such a file is never touched.
+// False, with one line in `error`, when the profile is there but not a regular file (a device, a
+// folder), or `--profile` names an existing file that is not a profile database at all: such a
+// file is never touched.
 bool CheckNamedProfile(const CommandLine& line, std::string& error);
 
 // A private copy of the profile for runs that only read it (export, render); null, after one
@@ -28,9 +29,10 @@ std::unique_ptr<ProfileStore> StartUpFavorites(const CommandLine& line, std::ost
 // or no profile could be opened.
 std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream& err);
 
-// The profile for play: opened for writing when it can be, else (a read-only folder or mount) a
-// private copy of it, `readOnly` set and `err` told once that changes will not be saved. Null
-// after one line on `err` when there is no profile to play with.
+// The profile for play: opened for writing when it can be, else (a read-only folder or mount, no
+// folder to make it in) a private copy of it or of the defaults, `readOnly` set and `err` told once
+// that changes will not be saved. Null after one line on `err` when there is no profile to play
+// with.
 std::unique_ptr<ProfileStore> OpenProfileToPlay(const CommandLine& line, std::ostream& err,
                                                 bool& readOnly);
 

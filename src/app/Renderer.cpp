@@ -12,7 +12,7 @@
 #include "app/MessageLogOption.h"
 #include "app/ProfileCommands.h"
 #include "app/Program.h"
-#include "app/TerminalLine.h"
+#include "app/RenderProgress.h"
 #include "midi/backends/OutputFactory.h"
 #include "platform/StopSignalDescriptor.h"
 #include "platform/VirtualTimeline.h"
@@ -32,14 +32,6 @@ uint32_t WallClockSeed() {
     const auto since = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
-}
-
-std::string ProgressText(uint32_t done, uint32_t total) {
-    constexpr int kWidth = 40;
-    const double fraction = total ? static_cast<double>(done) / total : 1.0;
-    const int filled = static_cast<int>(fraction * kWidth);
-    return "rendering [" + std::string(filled, '#') + std::string(kWidth - filled, ' ') + "] " +
-           std::to_string(static_cast<int>(fraction * 100)) + "%";
 }
 
 // Why a render ended before its end: a stop signal (its number), or a file it could no longer
@@ -68,20 +60,15 @@ bool WriteFailed(const RenderSink& sink, const MessageLogWriter* log) {
 // it soon. Stepping changes nothing in the music: the timeline remembers its timer ticks across
 // calls. Returns 0 when the end was reached, else the stop signal or kWriteFailed.
 int RunWithProgress(VirtualTimeline& timeline, Player& player, uint32_t end,
-                    StopSignalDescriptor& signals, const std::function<bool()>& writeFailed,
-                    std::ostream& err) {
-    const auto started = std::chrono::steady_clock::now();
-    TerminalLine progress(err, TerminalLine::IsTerminal(2));
+                    RenderProgress& progress, const std::function<bool()>& writeFailed) {
     const auto onTimer = [&player] { player.OnWindTimer(); };
     uint32_t reached = 0;
     do {
         reached = end - reached > kProgressStep ? reached + kProgressStep : end;
         timeline.runUntil(reached, kWindTimerPeriod, onTimer);
-        if (const int signal = signals.Take()) return signal;
+        if (!progress.update("rendering", end ? static_cast<double>(reached) / end : 1.0))
+            return progress.stopSignal();
         if (writeFailed()) return kWriteFailed;
-        if (std::chrono::steady_clock::now() - started > std::chrono::seconds(1)) {
-            progress.show(ProgressText(reached, end));
-        }
     } while (reached < end);
     return 0;
 }
@@ -93,6 +80,9 @@ std::string OneDecimal(double value) {
 }
 
 std::string LevelText(const AudioLevel& level) {
+    // Below the loudness gate there is no level to bring anywhere: no gain was applied.
+    if (level.loudnessGainDb && !std::isfinite(level.integratedLufs))
+        return "the render is silent (below -70 LUFS) and cannot be normalized; written as it is";
     if (!std::isfinite(level.samplePeakDb)) return "level: silence";
     std::string text = "level " + OneDecimal(level.integratedLufs) +
                        " LUFS integrated, true peak " + OneDecimal(level.truePeakDb) +
@@ -114,14 +104,23 @@ uint32_t RenderEnd(const CommandLine& line) {
 
 // Completes the files, or says why there are none: one line, and the exit status to match.
 int FinishRender(uint32_t now, int stopped, RenderSink& sink, MessageLogWriter* log,
-                 std::ostream& err) {
+                 RenderProgress& progress, std::ostream& err) {
     const std::string after = ElapsedText(now);
-    if (stopped > 0) {
+    const auto stoppedRender = [&err, &after, &progress](int signal) {
+        progress.endLine();
         err << "tinsori: render stopped after " << after << "; nothing written\n";
-        return 128 + stopped;
-    }
+        return 128 + signal;
+    };
+    if (stopped > 0) return stoppedRender(stopped);
+    // Normalizing goes over the audio again, as long again as the rendering took.
+    sink.watchPasses([&progress](const std::string& pass, double fraction) {
+        return progress.update(pass, fraction);
+    });
     std::string error;
-    if (!sink.finish(now, &error)) {
+    const bool finished = sink.finish(now, &error);
+    progress.endLine();
+    if (!finished) {
+        if (const int signal = progress.stopSignal()) return stoppedRender(signal);
         err << "tinsori: render failed after " << after << ": " << error << "; nothing written\n";
         return kExitFailure;
     }
@@ -161,6 +160,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
     if (!OpenMessageLog(line, timeline.clock(), log, err)) return kExitUsage;
 
     SilentView view(err);
+    RenderProgress progress(signals, err);
     int stopped = 0;
     {
         OutputChoice choice;
@@ -178,19 +178,18 @@ int RunRender(const CommandLine& line, std::ostream& err) {
             player.StartSleep(length, SleepEnd::Stop,
                               line.fadeSeconds ? line.fadeTicks() : SleepTimer::kFadeMs);
         }
-        stopped = RunWithProgress(
-            timeline, player, end, signals, [&sink, &log] { return WriteFailed(*sink, log.get()); },
-            err);
+        stopped = RunWithProgress(timeline, player, end, progress,
+                                  [&sink, &log] { return WriteFailed(*sink, log.get()); });
         if (stopped == 0) {
             // The fade's last step, to silence, falls on the end itself, where no wind tick runs.
             player.OnSleepTimer();
             player.ShutDownOnDestroy();
-            stopped = signals.Take();
+            stopped = progress.stopSignal();
         }
         // A stopped player's destructor ends its thread without the shut-down's music.
         player.handle().setTap(nullptr);
     }
-    return FinishRender(timeline.now(), stopped, *sink, log.get(), err);
+    return FinishRender(timeline.now(), stopped, *sink, log.get(), progress, err);
 }
 
 }  // namespace tinsori

@@ -5,10 +5,10 @@
 
 namespace tinsori {
 
-// A file written whole before it replaces its target. The writing goes to a hidden temporary
-// file in the target's folder (so that the final rename is atomic); it takes the target's place
-// only once committed, and is removed otherwise, so a failed or stopped writer leaves no partial
-// file and an existing target as it was.
+// A file written whole before it replaces its target. The writing goes to a file without a name
+// in the target's folder (so that the final rename is atomic); it is named and takes the target's
+// place only once committed, and vanishes otherwise, so a failed, stopped or killed writer leaves
+// no partial file and an existing target as it was.
 class StagedFile {
 public:
     // Creates the temporary file beside `target` (beside the file a symbolic link names, so the
@@ -21,7 +21,8 @@ public:
 
     // Open for reading and writing (some writers read back what they wrote).
     int fd() const { return fd_; }
-    const std::string& path() const { return path_; }
+    // A name it can be opened by again, while it is open.
+    std::string path() const;
     const std::string& target() const { return target_; }
 
     // Writes all of `size` bytes at the current offset; false (errno set) when the disk refuses.
@@ -35,7 +36,7 @@ private:
 
     std::string target_;       // as the user named it
     std::string destination_;  // the file it names, links followed
-    std::string path_;
+    std::string path_;         // empty while the file has no name
     int fd_;
     bool committed_ = false;
 };

@@ -41,6 +41,13 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 // The notes of the note-ons in a message log, in the order sent.
 std::vector<int> NoteOns(const std::string& log) {
     std::vector<int> notes;
@@ -86,7 +93,9 @@ protected:
         std::ofstream(err, std::ios::trunc).close();
         const pid_t pid = fork();
         if (pid == 0) {
-            if (!freopen(out.c_str(), "w", stdout)) _exit(126);
+            if (chdir(folder_.path().c_str()) != 0) _exit(126);
+            if (stdoutFd_ >= 0 ? dup2(stdoutFd_, 1) < 0 : !freopen(out.c_str(), "w", stdout))
+                _exit(126);
             if (!freopen(err.c_str(), "w", stderr)) _exit(126);
             setenv("TINSORI_PROFILE", profile_.c_str(), 1);
             if (fileSizeLimit_ > 0) {
@@ -119,8 +128,9 @@ protected:
         int status = 0;
         waitpid(pid, &status, 0);
         // A device given as standard output (/dev/full) is not read back: it never ends.
+        const bool ownStdout = stdout_.empty() && stdoutFd_ < 0;
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                stdout_.empty() ? ReadFile(out) : std::string(), ReadFile(err)};
+                ownStdout ? ReadFile(out) : std::string(), ReadFile(err)};
     }
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
@@ -136,6 +146,7 @@ protected:
     testing_support::TempFolder folder_;
     std::string profile_;
     std::string stdout_;        // where the program's output goes; empty: a file in the folder
+    int stdoutFd_ = -1;         // else this descriptor, when set
     rlim_t fileSizeLimit_ = 0;  // the largest file the program may write; 0: no limit
     std::function<void()> beforeSignal_;  // runs just before the interrupting signal is sent
     int signalCount_ = 1;                 // how often that signal is sent, 0.3 s apart
@@ -278,6 +289,10 @@ TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
         {"--render", Path("s.log"), "--duration", "1", "--midi-log", Path("s.log")},
         {"--profile", Path("new.mid"), "--render", Path("new.mid"), "--duration", "1"},
         {"--render", Path("x.log"), "--duration", "1", "--midi-log", profile_ + "-wal"},
+        // Not there yet, and named relative to the working folder.
+        {"--profile", Path("new.db"), "--export-profile", "new.db"},
+        {"--profile", Path("n.wav"), "--render", "n.wav", "--duration", "1"},
+        {"--profile", Path("x.db"), "--export-profile", "sub/../x.db"},
     };
     for (const auto& args : clashes) {
         const Outcome outcome = Run(args);
@@ -285,7 +300,7 @@ TEST_F(ProgramTest, OutputsThatAreTheProfileAreRefused) {
         EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
     }
     EXPECT_EQ(ReadFile(profile_), before);
-    for (const char* name : {"s.log", "new.mid", "x.log", "profile.db-wal"})
+    for (const char* name : {"s.log", "new.mid", "x.log", "profile.db-wal", "new.db", "n.wav"})
         EXPECT_FALSE(fs::exists(Path(name))) << name;
 }
 
@@ -299,12 +314,20 @@ TEST_F(ProgramTest, RendersThatFailOrAreStoppedLeaveNothingBehind) {
         EXPECT_NE(full.err.find("; nothing written\n"), std::string::npos) << full.err;
         EXPECT_EQ(Lines(full.err).size(), 1u) << full.err;
     }
+    // The spool and the file fail for one reason, said once.
+    const Outcome spooled =
+        Run({"--render", Path("a.ogg"), "--duration", "60", "--loudness", "-16"});
+    EXPECT_EQ(Count(spooled.err, "File too large"), 1u) << spooled.err;
     fileSizeLimit_ = 0;
     const Outcome stopped = Run({"--render", Path("b.wav"), "--duration", "3600", "--seed", "1",
                                  "--midi-log", Path("live.log")},
                                 100, SIGTERM);
     EXPECT_EQ(stopped.status, 128 + SIGTERM) << stopped.err;
     EXPECT_NE(stopped.err.find("tinsori: render stopped after "), std::string::npos);
+    fs::remove(Path("live.log"));
+    // Killed, it has no chance to clean up: there must be nothing to clean.
+    Run({"--render", Path("c.wav"), "--duration", "3600", "--midi-log", Path("live.log")}, 300,
+        SIGKILL);
     fs::remove(Path("live.log"));
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(folder_.path()))
@@ -400,6 +423,56 @@ TEST_F(ProgramTest, ExportedProfileImportsIntoAnEqualProfile) {
     ASSERT_EQ(Run({"--import-profile", Path("p.reg")}).status, 0);
     EXPECT_EQ(Run({"--export-profile", "-"}).out, exported.out);
     EXPECT_EQ(Run({"--import-profile", Path("missing.reg")}).status, 2);
+}
+
+// Pipes: a reader that leaves early is a failed write (1), not a death by SIGPIPE (141); the
+// message log appends to a pipe as to a file.
+TEST_F(ProgramTest, PipesAreWrittenAndReadersThatLeaveAreAFailure) {
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    stdoutFd_ = ends[1];
+    EXPECT_EQ(Run({"--export-profile", "-"}).status, 1);
+    close(ends[1]);
+
+    ASSERT_EQ(pipe(ends), 0);
+    stdoutFd_ = ends[1];
+    const Outcome logged =
+        Run({"--render", Path("p.mid"), "--duration", "1", "--midi-log", "/dev/stdout"});
+    close(ends[1]);
+    char head[8] = {};
+    EXPECT_EQ(read(ends[0], head, 7), 7);
+    close(ends[0]);
+    EXPECT_EQ(logged.status, 0) << logged.err;
+    EXPECT_EQ(std::string(head), "0 C0 14");
+}
+
+// Only a regular file (or a name not yet taken) is a profile: a device is refused up front.
+TEST_F(ProgramTest, DeviceAsProfileIsRefused) {
+    profile_ = "/dev/null";
+    const Outcome outcome = Run({"--render", Path("d.mid"), "--duration", "1"});
+    EXPECT_EQ(outcome.status, 2) << outcome.err;
+    EXPECT_FALSE(fs::exists(Path("d.mid")));
+}
+
+// No folder the profile can be made in: play from the defaults, in memory, and say so.
+TEST_F(ProgramTest, ProfileThatCannotBeMadePlaysTheDefaultsUnsaved) {
+    std::ofstream(Path("file")) << "not a folder";
+    profile_ = Path("file/tinsori/profile.db");
+    const Outcome outcome =
+        Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 0);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(Count(outcome.err, "changes will not be saved"), 1u) << outcome.err;
+}
+
+// Silence has no loudness: normalizing it is said to be impossible, not done with 0 dB.
+TEST_F(ProgramTest, SilentRenderSaysItCannotBeNormalized) {
+    ProfileStore::Open(profile_)->WriteInt("Midi", "Volume 0", 0);
+    const Outcome outcome =
+        Run({"--render", Path("s.wav"), "--duration", "2", "--seed", "1", "--loudness", "-16"});
+    EXPECT_NE(outcome.err.find("silent (below -70 LUFS) and cannot be normalized"),
+              std::string::npos)
+        << outcome.err;
 }
 
 TEST_F(ProgramTest, WaveRenderIsNotSilent) {
@@ -501,13 +574,6 @@ TEST_F(ProgramTest, HeadlessPlayWithoutSoundSaysWhyNotTheWindowsMessage) {
         << outcome.err;
     EXPECT_NE(outcome.err.find("--audio-driver"), std::string::npos) << outcome.err;
     EXPECT_NE(outcome.err.find("tinsori: settings saved in " + profile_ + "\n"), std::string::npos);
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 // The message log's disk runs full: said once, play goes on and ends as usual, exit status 1.

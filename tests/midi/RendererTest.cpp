@@ -49,8 +49,10 @@ TEST_F(RendererTest, NoteSoundsAtTheFrameOfItsTick) {
     std::string error;
     auto renderer = FluidSynthRenderer::create(clock, path("note.wav"), "", &error);
     ASSERT_TRUE(renderer) << error;
-    renderer->send(PackShortMessage(0xC0, 0, 0));  // piano: a sharp attack
     clock.set(500);
+    // Xylophone: a sharp attack. Its samples are loaded by the program change, on the tick of
+    // the note itself.
+    renderer->send(PackShortMessage(0xC0, 0, 13));
     renderer->send(PackShortMessage(0x90, 60, 110));
     clock.set(1500);
     renderer->send(PackShortMessage(0x80, 60, 110));
@@ -114,6 +116,36 @@ TEST_F(RendererTest, UnwritableOrUnknownFilesFailAtOnce) {
     EXPECT_FALSE(fs::exists(path("out.xyz")));
     EXPECT_FALSE(OpenRenderSink(path("out.wav"), "/no/such/font.sf2", clock, &error));
     EXPECT_EQ(error, "cannot read the soundfont /no/such/font.sf2");
+}
+
+// Debian's link names the smallest set when that was installed first: the fuller one is
+// preferred then, and the link followed otherwise.
+TEST(FluidSynthEngineTest, FullerSoundfontGoesBeforeTheSmallestOne) {
+    testing_support::TempFolder folder;
+    const std::string base = folder.path().string();
+    for (const char* name : {"TimGM6mb.sf2", "FluidR3_GM.sf2", "Other.sf2"})
+        std::ofstream(folder.file(name)) << "";
+    fs::create_symlink(base + "/TimGM6mb.sf2", base + "/default-GM.sf2");
+    EXPECT_EQ(FluidSynthEngine::defaultSoundfonts(base).front(), base + "/FluidR3_GM.sf2");
+    fs::remove(base + "/default-GM.sf2");
+    fs::create_symlink(base + "/Other.sf2", base + "/default-GM.sf2");
+    EXPECT_EQ(FluidSynthEngine::defaultSoundfonts(base).front(), base + "/default-GM.sf2");
+}
+
+// Normalizing passes over the audio again at the end; a stop there must leave no file.
+TEST_F(RendererTest, StopDuringTheNormalizingPassesLeavesNoFile) {
+    std::string error;
+    auto sink = OpenRenderSink(path("n.wav"), "", clock, &error, 0.0, -16.0);
+    ASSERT_TRUE(sink) << error;
+    sink->send(PackShortMessage(0x90, 72, 90));
+    std::string seen;
+    sink->watchPasses([&seen](const std::string& pass, double) {
+        seen = pass;
+        return false;
+    });
+    EXPECT_FALSE(sink->finish(1000, &error));
+    EXPECT_FALSE(seen.empty());
+    EXPECT_FALSE(fs::exists(path("n.wav")));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <numbers>
 #include <vector>
 
+#include "midi/audio/TruePeakDetector.h"
 #include "midi/audio/TruePeakLimiter.h"
 #include "midi/backends/LoudnessMeter.h"
 
@@ -111,6 +112,18 @@ TEST(TruePeakLimiterTest, PlanesComeOutAsInterleavedFramesDo) {
         ASSERT_EQ(left[i], interleaved[2 * i]) << i;
         ASSERT_EQ(right[i], interleaved[2 * i + 1]) << i;
     }
+}
+
+// A quarter of the rate at 45 degrees puts every sample at 0.71 of the wave's peak. After one
+// louder sample, only a bound that allows for values between samples still looks between them.
+TEST(TruePeakDetectorTest, FindsThePeakBetweenSamplesAfterALouderSample) {
+    std::vector<float> input(2 * 100, 0.0f);
+    input[100] = input[101] = 0.8f;
+    Append(input, Sine(0.99, kRate / 4.0, 4000, std::numbers::pi / 4));
+    TruePeakDetector detector(2);
+    detector.add(input.data(), input.size() / 2);
+    EXPECT_GT(detector.peak(), 0.98);
+    EXPECT_NEAR(20.0 * std::log10(detector.peak()), TruePeakDb(input), 0.1);
 }
 
 }  // namespace

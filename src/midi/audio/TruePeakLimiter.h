@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "midi/audio/InterSampleFilter.h"
+
 namespace tinsori {
 
 // Keeps interleaved float audio under a true-peak ceiling (peaks between samples included, as
@@ -43,6 +45,7 @@ public:
 private:
     double requiredGain();
     double smoothedGain(double required);
+    void passSettled(float* frame, size_t out);
 
     int channels_;
     int interpolationHalf_;  // samples on each side an inter-sample value depends on
@@ -50,8 +53,8 @@ private:
     int window_;             // frames a cut is held: the attack plus the interpolation's reach
     int latency_;
     double ceiling_;
-    double release_;              // fraction of the remaining way back to unity recovered per frame
-    std::vector<double> phases_;  // 3 interpolation filters, each 2 x interpolationHalf_ taps
+    double release_;  // fraction of the remaining way back to unity recovered per frame
+    InterSampleFilter filter_;
     // Samples below this cannot make a value between them reach the ceiling: the interpolation
     // weights' absolute sum times this is the ceiling.
     float quietBound_;
@@ -66,6 +69,8 @@ private:
     std::vector<double> ramp_;  // the last attack_ held gains, averaged into the applied gain
     size_t rampNext_ = 0;
     double rampSum_ = 0.0;
+    size_t rampUnity_;      // entries of ramp_ at exactly unity
+    bool settled_ = false;  // every gain at unity: quiet frames pass straight through
     double lowestGain_ = 1.0;
     double audibleCutGain_;
     size_t limitedFrames_ = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "midi/backends/LibraryLogs.h"
 #include "midi/ports/ShortMessage.h"
@@ -18,13 +19,17 @@ bool readable(const std::string& path) {
 
 }  // namespace
 
-const std::vector<std::string>& FluidSynthEngine::defaultSoundfonts() {
-    static const std::vector<std::string> paths = {
-        "/usr/share/sounds/sf2/default-GM.sf2",
-        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-        "/usr/share/sounds/sf2/TimGM6mb.sf2",
-    };
-    return paths;
+std::vector<std::string> FluidSynthEngine::defaultSoundfonts(const std::string& folder) {
+    const std::string link = folder + "/default-GM.sf2";
+    const std::string fuller = folder + "/FluidR3_GM.sf2";
+    const std::string small = folder + "/TimGM6mb.sf2";
+    // Debian points the link at the smallest set when it was installed first or alone; its
+    // chimes lack the high partials that make them shimmer, so the fuller set goes first then.
+    std::error_code ec;
+    const bool linkIsSmall =
+        std::filesystem::canonical(link, ec).filename() == std::filesystem::path(small).filename();
+    if (linkIsSmall) return {fuller, link, small};
+    return {link, fuller, small};
 }
 
 std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::string* error) {
@@ -39,10 +44,11 @@ std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::st
         }
         return {};
     }
-    for (const std::string& path : defaultSoundfonts())
-        if (readable(path)) return path;
+    const std::vector<std::string> paths = defaultSoundfonts(kSoundfontFolder);
+    const auto found = std::find_if(paths.begin(), paths.end(), readable);
+    if (found != paths.end()) return *found;
     if (error)
-        *error = "no General MIDI soundfont found (install timgm6mb-soundfont or use --soundfont)";
+        *error = "no General MIDI soundfont found (install fluid-soundfont-gm or use --soundfont)";
     return {};
 }
 
@@ -76,15 +82,23 @@ std::unique_ptr<FluidSynthEngine> FluidSynthEngine::create(const std::string& us
     // FluidSynth refuses a gain above 10; the command line keeps well below.
     const double gain = std::min(kGain * std::pow(10.0, gainDb / 20.0), 10.0);
     fluid_settings_setnum(engine->settings_, "synth.gain", gain);
+    // Only the samples of the presets in use are loaded, when a program change selects them:
+    // a full General MIDI set then costs the memory and start-up time of the few instruments
+    // played instead of all 128.
+    fluid_settings_setint(engine->settings_, "synth.dynamic-sample-loading", 1);
+    // A second bank of channels only holds presets (see preload).
+    fluid_settings_setint(engine->settings_, "synth.midi-channels", 2 * kChannels);
     engine->synth_ = new_fluid_synth(engine->settings_);
     if (!engine->synth_) {
         if (error) *error = "cannot create the synthesizer";
         return nullptr;
     }
     // Checked first: handing another kind of file to the loader makes a helper library complain
-    // on stderr.
+    // on stderr. Loaded without giving every channel the piano and the drum channel its kit:
+    // their samples, a large share of a full set, would be read though nothing plays them. A
+    // channel gets its preset from the program change sent before its first note.
     if (!fluid_is_soundfont(path.c_str()) ||
-        fluid_synth_sfload(engine->synth_, path.c_str(), 1) == FLUID_FAILED) {
+        fluid_synth_sfload(engine->synth_, path.c_str(), 0) == FLUID_FAILED) {
         if (error) *error = "cannot load the soundfont " + path;
         return nullptr;
     }
@@ -94,6 +108,14 @@ std::unique_ptr<FluidSynthEngine> FluidSynthEngine::create(const std::string& us
 FluidSynthEngine::~FluidSynthEngine() {
     if (synth_) delete_fluid_synth(synth_);
     if (settings_) delete_fluid_settings(settings_);
+}
+
+void FluidSynthEngine::preload(uint32_t message) {
+    const ShortMessage m = ShortMessage::decode(message);
+    // Selecting the preset on the channel's silent twin loads its samples here and now; the
+    // program change itself then finds them loaded and only counts one more user.
+    if (m.kind() == kProgramChange)
+        fluid_synth_program_change(synth_, m.channel() + kChannels, m.data1);
 }
 
 void FluidSynthEngine::apply(uint32_t message) {

@@ -14,13 +14,17 @@ namespace tinsori {
 class FluidSynthEngine {
 public:
     static constexpr int kSampleRate = 44100;
-    // Puts the built-in favorites' median at -23 LUFS, the level of broadcast programmes, so
+    // Puts the built-in favorites' median near -23 LUFS (-22.9 with TimGM6mb, -21.3 with
+    // FluidR3_GM), the level of broadcast programmes, so
     // that the chimes sit with the desktop's other sounds; the strikes this lifts above -1 dBFS
     // are the renders' and the live output's limiter's to hold.
     static constexpr double kGain = 2.8;
+    static constexpr int kChannels = 16;  // MIDI's
 
-    // The soundfonts tried, in order, when the user names none.
-    static const std::vector<std::string>& defaultSoundfonts();
+    static constexpr const char* kSoundfontFolder = "/usr/share/sounds/sf2";
+    // The soundfonts tried, in order, when the user names none: Debian's default-GM link, then
+    // FluidR3_GM, then TimGM6mb; FluidR3_GM first when the link names TimGM6mb.
+    static std::vector<std::string> defaultSoundfonts(const std::string& folder = kSoundfontFolder);
     // The user's file if given, readable and a soundfont by its header, else the first default
     // present; empty with a reason when there is none.
     static std::string findSoundfont(const std::string& userPath, std::string* error);
@@ -38,6 +42,9 @@ public:
 
     // Plays one packed short message; kinds the synth has no use for are ignored.
     void apply(uint32_t message);
+    // Loads, for a program change, the samples of the preset it selects, so that applying it
+    // later (on the audio thread) reads nothing from the disk. Other messages are left alone.
+    void preload(uint32_t message);
 
     fluid_settings_t* settings() const { return settings_; }
     fluid_synth_t* synth() const { return synth_; }

@@ -140,6 +140,7 @@ void FluidSynthPort::send(uint32_t message) {
         return;
     }
     const auto tickStart = ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now();
+    engine_->preload(message);
     scheduler_.post(SteadyNanoseconds(tickStart), message);
 }
 

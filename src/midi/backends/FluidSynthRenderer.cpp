@@ -212,6 +212,16 @@ void FluidSynthRenderer::send(uint32_t message) {
     engine_->apply(message);
 }
 
+// One reason: when the spool and the file share a full disk, both fail for the same one.
+std::string FluidSynthRenderer::failureText() const {
+    if (level_.stopped()) return "stopped";
+    const std::string target = staged_->target();
+    if (!level_.spoolError().empty()) return "rendering " + target + ": " + level_.spoolError();
+    std::string text = "writing " + target + " failed";
+    if (writeError_ != 0) text += std::string(": ") + std::strerror(writeError_);
+    return text;
+}
+
 bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
     std::lock_guard lock(mutex_);
     if (!file_) return true;
@@ -220,16 +230,15 @@ bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;
     if (!rendered || !closed || writeError_ != 0) {
-        if (error) {
-            const std::string target = staged_->target();
-            *error = level_.spoolError().empty()
-                         ? "writing " + target + " failed"
-                         : "rendering " + target + ": " + level_.spoolError();
-            if (writeError_ != 0) *error += std::string(": ") + std::strerror(writeError_);
-        }
+        if (error) *error = failureText();
         return false;
     }
     return staged_->Commit(error);
+}
+
+void FluidSynthRenderer::watchPasses(PassWatch watch) {
+    std::lock_guard lock(mutex_);
+    level_.watchPasses(std::move(watch));
 }
 
 bool FluidSynthRenderer::failed() const {

@@ -45,6 +45,7 @@ public:
     bool finish(uint32_t endTick, std::string* error) override;
     std::optional<AudioLevel> level() const override;
     bool failed() const override;
+    void watchPasses(PassWatch watch) override;
 
     // Frames written to the file so far.
     uint64_t framesWritten() const;
@@ -58,6 +59,7 @@ private:
     static sf_count_t read(void* data, sf_count_t count, void* self);
     static sf_count_t write(const void* data, sf_count_t count, void* self);
     static sf_count_t tell(void* self);
+    std::string failureText() const;
     // Renders audio up to (not including) `frame`; false once a write has failed.
     bool renderTo(uint64_t frame);
 

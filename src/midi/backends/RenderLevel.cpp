@@ -33,7 +33,8 @@ RenderLevel::RenderLevel(int channels, int sampleRate, Writer write)
       sampleRate_(sampleRate),
       write_(std::move(write)),
       limiter_(channels, sampleRate),
-      meter_(channels, sampleRate),
+      meter_(channels, sampleRate, false),
+      truePeak_(channels),
       delayed_(static_cast<size_t>(limiter_.latencyFrames())) {}
 
 void RenderLevel::normalizeTo(double lufs, FilePointer spool) {
@@ -45,6 +46,7 @@ void RenderLevel::normalizeTo(double lufs, FilePointer spool) {
 bool RenderLevel::add(float* frames, size_t count) {
     if (!spool_) return limit(frames, count);
     spoolMeter_->add(frames, count);
+    spooledFrames_ += count;
     if (std::fwrite(frames, sizeof(float) * channels_, count, spool_.get()) == count) return true;
     spoolError_ = std::string("cannot keep the audio to normalize: ") + std::strerror(errno);
     return false;
@@ -62,11 +64,13 @@ bool RenderLevel::limit(float* frames, size_t count) {
 bool RenderLevel::pass(float* frames, size_t count) {
     if (count == 0) return true;
     meter_.add(frames, count);
+    truePeak_.add(frames, count);
     ClipSamples(frames, count * channels_);
     return write_(frames, count);
 }
 
-bool RenderLevel::readSpool(const std::function<bool(float*, size_t)>& use) {
+bool RenderLevel::readSpool(const std::string& pass,
+                            const std::function<bool(float*, size_t)>& use) {
     if (std::fflush(spool_.get()) != 0 || std::fseek(spool_.get(), 0, SEEK_SET) != 0) {
         spoolError_ =
             std::string("cannot read back the audio to normalize: ") + std::strerror(errno);
@@ -74,9 +78,15 @@ bool RenderLevel::readSpool(const std::function<bool(float*, size_t)>& use) {
     }
     std::vector<float> block(kSpoolBlockFrames * channels_);
     size_t got = 0;
+    size_t done = 0;
     while ((got = std::fread(block.data(), sizeof(float) * channels_, kSpoolBlockFrames,
                              spool_.get())) > 0) {
+        if (watch_ && !watch_(pass, static_cast<double>(done) / spooledFrames_)) {
+            stopped_ = true;
+            return false;
+        }
         if (!use(block.data(), got)) return false;
+        done += got;
     }
     if (!std::ferror(spool_.get())) return true;
     spoolError_ = "cannot read back the audio to normalize";
@@ -88,7 +98,7 @@ std::optional<double> RenderLevel::limitedLoudness(double gainDb) {
     const auto gain = static_cast<float>(std::pow(10.0, gainDb / 20.0));
     TruePeakLimiter limiter(channels_, sampleRate_);
     LoudnessMeter meter(channels_, sampleRate_, false);
-    const bool read = readSpool([&](float* frames, size_t count) {
+    const bool read = readSpool("measuring", [&](float* frames, size_t count) {
         for (size_t i = 0; i < count * channels_; ++i) frames[i] *= gain;
         limiter.process(frames, count);
         meter.add(frames, count);
@@ -128,7 +138,8 @@ bool RenderLevel::replaySpool() {
     appliedGainDb_ = normalizingGainDb();
     if (!appliedGainDb_) return false;
     gain_ = static_cast<float>(std::pow(10.0, *appliedGainDb_ / 20.0));
-    if (!readSpool([this](float* frames, size_t count) { return limit(frames, count); }))
+    if (!readSpool("normalizing",
+                   [this](float* frames, size_t count) { return limit(frames, count); }))
         return false;
     spool_.reset();
     return true;
@@ -147,7 +158,7 @@ bool RenderLevel::finish() {
 AudioLevel RenderLevel::level() const {
     AudioLevel level;
     level.integratedLufs = meter_.integratedLufs();
-    level.truePeakDb = meter_.truePeakDb();
+    level.truePeakDb = truePeak_.peak() > 0.0 ? 20.0 * std::log10(truePeak_.peak()) : -HUGE_VAL;
     level.samplePeakDb = meter_.samplePeakDb();
     level.limiterCutDb = limiter_.largestReductionDb();
     level.limitedSeconds = static_cast<double>(limiter_.limitedFrames()) / sampleRate_;

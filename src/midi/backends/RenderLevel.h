@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "midi/audio/AudioLevel.h"
+#include "midi/audio/TruePeakDetector.h"
 #include "midi/audio/TruePeakLimiter.h"
 #include "midi/backends/LoudnessMeter.h"
 #include "platform/AnonymousFile.h"
@@ -30,6 +31,12 @@ public:
     // Normalizes to `lufs` integrated, spooling in `spool` (an empty file, read and write).
     void normalizeTo(double lufs, FilePointer spool);
 
+    // Called between the blocks of each pass over the spool; false stops the pass.
+    using PassWatch = std::function<bool(const std::string& pass, double fraction)>;
+    void watchPasses(PassWatch watch) { watch_ = std::move(watch); }
+    // True when finish failed because the watch said stop.
+    bool stopped() const { return stopped_; }
+
     // Takes `count` frames (changed in place); false once writing has failed.
     bool add(float* frames, size_t count);
     // Writes what is still held back.
@@ -42,7 +49,7 @@ public:
 private:
     bool limit(float* frames, size_t count);
     bool pass(float* frames, size_t count);
-    bool readSpool(const std::function<bool(float*, size_t)>& use);
+    bool readSpool(const std::string& pass, const std::function<bool(float*, size_t)>& use);
     std::optional<double> limitedLoudness(double gainDb);
     std::optional<double> normalizingGainDb();
     bool replaySpool();
@@ -52,7 +59,8 @@ private:
     Writer write_;
     float gain_ = 1.0f;
     TruePeakLimiter limiter_;
-    LoudnessMeter meter_;
+    LoudnessMeter meter_;  // the loudness; the true peak is the detector's, far cheaper
+    TruePeakDetector truePeak_;
     size_t delayed_;  // frames still to drop from the front: the limiter's silent start
 
     std::optional<double> targetLufs_;
@@ -60,6 +68,9 @@ private:
     std::unique_ptr<LoudnessMeter> spoolMeter_;
     std::optional<double> appliedGainDb_;
     std::string spoolError_;
+    size_t spooledFrames_ = 0;
+    PassWatch watch_;
+    bool stopped_ = false;
 };
 
 }  // namespace tinsori

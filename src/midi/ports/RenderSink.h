@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,11 @@ namespace tinsori {
 // the sink was made with; `finish` completes the file at the given end tick.
 class RenderSink : public MidiPort {
 public:
+    // Told between blocks how far a pass over the audio at `finish` has come (its name and the
+    // fraction done); answering false stops finishing, which then fails and leaves no file.
+    using PassWatch = std::function<bool(const std::string& pass, double fraction)>;
+
+    virtual void watchPasses(PassWatch) {}
     // Writes out and closes the file, which replaces the target only now; false with a reason
     // when that fails. Destroying a sink before a successful finish leaves no file behind and
     // the target as it was. Sends after it are dropped.
