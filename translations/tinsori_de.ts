@@ -16,7 +16,7 @@
         <translation>Wind</translation>
     </message>
     <message>
-        <source>From Calm Day through Nice Breeze to Storm's-a-Brewin'</source>
+        <source>From Calm Day through Nice Breeze to Storm&apos;s-a-Brewin&apos;</source>
         <translation>Von Windstille über mäßige Brise bis Sturm zieht auf</translation>
     </message>
     <message>
@@ -124,7 +124,7 @@
         <translation>Mäßige Brise</translation>
     </message>
     <message>
-        <source>Storm's-a-Brewin'</source>
+        <source>Storm&apos;s-a-Brewin&apos;</source>
         <translation>Sturm zieht auf</translation>
     </message>
     <message>
@@ -304,7 +304,7 @@
         <translation>Weiter</translation>
     </message>
     <message>
-        <source>Are you sure you wish to replace the favorite preset "%s"?</source>
+        <source>Are you sure you wish to replace the favorite preset &quot;%s&quot;?</source>
         <translation>Möchten Sie den Favoriten „%s“ wirklich ersetzen?</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
         <translation>Favoriten ersetzen</translation>
     </message>
     <message>
-        <source>All %ld favorties have been filled.  Please remove your 'least' favorite first.</source>
+        <source>All %ld favorties have been filled.  Please remove your &apos;least&apos; favorite first.</source>
         <translation>Alle %ld Favoritenplätze sind belegt. Bitte entfernen Sie zuerst Ihren „unliebsten“ Favoriten.</translation>
     </message>
     <message>
@@ -320,7 +320,7 @@
         <translation>Leider nicht</translation>
     </message>
     <message>
-        <source>Are you sure you wish to remove the favorite preset "%s"?</source>
+        <source>Are you sure you wish to remove the favorite preset &quot;%s&quot;?</source>
         <translation>Möchten Sie den Favoriten „%s“ wirklich entfernen?</translation>
     </message>
     <message>

@@ -16,7 +16,7 @@
         <translation>Vent</translation>
     </message>
     <message>
-        <source>From Calm Day through Nice Breeze to Storm's-a-Brewin'</source>
+        <source>From Calm Day through Nice Breeze to Storm&apos;s-a-Brewin&apos;</source>
         <translation>Du calme plat à la tempête en vue, en passant par la jolie brise</translation>
     </message>
     <message>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>The help pages are not part of this build.</source>
-        <translation>Les pages d'aide ne font pas partie de cette version.</translation>
+        <translation>Les pages d&apos;aide ne font pas partie de cette version.</translation>
     </message>
     <message>
         <source>Calm Day</source>
@@ -124,7 +124,7 @@
         <translation>Jolie brise</translation>
     </message>
     <message>
-        <source>Storm's-a-Brewin'</source>
+        <source>Storm&apos;s-a-Brewin&apos;</source>
         <translation>Tempête en vue</translation>
     </message>
     <message>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Chord Progressions</source>
-        <translation>Enchaînements d'accords</translation>
+        <translation>Enchaînements d&apos;accords</translation>
     </message>
     <message>
         <source>You are listening to Tinsori %1</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Tinsori cannot open the default MIDI output device.  Please close Tinsori, and any other applications that may be using MIDI and try again.</source>
-        <translation>Tinsori ne peut pas ouvrir le périphérique de sortie MIDI par défaut. Veuillez fermer Tinsori et toute autre application susceptible d'utiliser le MIDI, puis réessayer.</translation>
+        <translation>Tinsori ne peut pas ouvrir le périphérique de sortie MIDI par défaut. Veuillez fermer Tinsori et toute autre application susceptible d&apos;utiliser le MIDI, puis réessayer.</translation>
     </message>
     <message>
         <source>Midi Output Device In Use</source>
@@ -304,7 +304,7 @@
         <translation>Reprendre</translation>
     </message>
     <message>
-        <source>Are you sure you wish to replace the favorite preset "%s"?</source>
+        <source>Are you sure you wish to replace the favorite preset &quot;%s&quot;?</source>
         <translation>Voulez-vous vraiment remplacer le favori « %s » ?</translation>
     </message>
     <message>
@@ -312,15 +312,15 @@
         <translation>Remplacer un favori</translation>
     </message>
     <message>
-        <source>All %ld favorties have been filled.  Please remove your 'least' favorite first.</source>
-        <translation>Les %ld favoris sont tous occupés. Supprimez d'abord votre « moins » favori.</translation>
+        <source>All %ld favorties have been filled.  Please remove your &apos;least&apos; favorite first.</source>
+        <translation>Les %ld favoris sont tous occupés. Supprimez d&apos;abord votre « moins » favori.</translation>
     </message>
     <message>
         <source>Sorry</source>
         <translation>Désolé</translation>
     </message>
     <message>
-        <source>Are you sure you wish to remove the favorite preset "%s"?</source>
+        <source>Are you sure you wish to remove the favorite preset &quot;%s&quot;?</source>
         <translation>Voulez-vous vraiment supprimer le favori « %s » ?</translation>
     </message>
     <message>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>No sound: %1 stopped</source>
-        <translation>Pas de son : %1 s'est arrêté</translation>
+        <translation>Pas de son : %1 s&apos;est arrêté</translation>
     </message>
     <message>
         <source>No sound device</source>
@@ -401,23 +401,23 @@
     </message>
     <message>
         <source>The settings could not be saved: the profile file cannot be written (is the disk full?).</source>
-        <translation>Les réglages n'ont pas pu être enregistrés : impossible d'écrire le fichier de profil (le disque est-il plein ?).</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : impossible d&apos;écrire le fichier de profil (le disque est-il plein ?).</translation>
     </message>
     <message>
         <source>A change could not be stored: the profile file cannot be written (is the disk full?). Tinsori plays on; other copies may not see which channel this one uses.</source>
-        <translation>Une modification n'a pas pu être enregistrée : impossible d'écrire le fichier de profil (le disque est-il plein ?). Tinsori continue de jouer ; d'autres exemplaires ouverts risquent d'ignorer le canal qu'il utilise.</translation>
+        <translation>Une modification n&apos;a pas pu être enregistrée : impossible d&apos;écrire le fichier de profil (le disque est-il plein ?). Tinsori continue de jouer ; d&apos;autres exemplaires ouverts risquent d&apos;ignorer le canal qu&apos;il utilise.</translation>
     </message>
     <message>
         <source>The favorite could not be saved: the profile file cannot be written (is the disk full?).</source>
-        <translation>Le favori n'a pas pu être enregistré : impossible d'écrire le fichier de profil (le disque est-il plein ?).</translation>
+        <translation>Le favori n&apos;a pas pu être enregistré : impossible d&apos;écrire le fichier de profil (le disque est-il plein ?).</translation>
     </message>
     <message>
         <source>The favorite could not be removed: the profile file cannot be written (is the disk full?).</source>
-        <translation>Le favori n'a pas pu être supprimé : impossible d'écrire le fichier de profil (le disque est-il plein ?).</translation>
+        <translation>Le favori n&apos;a pas pu être supprimé : impossible d&apos;écrire le fichier de profil (le disque est-il plein ?).</translation>
     </message>
     <message>
         <source>The list of recent favorites could not be updated: the profile file cannot be written (is the disk full?).</source>
-        <translation>La liste des favoris récents n'a pas pu être mise à jour : impossible d'écrire le fichier de profil (le disque est-il plein ?).</translation>
+        <translation>La liste des favoris récents n&apos;a pas pu être mise à jour : impossible d&apos;écrire le fichier de profil (le disque est-il plein ?).</translation>
     </message>
     <message>
         <source>Tinsori Version %1 — made by Quillfen, free to share</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>the player is not running</source>
-        <translation>la lecture n'est pas en cours</translation>
+        <translation>la lecture n&apos;est pas en cours</translation>
     </message>
     <message>
         <source>No output</source>
