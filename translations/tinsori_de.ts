@@ -455,5 +455,9 @@
         <source>render to %1 (%2)</source>
         <translation>Aufnahme nach %1 (%2)</translation>
     </message>
+    <message>
+        <source>en/</source>
+        <translation>de/</translation>
+    </message>
 </context>
 </TS>

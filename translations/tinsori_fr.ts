@@ -455,5 +455,9 @@
         <source>render to %1 (%2)</source>
         <translation>rendu vers %1 (%2)</translation>
     </message>
+    <message>
+        <source>en/</source>
+        <translation>fr/</translation>
+    </message>
 </context>
 </TS>

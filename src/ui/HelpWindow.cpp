@@ -46,7 +46,6 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser) {
     column->addWidget(browser_);
 
     browser_->setOpenExternalLinks(true);
-    browser_->setSearchPaths({kHelpFolder});
     back_->setEnabled(false);
     forward_->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
@@ -61,12 +60,19 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser) {
     browser_->setFocus();
 }
 
+// The pages in the user's language sit in a folder of their own that the translation names
+// ("de/", English "en/" has none); a page not translated is shown in English.
+QString HelpWindow::PagePath(const QString& name) {
+    const QString translated = kHelpFolder + UiText(QT_TRANSLATE_NOOP("Tinsori", "en/")) + name;
+    return QFile::exists(translated) ? translated : kHelpFolder + name;
+}
+
 void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
     QString name = QString::fromStdString(page);
-    if (!QFile::exists(kHelpFolder + name)) name = kContents;
-    if (QFile::exists(kHelpFolder + name)) {
+    if (!QFile::exists(PagePath(name))) name = kContents;
+    if (QFile::exists(PagePath(name))) {
         missingPage_.clear();
-        browser_->setSource(QUrl(QStringLiteral("qrc") + kHelpFolder + name));
+        browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(name)));
     } else {
         missingPage_ = name;
         browser_->setPlainText(

@@ -24,6 +24,7 @@ public:
     QPushButton* contentsButton() const { return contents_; }
 
 private:
+    static QString PagePath(const QString& name);
     void PlaceBeside(const QWidget& beside);
 
     QTextBrowser* browser_;
