@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest/QTest>
 
@@ -96,6 +97,9 @@ TEST_P(TranslatedWindowTest, ShowsEveryLabelWholeWithUniqueAccelerators) {
     CAboutDlg about(dialog_.get());
     about.show();
     ExpectNothingClipped(about, true);
+    // Qt's own buttons of the questions the window asks.
+    QMessageBox question(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_FALSE(question.button(QMessageBox::Yes)->text().contains("Yes"));
 }
 
 INSTANTIATE_TEST_SUITE_P(GermanAndFrench, TranslatedWindowTest, testing::Values("de", "fr"));
