@@ -9,8 +9,10 @@ JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 ARGS         ?=
 PREFIX       ?= /usr/local
+# Where `make deb` leaves the package and `make deb-check` takes it from.
+DEB_DIR      ?= build-deb
 
-.PHONY: all deps build run test install sanitize tsan bench fuzz format clean
+.PHONY: all deps build run test install sanitize tsan bench fuzz format clean deb deb-check
 
 # CMake's generated makefiles run make within make: without this every target prints
 # "Entering directory" and "Leaving directory".
@@ -60,6 +62,16 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_favorite_line
 	$(FUZZ_DIR)/tests/fuzz_favorite_line -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
 	    $(FUZZ_DIR)/fuzz-corpus tests/fuzz/corpus
+
+# The Debian package, built in a clean Debian 12 chroot and checked by lintian; then installed,
+# played and purged in another.
+deb:
+	@scripts/install-deps package
+	scripts/deb-build $(DEB_DIR) $(JOBS)
+
+deb-check:
+	@scripts/install-deps package
+	scripts/deb-check $(DEB_DIR)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Center Pendulum</source>
-        <translation>Pendel in der Mitte</translation>
+        <translation>Pendel mittig</translation>
     </message>
     <message>
         <source>%1 · beat %2 ms</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Hold Notes</source>
-        <translation>Noten halten</translation>
+        <translation>Töne halten</translation>
     </message>
     <message>
         <source>Chann&amp;el</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Vol&amp;ume</source>
-        <translation>&amp;Lautstärke</translation>
+        <translation>&amp;Pegel</translation>
     </message>
     <message>
         <source>Chime Selection</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Center &amp;Pendulum</source>
-        <translation>&amp;Pendel in der Mitte</translation>
+        <translation>Pe&amp;ndel mittig</translation>
     </message>
     <message>
         <source>All In&amp;dependent</source>
@@ -348,10 +348,6 @@
         <translation>Kein Audiogerät</translation>
     </message>
     <message>
-        <source>%1 · Sleep in %2</source>
-        <translation>%1 · Stille in %2</translation>
-    </message>
-    <message>
         <source>Tinsori cannot play on %1: %2.</source>
         <translation>Tinsori kann nicht über %1 spielen: %2.</translation>
     </message>
@@ -458,6 +454,46 @@
     <message>
         <source>en/</source>
         <translation>de/</translation>
+    </message>
+    <message>
+        <source>the output did not open</source>
+        <translation>die Ausgabe ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>No sound: %1.
+
+Is a sound server (PipeWire or PulseAudio) running? Tinsori plays on silently; Pause and Continue try again. The Output menu (Shift+F10) chooses another output; tinsori --list-audio-drivers lists the audio drivers and --audio-driver NAME picks one.</source>
+        <translation>Kein Ton: %1.
+
+Läuft ein Soundserver (PipeWire oder PulseAudio)? Tinsori spielt stumm weiter; Pause und Weiter versuchen es erneut. Das Menü „Ausgabe“ (Umschalt+F10) wählt eine andere Ausgabe; tinsori --list-audio-drivers listet die Audiotreiber auf, und --audio-driver NAME wählt einen davon.</translation>
+    </message>
+    <message>
+        <source>Tinsori: No Sound</source>
+        <translation>Tinsori: Kein Ton</translation>
+    </message>
+    <message>
+        <source>The chimes in a ring as the chime choice places them, the pendulum among them, the strikes and the wind, as the music plays.</source>
+        <translation>Die Röhren im Ring, wie die Röhrenauswahl sie anordnet, das Pendel in ihrer Mitte, die Anschläge und der Wind, während die Musik spielt.</translation>
+    </message>
+    <message>
+        <source>Favorite: %1.</source>
+        <translation>Favorit: %1.</translation>
+    </message>
+    <message>
+        <source>Wind: %1.</source>
+        <translation>Wind: %1.</translation>
+    </message>
+    <message>
+        <source>Sleep in %1</source>
+        <translation>Stille in %1</translation>
+    </message>
+    <message>
+        <source>No sound: the output is none</source>
+        <translation>Kein Ton: Als Ausgabe ist „none“ gewählt</translation>
+    </message>
+    <message>
+        <source>Shift+F10 chooses another</source>
+        <translation>Umschalt+F10 wählt eine andere</translation>
     </message>
 </context>
 </TS>

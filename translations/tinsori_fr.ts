@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>From ends spread apart to circular</source>
-        <translation>Des extrémités écartées au cercle</translation>
+        <translation>Des bouts écartés au cercle</translation>
     </message>
     <message>
         <source>Chime distance</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Chimes with their ends spread apart</source>
-        <translation>Tubes aux extrémités écartées</translation>
+        <translation>Tubes aux bouts écartés</translation>
     </message>
     <message>
         <source>Loudness</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Hold Notes</source>
-        <translation>Notes tenues</translation>
+        <translation>Sons tenus</translation>
     </message>
     <message>
         <source>Chann&amp;el</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Ends Sp&amp;read Apart</source>
-        <translation>E&amp;xtrémités écartées</translation>
+        <translation>&amp;Bouts écartés</translation>
     </message>
     <message>
         <source>Chi&amp;mes Far From Pendulum</source>
@@ -348,10 +348,6 @@
         <translation>Aucun périphérique audio</translation>
     </message>
     <message>
-        <source>%1 · Sleep in %2</source>
-        <translation>%1 · Veille dans %2</translation>
-    </message>
-    <message>
         <source>Tinsori cannot play on %1: %2.</source>
         <translation>Tinsori ne peut pas jouer sur %1 : %2.</translation>
     </message>
@@ -458,6 +454,46 @@
     <message>
         <source>en/</source>
         <translation>fr/</translation>
+    </message>
+    <message>
+        <source>the output did not open</source>
+        <translation>la sortie ne s&apos;est pas ouverte</translation>
+    </message>
+    <message>
+        <source>No sound: %1.
+
+Is a sound server (PipeWire or PulseAudio) running? Tinsori plays on silently; Pause and Continue try again. The Output menu (Shift+F10) chooses another output; tinsori --list-audio-drivers lists the audio drivers and --audio-driver NAME picks one.</source>
+        <translation>Pas de son : %1.
+
+Un serveur de son (PipeWire ou PulseAudio) est-il lancé ? Tinsori continue en silence ; Pause puis Reprendre réessaient. Le menu Sortie (Maj+F10) choisit une autre sortie ; tinsori --list-audio-drivers liste les pilotes audio et --audio-driver NOM en choisit un.</translation>
+    </message>
+    <message>
+        <source>Tinsori: No Sound</source>
+        <translation>Tinsori : pas de son</translation>
+    </message>
+    <message>
+        <source>The chimes in a ring as the chime choice places them, the pendulum among them, the strikes and the wind, as the music plays.</source>
+        <translation>Les tubes en cercle tels que le choix des tubes les place, le pendule parmi eux, les coups et le vent, pendant que la musique joue.</translation>
+    </message>
+    <message>
+        <source>Favorite: %1.</source>
+        <translation>Favori : %1.</translation>
+    </message>
+    <message>
+        <source>Wind: %1.</source>
+        <translation>Vent : %1.</translation>
+    </message>
+    <message>
+        <source>Sleep in %1</source>
+        <translation>Veille dans %1</translation>
+    </message>
+    <message>
+        <source>No sound: the output is none</source>
+        <translation>Pas de son : la sortie est « none »</translation>
+    </message>
+    <message>
+        <source>Shift+F10 chooses another</source>
+        <translation>Maj+F10 en choisit une autre</translation>
     </message>
 </context>
 </TS>

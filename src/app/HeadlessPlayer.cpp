@@ -13,6 +13,8 @@
 #include "app/RunSeed.h"
 #include "app/TerminalLine.h"
 #include "midi/backends/OutputTable.h"
+#include "midi/ports/OutputNames.h"
+#include "platform/AsciiCase.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "player/Player.h"
@@ -113,6 +115,12 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
             << " Playing on silently; --render FILE --duration SECONDS plays into a file."
             << std::endl;
     }
+    // Remembered from an earlier run, `none` would silence every later start without a word.
+    if (!line.output && EqualsIgnoringCase(output.output, kNoOutput))
+        err << "tinsori: no sound: the output is none, remembered from an earlier run; "
+               "--output fluidsynth plays through the embedded synthesizer again, "
+               "--list-outputs lists the others."
+            << std::endl;
     LogWatch logWatch(log.get(), err);
 
     TerminalLine status(err, TerminalLine::IsTerminal(2));

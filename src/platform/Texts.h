@@ -16,7 +16,11 @@ inline constexpr char kTextRenderTo[] = QT_TRANSLATE_NOOP("Tinsori", "render to 
 inline constexpr char kTextPaused[] = QT_TRANSLATE_NOOP("Tinsori", "Paused");
 inline constexpr char kTextNoSoundStopped[] = QT_TRANSLATE_NOOP("Tinsori", "No sound: %1 stopped");
 inline constexpr char kTextNoSoundDevice[] = QT_TRANSLATE_NOOP("Tinsori", "No sound device");
-inline constexpr char kTextWithSleep[] = QT_TRANSLATE_NOOP("Tinsori", "%1 \xc2\xb7 Sleep in %2");
+inline constexpr char kTextSleepIn[] = QT_TRANSLATE_NOOP("Tinsori", "Sleep in %1");
+inline constexpr char kTextOutputIsNone[] =
+    QT_TRANSLATE_NOOP("Tinsori", "No sound: the output is none");
+inline constexpr char kTextChooseAnotherOutput[] =
+    QT_TRANSLATE_NOOP("Tinsori", "Shift+F10 chooses another");
 inline constexpr char kTextCannotPlayOn[] =
     QT_TRANSLATE_NOOP("Tinsori", "Tinsori cannot play on %1: %2.");
 inline constexpr char kTextNoOutputChoice[] =

@@ -144,6 +144,9 @@ public:
     // The outputs the menu offers; without them there is no Output submenu.
     void SetOutputs(OutputCatalog catalog) { outputs_ = std::move(catalog); }
     const std::string& currentOutput() const { return outputs_.current; }
+    // The output in use is an ALSA sequencer port (which another program may hold), not one that
+    // plays through the sound server. Lists the outputs: not for every tick.
+    bool outputIsPort() const;
     // Releases the device and takes `name` instead (paused: on Continue), claiming a channel as
     // at start-up, and remembers it in "Midi", "Output".
     OutputSwitchResult SwitchOutput(const std::string& name);
@@ -173,6 +176,9 @@ public:
     // Where the sound goes (or that it goes nowhere, or that the player is paused) and the sleep
     // timer's time left, as the window and the tray's tip show it.
     std::string StatusText();
+    // The same, fullest first, each shorter one leaving out what matters least (the audio driver,
+    // a hint, the output's name) but never the state: for a line too narrow for the first.
+    std::vector<std::string> StatusTexts();
     // A shut-down could not save the settings (and said so through the view).
     bool saveFailed() const { return saveFailureShown_; }
     // Why the device could not be opened, empty when it was.

@@ -1,5 +1,7 @@
 #include "player/PlayerStatus.h"
 
+#include "midi/ports/OutputNames.h"
+#include "platform/AsciiCase.h"
 #include "platform/Texts.h"
 #include "player/Player.h"
 
@@ -7,27 +9,76 @@
 
 namespace tinsori {
 
+namespace {
+
+constexpr char kSeparator[] = " \xc2\xb7 ";
+
+std::string Joined(std::initializer_list<const std::string*> parts) {
+    std::string text;
+    for (const std::string* part : parts) {
+        if (part->empty()) continue;
+        if (!text.empty()) text += kSeparator;
+        text += *part;
+    }
+    return text;
+}
+
+// "Embedded synthesizer (pulseaudio)" without the driver, which matters least; translations keep
+// the driver last in brackets.
+std::string WithoutDetail(const std::string& output) {
+    const size_t open = output.rfind(" (");
+    if (open == std::string::npos || output.back() != ')') return output;
+    return output.substr(0, open);
+}
+
+}  // namespace
+
 std::string MinutesSeconds(uint32_t ms) {
     const uint32_t seconds = ms / 1000 + (ms % 1000 != 0);
     const uint32_t ss = seconds % 60;
     return std::to_string(seconds / 60) + (ss < 10 ? ":0" : ":") + std::to_string(ss);
 }
 
+// A port no longer listed is still a port unless it is the embedded synthesizer.
+bool Player::outputIsPort() const {
+    if (!outputs_.list) return false;
+    const std::vector<OutputListing> listed = outputs_.list();
+    const int at = FindOutput(listed, outputs_.current);
+    return at < 0 ? !outputs_.current.empty() &&
+                        !EqualsIgnoringCase(outputs_.current, kFluidSynthOutput)
+                  : listed[at].port;
+}
+
 std::string Player::StatusText() {
-    std::string text;
+    return StatusTexts().front();
+}
+
+std::vector<std::string> Player::StatusTexts() {
+    std::string output, hint;
+    // A pause or missing sound is what the user acts on; the output's name is only where it goes.
+    bool outputIsState = true;
     if (paused()) {
-        text = TextCatalogue::Words(kTextPaused);
+        output = TextCatalogue::Words(kTextPaused);
+    } else if (EqualsIgnoringCase(outputs_.current, kNoOutput)) {
+        // Remembered from an earlier run, it would otherwise silence every start without a word.
+        output = TextCatalogue::Words(kTextOutputIsNone);
+        hint = TextCatalogue::Words(kTextChooseAnotherOutput);
     } else {
-        text = handle_.describe();
-        if (text.empty())
-            text = lostOutput_ ? TextCatalogue::Words(kTextNoSoundStopped, {lostOutput_->port})
-                               : TextCatalogue::Words(kTextNoSoundDevice);
+        output = handle_.describe();
+        outputIsState = output.empty();
+        if (output.empty())
+            output = lostOutput_ ? TextCatalogue::Words(kTextNoSoundStopped, {lostOutput_->port})
+                                 : TextCatalogue::Words(kTextNoSoundDevice);
     }
-    const uint32_t now = timebase_.clock().now();
+    std::string sleep;
     if (sleep_.running())
-        text =
-            TextCatalogue::Words(kTextWithSleep, {text, MinutesSeconds(sleep_.remainingMs(now))});
-    return text;
+        sleep = TextCatalogue::Words(kTextSleepIn,
+                                     {MinutesSeconds(sleep_.remainingMs(timebase_.clock().now()))});
+    const std::string shortOutput = outputIsState ? output : WithoutDetail(output);
+    // The last resort keeps the state alone: a pause, no sound, the time left.
+    const std::string essential =
+        outputIsState ? Joined({&output, &sleep}) : (sleep.empty() ? shortOutput : sleep);
+    return {Joined({&output, &hint, &sleep}), Joined({&shortOutput, &sleep}), essential};
 }
 
 }  // namespace tinsori

@@ -56,12 +56,14 @@ int CTinsoriApp::Run(const WindowStart& start) {
         QMessageBox::warning(dialog.get(), UiText(kProfileNoticeCaption),
                              QString::fromStdString(start.profileNotice));
     }
-    if (start.minimized) dialog->StartMinimized();
     dialog->StartMediaControls();
     // Not exec(): a modal loop would end when the window hides into the tray.
     QObject::connect(dialog.get(), &QDialog::finished, &application, &QApplication::quit);
     if (!dialog->closeRequested()) {
         dialog->show();
+        // Minimized once shown: window managers may ignore a window that asks to be mapped
+        // minimized, but not a request to minimize it.
+        if (start.minimized) dialog->StartMinimized();
         if (start.liveView) dialog->ShowLiveView();
         QApplication::exec();
     }

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSystemTrayIcon>
 
@@ -17,17 +18,32 @@
 #include "ui/PauseBlinkTimer.h"
 #include "ui/Pictures.h"
 #include "ui/TrayIcon.h"
+#include "ui/WindowPlacement.h"
 
 // Construction, start-up, shut-down, help and the About box of the main window.
 
 namespace tinsori {
+
+namespace {
+
+// What the window manager's title bar and borders take around the window, about.
+constexpr QSize kFrameAllowance(0, 40);
+
+// The window must fit the screen whole, or Pause, About and Help may lie beyond its edge.
+QSize RoomOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() - kFrameAllowance : QSize();
+}
+
+}  // namespace
 
 CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener opener,
                          std::optional<uint32_t> seed)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      controls_(DialogControls::Build(*this, MainDialogTemplate(), QApplication::font())),
+      controls_(
+          DialogControls::Build(*this, MainDialogTemplate(), QApplication::font(), RoomOnScreen())),
       menuBuilder_([this](int id) { OnMenuCommand(id); }) {
     player_ = std::make_unique<Player>(timebase, store, std::move(opener), *this, seed);
     setWindowIcon(ApplicationIcon());
@@ -84,7 +100,7 @@ void CTinsoriDlg::ShutDownOnDestroy() {
     hideAtStartTimer_.stop();
     if (help_) help_->close();
     // The view reads the player on its own timer.
-    liveView_.reset();
+    delete liveView_;
     player_->ShutDownOnDestroy();
     // Nothing may reach a player that has shut down.
     media_.reset();
@@ -121,10 +137,17 @@ void CTinsoriDlg::ShowAbout() {
 
 void CTinsoriDlg::ShowLiveView() {
     if (destroyed_) return;
-    if (!liveView_) liveView_ = std::make_unique<LiveViewWindow>(*player_);
+    if (!liveView_) {
+        liveView_ = new LiveViewWindow(*player_);
+        if (isVisible()) PlaceBeside(*liveView_, *this);
+    }
     liveView_->show();
     liveView_->raise();
     liveView_->activateWindow();
+}
+
+LiveViewWindow* CTinsoriDlg::liveView() const {
+    return liveView_.data();
 }
 
 QComboBox* CTinsoriDlg::combo(int id) const {

@@ -60,7 +60,7 @@ public:
     void ShowAbout();
     // Opens the live view (or brings it to the front).
     void ShowLiveView();
-    LiveViewWindow* liveView() const { return liveView_.get(); }
+    LiveViewWindow* liveView() const;
 
     Player& player() { return *player_; }
     QWidget* control(int id) const { return controls_.widget(id); }
@@ -88,6 +88,9 @@ public:
     void SetCheckBox(PlayerCheckBox box, bool checked) override;
     void ShowPaused(bool paused) override;
     void RunWindTimer(bool running) override;
+    // A MIDI port another program holds gets the usual box; an audio output that did not open
+    // gets the reason and what to try.
+    void ShowNoDevice() override;
     // The product line and the tray's tip tell where the sound goes, a pause, the sleep time left.
     void ShowStatus();
 
@@ -113,6 +116,8 @@ public:
     void Raise() override;
     void Quit() override;
     void StepFavorite(int step) override;
+    double Volume() const override;
+    void SetVolume(double volume) override;
     std::string Title() const override;
 
 protected:
@@ -123,6 +128,8 @@ protected:
 
 private:
     void SetUpTray();
+    void ConnectMenuKeys();
+    void ShowWindowMenu(QPoint at);
     void OnMenuCommand(int id);
     void FavoritesChanged();
     void ConnectLists();
@@ -147,7 +154,7 @@ private:
     QTimer hideAtStartTimer_;
     std::unique_ptr<MediaControls> media_;
     std::string shownStatus_;
-    std::unique_ptr<LiveViewWindow> liveView_;
+    QPointer<LiveViewWindow> liveView_;
     bool destroyed_ = false;
     bool closeRequested_ = false;
 };

@@ -1,6 +1,9 @@
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
+#include <cmath>
 
 #include "player/FavoriteSteps.h"
 #include "ui/CTinsoriDlg.h"
@@ -25,6 +28,7 @@ void CTinsoriDlg::SetUpTray() {
     hideAtStartTimer_.setSingleShot(true);
     hideAtStartTimer_.setInterval(HideAtStart::kPeriodMs);
     connect(&hideAtStartTimer_, &QTimer::timeout, this, &CTinsoriDlg::OnHideAtStartTimer);
+    ConnectMenuKeys();
 }
 
 void CTinsoriDlg::StartMinimized() {
@@ -100,15 +104,36 @@ void CTinsoriDlg::hideEvent(QHideEvent* event) {
     pauseBlinkTimer_->Sync();
 }
 
-// The tray's choices of output and sleep, for a desktop without a tray (or a user who does not
-// look there): the rest of the tray menu is on the window already.
+// The tray's choices of output and sleep, and Pause, for a desktop without a tray (or a user who
+// does not look there): the rest of the tray menu is on the window already.
 void CTinsoriDlg::contextMenuEvent(QContextMenuEvent* event) {
-    std::vector<MenuEntry> submenus;
+    ShowWindowMenu(event->globalPos());
+}
+
+void CTinsoriDlg::ShowWindowMenu(QPoint at) {
+    std::vector<MenuEntry> entries;
     for (MenuEntry& entry : player_->TrayMenu()) {
-        if (!entry.submenu.empty()) submenus.push_back(std::move(entry));
+        if (!entry.submenu.empty() || entry.id == kPauseCommand)
+            entries.push_back(std::move(entry));
     }
-    menuBuilder_.Fill(windowMenu_, submenus);
-    windowMenu_.popup(event->globalPos());
+    menuBuilder_.Fill(windowMenu_, entries);
+    windowMenu_.popup(at);
+    // From the keyboard the first entry is chosen, so the arrows move at once.
+    if (!windowMenu_.actions().isEmpty())
+        windowMenu_.setActiveAction(windowMenu_.actions().front());
+}
+
+// Shift+F10 and the Menu key open the window's menu under the focused control, whatever that
+// control's own menu would be: Output, Sleep and Pause are otherwise a mouse's reach only.
+void CTinsoriDlg::ConnectMenuKeys() {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            const QWidget* focused = focusWidget() ? focusWidget() : this;
+            ShowWindowMenu(focused->mapToGlobal(focused->rect().center()));
+        });
+    }
 }
 
 bool CTinsoriDlg::IsPaused() const {
@@ -133,6 +158,17 @@ void CTinsoriDlg::Quit() {
 
 void CTinsoriDlg::StepFavorite(int step) {
     ::tinsori::StepFavorite(player_->favorites(), step);
+}
+
+double CTinsoriDlg::Volume() const {
+    return player_->settings().volume / static_cast<double>(RangeOf(PlayerSlider::Volume).maximum);
+}
+
+void CTinsoriDlg::SetVolume(double volume) {
+    const int position =
+        static_cast<int>(std::lround(volume * RangeOf(PlayerSlider::Volume).maximum));
+    player_->OnVolumeSlider(position);
+    SetSlider(PlayerSlider::Volume, player_->settings().volume);
 }
 
 std::string CTinsoriDlg::Title() const {

@@ -13,6 +13,7 @@
 #include "ui/DialogScrollBar.h"
 #include "ui/MainWindowControls.h"
 #include "ui/TrayIcon.h"
+#include "ui/UiText.h"
 
 // What the player shows, shown with the main window's widgets.
 
@@ -118,17 +119,47 @@ void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
 
 void CTinsoriDlg::ShowStatus() {
     if (!player_->started() || destroyed_) return;
+    tray_->ShowPaused(player_->paused());
     // Called on every wind tick: most change nothing, and measuring the text is not free.
-    std::string text = player_->StatusText();
-    if (text == shownStatus_) return;
-    shownStatus_ = std::move(text);
-    const QString status = Text(shownStatus_);
-    tray_->ShowStatus(status);
+    const std::vector<std::string> texts = player_->StatusTexts();
+    if (texts.front() == shownStatus_) return;
+    shownStatus_ = texts.front();
+    const QString full = Text(shownStatus_);
+    tray_->ShowStatus(full);
     auto* line = static_cast<QLabel*>(control(kIdStatusLine));
-    const QString full = QStringLiteral("Tinsori \u00b7 ") + status;
-    const QString shown = line->fontMetrics().elidedText(full, Qt::ElideRight, line->width());
+    // The product's name and the audio driver go first when the line is too narrow; the state
+    // the user acts on (a pause, no sound, the sleep time left) stays.
+    const QString product = QStringLiteral("Tinsori \u00b7 ");
+    const QStringList candidates = {product + full, product + Text(texts[1]), Text(texts[1]),
+                                    Text(texts[2])};
+    const QFontMetrics metrics = line->fontMetrics();
+    QString shown = metrics.elidedText(candidates.back(), Qt::ElideRight, line->width());
+    for (const QString& candidate : candidates) {
+        if (metrics.horizontalAdvance(candidate) <= line->width()) {
+            shown = candidate;
+            break;
+        }
+    }
     line->setText(shown);
-    line->setToolTip(shown == full ? QString() : full);
+    line->setAccessibleName(full);
+    line->setToolTip(shown == candidates.front() ? QString() : full);
+}
+
+void CTinsoriDlg::ShowNoDevice() {
+    if (player_->outputIsPort()) return PlayerView::ShowNoDevice();
+    const std::string& why = player_->openError();
+    const QString reason = why.empty()
+                               ? UiText(QT_TRANSLATE_NOOP("Tinsori", "the output did not open"))
+                               : QString::fromStdString(why);
+    ShowMessage(UiText(QT_TRANSLATE_NOOP(
+                           "Tinsori",
+                           "No sound: %1.\n\nIs a sound server (PipeWire or PulseAudio) running? "
+                           "Tinsori plays on silently; Pause and Continue try again. The Output "
+                           "menu (Shift+F10) chooses another output; tinsori --list-audio-drivers "
+                           "lists the audio drivers and --audio-driver NAME picks one."))
+                    .arg(reason)
+                    .toStdString(),
+                UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori: No Sound")).toStdString());
 }
 
 bool CTinsoriDlg::AskYesNo(const std::string& text, const std::string& caption) {

@@ -56,7 +56,9 @@ QFrame* MakeFrame(const ControlSpec& spec, QWidget* parent) {
 
 QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
     QLabel* picture = spec.id != 0 ? new ChimePicture(parent) : new QLabel(parent);
-    picture->setPixmap(LoadPicture(QString::fromLatin1(spec.picture), parent->devicePixelRatioF()));
+    picture->setPixmap(
+        ReadableOn(LoadPicture(QString::fromLatin1(spec.picture), parent->devicePixelRatioF()),
+                   parent->palette()));
     if (spec.id == 0) picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     return picture;
 }
@@ -190,8 +192,19 @@ void NameForScreenReaders(const ControlSpec& spec, QWidget& control) {
 
 }  // namespace
 
-DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl,
-                                     const QFont& font) {
+QSize DialogControls::LayOut(QDialog& dialog, const DialogTemplate& tmpl,
+                             const std::vector<QWidget*>& made, const QFont& font, bool widen) {
+    dialog.setFont(font);
+    DialogUnits units(font);
+    for (size_t i = 0; widen && i < made.size(); ++i)
+        units.WidenToFit(TextWidthNeeded(tmpl.controls[i], *made[i]), tmpl.controls[i].width);
+    for (size_t i = 0; i < made.size(); ++i)
+        made[i]->setGeometry(PlaceOf(tmpl.controls[i], *made[i], units));
+    return {units.toX(tmpl.width), units.toY(tmpl.height)};
+}
+
+DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl, const QFont& font,
+                                     QSize room) {
     AccessibleComboBox::Install();
     dialog.setFont(font);
     dialog.setWindowTitle(TemplateText(tmpl.title));
@@ -207,11 +220,16 @@ DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl
     }
     SetBuddies(tmpl.controls, made);
     for (size_t i = 0; i < made.size(); ++i) NameForScreenReaders(tmpl.controls[i], *made[i]);
-    for (size_t i = 0; i < made.size(); ++i)
-        units.WidenToFit(TextWidthNeeded(tmpl.controls[i], *made[i]), tmpl.controls[i].width);
-    for (size_t i = 0; i < made.size(); ++i)
-        made[i]->setGeometry(PlaceOf(tmpl.controls[i], *made[i], units));
-    dialog.setFixedSize(units.toX(tmpl.width), units.toY(tmpl.height));
+    auto fits = [&room](QSize size) { return !room.isValid() || room.expandedTo(size) == room; };
+    QFont shown = font;
+    QSize size = LayOut(dialog, tmpl, made, shown, true);
+    while (!fits(size)) {
+        size = LayOut(dialog, tmpl, made, shown, false);
+        if (fits(size) || shown.pointSizeF() - 1 < kSmallestPointSize) break;
+        shown.setPointSizeF(shown.pointSizeF() - 1);
+        size = LayOut(dialog, tmpl, made, shown, true);
+    }
+    dialog.setFixedSize(size);
     return controls;
 }
 

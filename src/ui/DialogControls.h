@@ -14,7 +14,11 @@ class DialogControls {
 public:
     // Builds every control of `tmpl` into `dialog`, in template order (so the tab order is the
     // template's), sized from dialog units of `font`, and fixes the dialog's size and title.
-    static DialogControls Build(QDialog& dialog, const DialogTemplate& tmpl, const QFont& font);
+    // A dialog larger than `room` is laid out smaller: first with the font's own unit where
+    // labels had widened it, then in smaller fonts, down to kSmallestPointSize.
+    static DialogControls Build(QDialog& dialog, const DialogTemplate& tmpl, const QFont& font,
+                                QSize room = QSize());
+    static constexpr double kSmallestPointSize = 6;
 
     QWidget* widget(int id) const;
     template <typename T>
@@ -23,6 +27,10 @@ public:
     }
 
 private:
+    // Places the controls in units of `font`, widened for the labels when `widen`; the size.
+    static QSize LayOut(QDialog& dialog, const DialogTemplate& tmpl,
+                        const std::vector<QWidget*>& made, const QFont& font, bool widen);
+
     std::map<int, QWidget*> byId_;
 };
 

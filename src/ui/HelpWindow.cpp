@@ -3,12 +3,13 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/Contrast.h"
 #include "ui/UiText.h"
 #include "ui/WindowPlacement.h"
 
@@ -20,6 +21,30 @@ const QString kHelpFolder = QStringLiteral(":/help/");
 const QString kContents = QStringLiteral("index.html");
 constexpr int kWidth = 560;
 constexpr int kHeight = 480;
+// 4.5 is the least for text; a little more survives rounding to whole bytes.
+constexpr double kTextContrast = 4.6;
+// The pages' own colours on a light page: blue titles, brown headings as the chimes' wood.
+const QColor kTitle(0x2f, 0x6d, 0xb5);
+const QColor kHeading(0x4b, 0x2e, 0x1c);
+
+QString Css(const QColor& colour) {
+    return colour.name(QColor::HexRgb);
+}
+
+// The pages' colours, from the palette: on a dark page the same hues lightened until they read.
+QString PaletteStyle(const QPalette& palette) {
+    const QColor page = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    auto readable = [&](const QColor& colour) {
+        return Css(Readable(colour, text, page, kTextContrast));
+    };
+    const QString badge = Css(Mixed(page, text, 0.08));
+    return QStringLiteral(
+               "h1 { color: %1; } h2 { color: %2; } a { color: %3; } .nav { color: %4; }"
+               ".key, pre, th { color: %5; background-color: %6; }")
+        .arg(readable(kTitle), readable(kHeading), readable(palette.color(QPalette::Link)),
+             readable(Mixed(page, text, 0.6)), Css(text), badge);
+}
 
 QPushButton* AddButton(QHBoxLayout* row, const QString& text, QStyle::StandardPixmap icon) {
     auto* button = new QPushButton(row->parentWidget()->style()->standardIcon(icon), text);
@@ -46,6 +71,7 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser) {
     column->addWidget(browser_);
 
     browser_->setOpenExternalLinks(true);
+    browser_->document()->setDefaultStyleSheet(PaletteStyle(browser_->palette()));
     back_->setEnabled(false);
     forward_->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
@@ -78,7 +104,7 @@ void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
         browser_->setPlainText(
             UiText(QT_TRANSLATE_NOOP("Tinsori", "The help pages are not part of this build.")));
     }
-    if (!isVisible() && beside) PlaceBeside(*beside);
+    if (!isVisible() && beside) PlaceBeside(*this, *beside);
     show();
     raise();
     activateWindow();
@@ -86,19 +112,6 @@ void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
 
 QString HelpWindow::shownPage() const {
     return missingPage_.isEmpty() ? browser_->source().fileName() : missingPage_;
-}
-
-// The window manager adds the same frame to both windows: the main window's tells its size.
-void HelpWindow::PlaceBeside(const QWidget& beside) {
-    const QScreen* screen = beside.screen();
-    if (!screen) return;
-    const QRect inner = beside.geometry();
-    const QRect outer = beside.frameGeometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    const QRect placed =
-        PlaceBesideOnScreen(outer, size().grownBy(frame), screen->availableGeometry());
-    setGeometry(placed.marginsRemoved(frame));
 }
 
 }  // namespace tinsori

@@ -25,7 +25,6 @@ public:
 
 private:
     static QString PagePath(const QString& name);
-    void PlaceBeside(const QWidget& beside);
 
     QTextBrowser* browser_;
     QPushButton* back_;

@@ -10,6 +10,7 @@
 #include "music/ChimeNoteSet.h"
 #include "platform/Texts.h"
 #include "player/LiveViewMotion.h"
+#include "ui/Contrast.h"
 #include "ui/UiText.h"
 
 namespace tinsori {
@@ -17,22 +18,14 @@ namespace tinsori {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+// 4.5 is the least for text; the view's grey words are small, and drawn antialiased even their
+// strongest pixels fall a little short of their colour.
+constexpr double kTextContrast = 5.0;
 constexpr double kBobRadius = 0.09;
 constexpr int kTrailPoints = 12;
 constexpr uint32_t kTrailStepMs = 35;
 constexpr uint32_t kKnockShownMs = 700;
 constexpr double kBeatRingRadius = 0.32;
-// The slider's three words, without their keyboard marks.
-constexpr std::array<const char*, 3> kWindWords = {
-    QT_TRANSLATE_NOOP("Tinsori", "Calm Day"), QT_TRANSLATE_NOOP("Tinsori", "Nice Breeze"),
-    QT_TRANSLATE_NOOP("Tinsori", "Storm's-a-Brewin'")};
-
-QColor Mix(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
 
 QColor WithAlpha(QColor c, double alpha) {
     c.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
@@ -50,9 +43,10 @@ struct Colours {
           text(palette.color(QPalette::WindowText)),
           accent(palette.color(QPalette::Highlight)),
           dark(background.lightnessF() < 0.5),
-          tube(Mix(background, text, 0.4)),
-          rim(Mix(background, text, 0.75)),
-          faint(Mix(background, text, 0.55)),
+          tube(Mixed(background, text, 0.4)),
+          rim(Mixed(background, text, 0.75)),
+          // Grey, yet readable: the words the view writes in it are small.
+          faint(Readable(Mixed(background, text, 0.55), text, background, kTextContrast)),
           glow(dark ? QColor(255, 200, 90) : QColor(235, 140, 20)) {}
     QColor background, text, accent;
     bool dark;
@@ -168,7 +162,7 @@ private:
             const bool sounding = tube.note >= kLowestNote && tube.note <= kHighestNote;
             p_.setPen(
                 QPen(glow > 0 ? c_.glow : c_.rim, 1.0, sounding ? Qt::SolidLine : Qt::DotLine));
-            p_.setBrush(sounding ? Mix(c_.tube, c_.glow, 1.4 * glow) : Qt::NoBrush);
+            p_.setBrush(sounding ? Mixed(c_.tube, c_.glow, 1.4 * glow) : Qt::NoBrush);
             p_.drawRoundedRect(QRectF(-length / 2, -width / 2, length, width), width / 2,
                                width / 2);
             p_.restore();

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "engine/LiveReads.h"
+#include "player/LiveViewMotion.h"
 #include "ui/LiveViewPainter.h"
 #include "ui/UiText.h"
 
@@ -26,15 +27,48 @@ constexpr uint32_t kLongestStepMs = 100;
 // Pixels round a tube that still count as pressing it.
 constexpr double kPressSlop = 4;
 constexpr int kCopyBand = 64;
+// The size the view opens at; larger, everything in it grows, words included.
+constexpr double kDefaultWidth = 520;
+constexpr double kDefaultHeight = 580;
+// A frame is drawn with at most this many pixels and stretched to a larger view, and a view
+// that still shows many more pixels than that is redrawn less often: drawing and copying cost
+// by the pixel, and a full screen of 8K would otherwise take a core.
+constexpr double kMostFramePixels = 1920.0 * 1080;
+constexpr double kMostPixelsPerSecond = kMostFramePixels * 30;
 
 }  // namespace
 
 LiveViewWindow::LiveViewWindow(Player& player) : QWidget(nullptr, Qt::Window), player_(player) {
     setWindowTitle(UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori Live View")));
+    setAccessibleName(windowTitle());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Closed, it gives its frame and the window's pixels back; opening it again starts afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(240, 260);
-    resize(520, 580);
+    resize(static_cast<int>(kDefaultWidth), static_cast<int>(kDefaultHeight));
     connect(&timer_, &QTimer::timeout, this, &LiveViewWindow::Refresh);
+}
+
+double LiveViewWindow::growth() const {
+    return std::max(1.0, std::min(width() / kDefaultWidth, height() / kDefaultHeight));
+}
+
+void LiveViewWindow::Describe() {
+    // Each sentence stands alone, so a translation needs no order across them.
+    QString text = UiText(QT_TRANSLATE_NOOP(
+        "Tinsori",
+        "The chimes in a ring as the chime choice places them, the pendulum among them, the "
+        "strikes and the wind, as the music plays."));
+    if (!caption_.favorite.empty())
+        text += QLatin1Char(' ') + UiText(QT_TRANSLATE_NOOP("Tinsori", "Favorite: %1."))
+                                       .arg(QString::fromStdString(caption_.favorite));
+    const double wind = snapshot_.effectiveWind > 0
+                            ? snapshot_.effectiveWind
+                            : player_.settings().windNow.load(std::memory_order_relaxed);
+    text +=
+        QLatin1Char(' ') +
+        UiText(QT_TRANSLATE_NOOP("Tinsori", "Wind: %1.")).arg(UiText(kWindWords[WindWord(wind)]));
+    if (text != accessibleDescription()) setAccessibleDescription(text);
 }
 
 void LiveViewWindow::Refresh() {
@@ -62,6 +96,7 @@ void LiveViewWindow::Advance() {
     if (!captionClock_.isValid() || captionClock_.elapsed() >= kCaptionIntervalMs) {
         caption_ = player_.LiveCaption();
         captionClock_.start();
+        Describe();
     }
 }
 
@@ -74,7 +109,11 @@ void LiveViewWindow::UpdateTimer() {
     int interval = kPausedIntervalMs;
     if (!player_.paused()) {
         const double rate = screen() ? screen()->refreshRate() : kMostFramesPerSecond;
-        interval = static_cast<int>(std::ceil(1000 / std::clamp(rate, 1.0, kMostFramesPerSecond)));
+        const double ratio = devicePixelRatioF();
+        const double pixels = width() * ratio * height() * ratio;
+        const double affordable = std::max(1.0, kMostPixelsPerSecond / pixels);
+        interval = static_cast<int>(
+            std::ceil(1000 / std::clamp(std::min(rate, affordable), 1.0, kMostFramesPerSecond)));
     }
     if (timer_.isActive() && timer_.interval() == interval) return;
     timer_.start(interval);
@@ -82,7 +121,7 @@ void LiveViewWindow::UpdateTimer() {
 
 void LiveViewWindow::paintEvent(QPaintEvent*) {
     const ChimeSettings& settings = player_.settings();
-    const LiveScene scene{rect(),
+    const LiveScene scene{QRectF(QPointF(0, 0), QSizeF(size()) / growth()),
                           frame(),
                           ring_,
                           snapshot_,
@@ -97,10 +136,10 @@ void LiveViewWindow::paintEvent(QPaintEvent*) {
     PaintFrame(scene);
     // Copied to the screen in bands, for the reason the painter fills in bands.
     QPainter painter(this);
-    const double ratio = frameImage_.devicePixelRatio();
+    const double rowHeight = static_cast<double>(height()) / frameImage_.height();
     for (int y = 0; y < frameImage_.height(); y += kCopyBand) {
         const int rows = std::min(kCopyBand, frameImage_.height() - y);
-        painter.drawImage(QRectF(0, y / ratio, width(), rows / ratio), frameImage_,
+        painter.drawImage(QRectF(0, y * rowHeight, width(), rows * rowHeight), frameImage_,
                           QRectF(0, y, frameImage_.width(), rows));
     }
 }
@@ -111,9 +150,12 @@ void LiveViewWindow::paintEvent(QPaintEvent*) {
 // one hand-over per frame instead of dozens.
 void LiveViewWindow::PaintFrame(const LiveScene& scene) {
     const double ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (frameImage_.size() != pixels) frameImage_ = QImage(pixels, QImage::Format_RGB32);
-    frameImage_.setDevicePixelRatio(ratio);
+    const double pixels = width() * ratio * height() * ratio;
+    const double shrink = std::max(1.0, std::sqrt(pixels / kMostFramePixels));
+    const QSize wanted = (QSizeF(size()) * (ratio / shrink)).toSize().expandedTo(QSize(1, 1));
+    if (frameImage_.size() != wanted) frameImage_ = QImage(wanted, QImage::Format_RGB32);
+    // The scene is laid out in the grown view's units; the image holds it at its own resolution.
+    frameImage_.setDevicePixelRatio(ratio * growth() / shrink);
     const QPalette colours = palette();
     const QFont font = this->font();
     QSemaphore painted;
@@ -135,6 +177,8 @@ void LiveViewWindow::showEvent(QShowEvent* event) {
 void LiveViewWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     timer_.stop();
+    // Drawn afresh when shown again; a large view's frame is worth giving back meanwhile.
+    frameImage_ = QImage();
 }
 
 void LiveViewWindow::changeEvent(QEvent* event) {
@@ -145,8 +189,15 @@ void LiveViewWindow::changeEvent(QEvent* event) {
 void LiveViewWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F11) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
-    } else if (event->key() == Qt::Key_Escape && isFullScreen()) {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    } else if (event->matches(QKeySequence::Close)) {
+        close();
+    } else if (event->key() == Qt::Key_Escape) {
+        // Escape leaves full screen first, then closes the view, as it closes the help.
+        if (isFullScreen()) {
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+        } else {
+            close();
+        }
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -165,10 +216,12 @@ void LiveViewWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 ViewFrame LiveViewWindow::frame() const {
-    return ViewFrame::Fit(width(), height(), kCaptionBand, kGaugeBand, kLabelMargin);
+    return ViewFrame::Fit(width() / growth(), height() / growth(), kCaptionBand, kGaugeBand,
+                          kLabelMargin);
 }
 
 void LiveViewWindow::PointerAt(QPointF at) {
+    at /= growth();
     const ChimeHit hit = HitChime(ring_, frame(), {at.x(), at.y()}, kPressSlop);
     player_.OnViewPointer(hit.chime, hit.velocity);
     if (hit.hit()) update();

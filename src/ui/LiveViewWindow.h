@@ -23,9 +23,12 @@ class LiveViewWindow : public QWidget {
 public:
     explicit LiveViewWindow(Player& player);
 
-    // The chime ring as last drawn, in this widget's coordinates (for pressing a chime).
+    // The chime ring as last drawn, and where it is drawn in the view's units: this widget's
+    // coordinates divided by `growth()` (for pressing a chime).
     const ChimeRing& ring() const { return ring_; }
     ViewFrame frame() const;
+    // How much larger than at its opening size everything is drawn, words included: at least 1.
+    double growth() const;
     bool frameTimerRunning() const { return timer_.isActive(); }
     // Brings the view up to date at once (a setting changed while paused, or a test).
     void Refresh();
@@ -45,6 +48,8 @@ private:
     void Advance();
     void PointerAt(QPointF at);
     void PaintFrame(const LiveScene& scene);
+    // What a screen reader says the view shows: the current favorite and the wind.
+    void Describe();
 
     Player& player_;
     QTimer timer_;

@@ -1,5 +1,8 @@
 #include "ui/MediaControls.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -28,7 +31,8 @@ MediaControls::MediaControls(MediaControlsTarget& target, QDBusConnection bus, Q
       target_(target),
       bus_(std::move(bus)),
       announcedPaused_(target.IsPaused()),
-      announcedTitle_(QString::fromStdString(target.Title())) {
+      announcedTitle_(QString::fromStdString(target.Title())),
+      announcedVolume_(target.Volume()) {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
     if (bus_.isConnected()) Register();
@@ -75,7 +79,18 @@ void MediaControls::StateChanged() {
         announcedTitle_ = title;
         changed.insert(QStringLiteral("Metadata"), metadata());
     }
+    const double volume = target_.Volume();
+    if (volume != announcedVolume_) {
+        announcedVolume_ = volume;
+        changed.insert(QStringLiteral("Volume"), volume);
+    }
     if (!changed.isEmpty()) AnnounceChanged(changed);
+}
+
+void MediaControls::SetVolume(double volume) {
+    // Players take a volume above 1 as amplification and below 0 as 0: there is no louder here.
+    target_.SetVolume(std::isnan(volume) ? target_.Volume() : std::clamp(volume, 0.0, 1.0));
+    StateChanged();
 }
 
 void MediaControls::AnnounceChanged(const QVariantMap& changed) {

@@ -36,6 +36,8 @@ public:
 
     QString playbackStatus() const;
     QVariantMap metadata() const;
+    double volume() const { return target_.Volume(); }
+    void SetVolume(double volume);
 
     void Play();
     void Pause();
@@ -55,6 +57,7 @@ private:
     bool objectRegistered_ = false;
     bool announcedPaused_ = false;
     QString announcedTitle_;
+    double announcedVolume_;
 };
 
 }  // namespace tinsori

@@ -18,6 +18,9 @@ public:
     virtual void Quit() = 0;
     // Applies the next (1) or previous (-1) favorite in the Favorites list's order.
     virtual void StepFavorite(int step) = 0;
+    // The volume slider's position, 0..1, and a new one from the desktop (the slider follows).
+    virtual double Volume() const = 0;
+    virtual void SetVolume(double volume) = 0;
     // The current favorite's name, or "Tinsori".
     virtual std::string Title() const = 0;
 };

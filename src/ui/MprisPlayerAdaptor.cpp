@@ -15,6 +15,14 @@ QVariantMap MprisPlayerAdaptor::metadata() const {
     return controls_->metadata();
 }
 
+double MprisPlayerAdaptor::volume() const {
+    return controls_->volume();
+}
+
+void MprisPlayerAdaptor::setVolume(double volume) {
+    controls_->SetVolume(volume);
+}
+
 void MprisPlayerAdaptor::Next() {
     controls_->Next();
 }

@@ -9,8 +9,8 @@ namespace tinsori {
 class MediaControls;
 
 // The org.mpris.MediaPlayer2.Player interface. Play, Pause and Stop map to Continue and Pause,
-// Next and Previous step through the favorites. Endless music has no position, so nothing seeks,
-// and rate, shuffle and volume stay as they are whatever a client writes.
+// Next and Previous step through the favorites, Volume is the volume slider. Endless music has no
+// position, so nothing seeks, and rate and shuffle stay as they are whatever a client writes.
 class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
@@ -38,8 +38,8 @@ public:
     void setRate(double) {}
     bool shuffle() const { return false; }
     void setShuffle(bool) {}
-    double volume() const { return 1.0; }
-    void setVolume(double) {}
+    double volume() const;
+    void setVolume(double volume);
     qlonglong position() const { return 0; }
     bool canControl() const { return true; }
     bool canSeek() const { return false; }

@@ -16,7 +16,8 @@ TrayIcon::~TrayIcon() = default;
 
 bool TrayIcon::Add(bool trayAvailable) {
     if (added() || !trayAvailable) return added();
-    icon_ = std::make_unique<QSystemTrayIcon>(ApplicationIcon());
+    icon_ =
+        std::make_unique<QSystemTrayIcon>(paused_ ? PausedApplicationIcon() : ApplicationIcon());
     icon_->setToolTip(toolTip());
     connect(icon_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -46,6 +47,12 @@ void TrayIcon::ShowStatus(const QString& status) {
     if (status == status_) return;
     status_ = status;
     if (icon_) icon_->setToolTip(toolTip());
+}
+
+void TrayIcon::ShowPaused(bool paused) {
+    if (paused == paused_) return;
+    paused_ = paused;
+    if (icon_) icon_->setIcon(paused ? PausedApplicationIcon() : ApplicationIcon());
 }
 
 void TrayIcon::SetMenu(QMenu* menu, std::function<void()> beforeShowing) {

@@ -30,12 +30,16 @@ public:
     // The tip's second line; may be given before the icon is added.
     void ShowStatus(const QString& status);
     QString toolTip() const;
+    // The icon shows a pause mark while paused.
+    void ShowPaused(bool paused);
+    bool showsPaused() const { return paused_; }
     std::function<void()> onLeftClick;
 
 private:
     std::unique_ptr<QSystemTrayIcon> icon_;
     QMenu* menu_ = nullptr;
     QString status_;
+    bool paused_ = false;
 };
 
 }  // namespace tinsori

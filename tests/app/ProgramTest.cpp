@@ -564,6 +564,13 @@ TEST_F(ProgramTest, HeadlessPlayerRunsUntilInterruptedThenShutsDown) {
     EXPECT_EQ(output, "none");
 }
 
+TEST_F(ProgramTest, ARememberedOutputNoneIsSaidAtEveryPlainStart) {
+    ASSERT_EQ(Run({"--no-gui", "--output", "none", "--midi-log", Path("live.log")}, 0).status, 0);
+    fs::remove(Path("live.log"));
+    const Outcome outcome = Run({"--no-gui", "--midi-log", Path("live.log")}, 0);
+    EXPECT_NE(outcome.err.find("the output is none, remembered"), std::string::npos) << outcome.err;
+}
+
 TEST_F(ProgramTest, HeadlessPlayWithoutSoundSaysWhyNotTheWindowsMessage) {
     if (fs::exists("/dev/snd")) GTEST_SKIP() << "this machine has a sound card";
     const Outcome outcome = Run({"--no-gui"}, 0);

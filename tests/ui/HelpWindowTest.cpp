@@ -74,6 +74,9 @@ TEST(HelpWindowTest, OpensBesideTheAnchorAndWhollyOnTheScreen) {
     EXPECT_EQ(PlaceBesideOnScreen(QRect(300, 0, 640, 480), help, screen), QRect(700, 0, 580, 530));
     EXPECT_EQ(PlaceBesideOnScreen(QRect(0, 0, 640, 480), QSize(600, 900), screen),
               QRect(640, 0, 600, 800));
+    // A window that may be narrower (the live view) is, rather than cover the anchor's buttons.
+    EXPECT_EQ(PlaceBesideOnScreen(QRect(240, 150, 800, 470), QSize(530, 600), screen, 200),
+              QRect(1040, 150, 240, 600));
 }
 
 }  // namespace

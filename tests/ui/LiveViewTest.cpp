@@ -35,5 +35,32 @@ TEST_F(LiveViewTest, ViewButtonOpensItAndPressingAChimeStrikesIt) {
     EXPECT_TRUE(dialog.isVisible());
 }
 
+TEST_F(LiveViewTest, GrowsWithItsSizeIsNamedForScreenReadersAndClosesFromTheKeyboard) {
+    CTinsoriDlg& dialog = Open();
+    dialog.ShowLiveView();
+    LiveViewWindow* view = dialog.liveView();
+    view->Refresh();
+    EXPECT_EQ(view->accessibleName(), "Tinsori Live View");
+    EXPECT_TRUE(view->accessibleDescription().contains("Wind: Nice Breeze."));
+
+    // Twice its opening size, all of it is drawn twice as large, and a press still finds the tube.
+    view->resize(1040, 1160);
+    EXPECT_DOUBLE_EQ(view->growth(), 2.0);
+    view->Refresh();
+    const ViewPoint at = view->frame().ToView(view->ring().tubes[2].center);
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(qRound(2 * at.x), qRound(2 * at.y)));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(qRound(2 * at.x), qRound(2 * at.y)));
+    EXPECT_EQ(Sent().back().data1(), Settings().chimeNotes[2].load());
+
+    // Escape closes it (out of full screen), and so does Ctrl+W; closed, it is gone.
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialog.liveView(), nullptr);
+    dialog.ShowLiveView();
+    QTest::keyClick(dialog.liveView(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(dialog.liveView()->isVisible());
+}
+
 }  // namespace
 }  // namespace tinsori::test

@@ -42,6 +42,8 @@ public:
         title = step > 0 ? "Next One" : "Previous One";
     }
     std::string Title() const override { return title; }
+    double Volume() const override { return volume; }
+    void SetVolume(double v) override { volume = v; }
 
     bool paused = false;
     int continues = 0;
@@ -49,6 +51,7 @@ public:
     int quits = 0;
     std::vector<int> steps;
     std::string title = "Tinsori";
+    double volume = 0.5;
 };
 
 }  // namespace
@@ -182,6 +185,13 @@ TEST_F(MediaControlsTest, PlayPauseTwiceAndNextAreAnsweredAndAnnounced) {
 
     Call(service, "org.mpris.MediaPlayer2", "Raise");
     EXPECT_EQ(target.raises, 1);
+
+    // Volume is written, kept within 0..1 and announced.
+    Call(service, kProperties, "Set", {kPlayer, "Volume", QVariant::fromValue(QDBusVariant(0.25))});
+    EXPECT_EQ(target.volume, 0.25);
+    EXPECT_EQ(Change(5), (QVariantMap{{"Volume", 0.25}}));
+    Call(service, kProperties, "Set", {kPlayer, "Volume", QVariant::fromValue(QDBusVariant(3.0))});
+    EXPECT_EQ(Property(service, kPlayer, "Volume").toDouble(), 1.0);
 }
 
 TEST_F(MediaControlsTest, ASecondCopyTakesItsOwnNameAndNoBusIsNoFault) {

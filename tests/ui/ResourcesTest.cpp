@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <array>
 
 namespace {
@@ -87,6 +89,39 @@ TEST(ResourcesTest, HelpHasEveryKeywordPageAndNoBrokenLink) {
             }
         }
     }
+}
+
+// The options in the first column of `--help` or of the help page's table, in "-h, --help" or
+// "--render FILE" form.
+QSet<QString> OptionsIn(const QStringList& firstColumns) {
+    QSet<QString> options;
+    for (const QString& column : firstColumns) {
+        for (const QString& part : column.split(QStringLiteral(", ")))
+            options.insert(part.section(QLatin1Char(' '), 0, 0));
+    }
+    return options;
+}
+
+// The help page stays true to the program: it names exactly the options the program accepts.
+TEST(ResourcesTest, TheCommandLineHelpPageNamesEveryOptionOfTheProgram) {
+    QFile page(QStringLiteral(":/help/command-line.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    QStringList onPage;
+    const QRegularExpression row(QStringLiteral(R"(<tr><td class="key">([^<]+)</td>)"));
+    for (const auto& match : row.globalMatch(QString::fromUtf8(page.readAll())))
+        onPage << match.captured(1);
+
+    QProcess program;
+    program.start(QStringLiteral(TINSORI_BINARY), {QStringLiteral("--help")});
+    ASSERT_TRUE(program.waitForFinished());
+    QStringList inHelp;
+    const QRegularExpression line(QStringLiteral(R"(^  (-\S.*?)(?:  |$))"),
+                                  QRegularExpression::MultilineOption);
+    for (const auto& match : line.globalMatch(QString::fromUtf8(program.readAllStandardOutput())))
+        inHelp << match.captured(1);
+
+    ASSERT_GT(inHelp.size(), 20);
+    EXPECT_EQ(OptionsIn(onPage), OptionsIn(inHelp));
 }
 
 }  // namespace

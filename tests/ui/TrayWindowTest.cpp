@@ -6,8 +6,12 @@
 #include <QLabel>
 #include <algorithm>
 
+#include <QtTest/QTest>
+
 #include "WindowTestSupport.h"
+#include "midi/ports/ForwardingPort.h"
 #include "ui/PauseBlinkTimer.h"
+#include "ui/Pictures.h"
 #include "ui/TrayIcon.h"
 
 namespace tinsori::test {
@@ -80,6 +84,56 @@ TEST_F(TrayWindowTest, TheWindowAndTheTipTellWhatThePlayerIsDoing) {
     QuestionAnswerer ok(QMessageBox::Ok);
     dialog_->Start("");
     EXPECT_EQ(line(), "Tinsori \u00b7 No sound device");
+    // The embedded synthesizer found no sound server: no MIDI device is "in use".
+    EXPECT_EQ(ok.caption, "Tinsori: No Sound");
+    EXPECT_NE(ok.text.find("No sound: no card."), std::string::npos);
+}
+
+// The embedded synthesizer's name with its driver is longer than the line.
+class LongNamedPort : public ForwardingPort {
+public:
+    using ForwardingPort::ForwardingPort;
+    std::string describe() const override { return "Embedded synthesizer (pulseaudio)"; }
+};
+
+TEST_F(TrayWindowTest, TheStatusLineNeverCutsOffTheStateAndTheTrayIconShowsAPause) {
+    OutputOpener opener = [this](std::string*) {
+        return std::make_unique<LongNamedPort>(recorder_);
+    };
+    dialog_ = std::make_unique<CTinsoriDlg>(timeline_, *store_, opener, 7u);
+    dialog_->Start("");
+    dialog_->show();
+    auto* line = Control<QLabel>(kIdStatusLine);
+    dialog_->player().StartSleep(99 * 60000, SleepEnd::Pause);
+    dialog_->ShowStatus();
+    EXPECT_TRUE(line->text().endsWith("Sleep in 99:00")) << line->text().toStdString();
+    EXPECT_EQ(line->accessibleName(), "Embedded synthesizer (pulseaudio) \u00b7 Sleep in 99:00");
+    EXPECT_FALSE(dialog_->trayIcon().showsPaused());
+    dialog_->Pause();
+    EXPECT_TRUE(line->text().contains("Paused \u00b7 Sleep in 99:00"));
+    EXPECT_TRUE(dialog_->trayIcon().showsPaused());
+    EXPECT_NE(PausedApplicationIcon().pixmap(32).toImage(), ApplicationIcon().pixmap(32).toImage());
+}
+
+// A remembered `none` is said on the window, with the way to another output.
+TEST_F(TrayWindowTest, ShiftF10AndTheMenuKeyOfferOutputSleepAndPause) {
+    Open().player().SetOutputs(
+        {"none",
+         [] {
+             return std::vector<OutputListing>{{"none", "None"}};
+         },
+         [this](const std::string&, std::string*) { return recorder_.borrow(); }});
+    dialog_->ShowStatus();
+    EXPECT_EQ(dialog_->trayIcon().toolTip().section('\n', 1),
+              "No sound: the output is none \u00b7 Shift+F10 chooses another");
+    for (const QKeyCombination keys : {Qt::SHIFT | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+        QMenu& menu = dialog_->windowMenu();
+        EXPECT_TRUE(menu.isVisible());
+        EXPECT_TRUE(FindAction(menu, "Output") && FindAction(menu, "Sleep"));
+        EXPECT_TRUE(FindAction(menu, "&Pause"));
+        menu.hide();
+    }
 }
 
 TEST_F(TrayWindowTest, MinimizingHidesOnlyWhenTheTrayIconIsThere) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest/QTest>
 
 #include "WindowTestSupport.h"
@@ -52,6 +53,22 @@ TEST_F(WindowTest, MainWindowShowsEveryLabelWholeAndThePictureAtItsSize) {
     QWidget* picture = nextStop(Control<QWidget>(kIdWindSlider));
     EXPECT_EQ(picture, Control<QWidget>(kIdChimePicture));
     EXPECT_EQ(nextStop(picture), Control<QWidget>(kIdNotesInUse));
+}
+
+// A large font would push Pause, About, Help and the status line off the screen: the window is
+// laid out smaller until it fits.
+TEST_F(WindowTest, MainWindowInALargeFontStillFitsTheScreen) {
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    Open();
+    QApplication::setFont(usual);
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(dialog_->width(), room.width());
+    EXPECT_LE(dialog_->height() + 40, room.height());
+    EXPECT_LT(dialog_->font().pointSizeF(), 16);
+    EXPECT_TRUE(dialog_->rect().contains(Control<QWidget>(kIdHelp)->geometry()));
 }
 
 TEST_F(WindowTest, AboutBoxOpensOverTheWindowAndClosesWithOk) {

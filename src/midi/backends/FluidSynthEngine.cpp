@@ -28,8 +28,10 @@ std::vector<std::string> FluidSynthEngine::defaultSoundfonts(const std::string& 
     std::error_code ec;
     const bool linkIsSmall =
         std::filesystem::canonical(link, ec).filename() == std::filesystem::path(small).filename();
-    if (linkIsSmall) return {fuller, link, small};
-    return {link, fuller, small};
+    // Debian's .sf3 link last, for a system whose only General MIDI soundfont is an .sf3 one.
+    const std::string sf3Link = "/usr/share/sounds/sf3/default-GM.sf3";
+    if (linkIsSmall) return {fuller, link, small, sf3Link};
+    return {link, fuller, small, sf3Link};
 }
 
 std::string FluidSynthEngine::findSoundfont(const std::string& userPath, std::string* error) {

@@ -23,7 +23,8 @@ public:
 
     static constexpr const char* kSoundfontFolder = "/usr/share/sounds/sf2";
     // The soundfonts tried, in order, when the user names none: Debian's default-GM link, then
-    // FluidR3_GM, then TimGM6mb; FluidR3_GM first when the link names TimGM6mb.
+    // FluidR3_GM, then TimGM6mb, then Debian's .sf3 link; FluidR3_GM first when the link names
+    // TimGM6mb.
     static std::vector<std::string> defaultSoundfonts(const std::string& folder = kSoundfontFolder);
     // The user's file if given, readable and a soundfont by its header, else the first default
     // present; empty with a reason when there is none.

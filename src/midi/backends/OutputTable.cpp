@@ -35,7 +35,7 @@ constexpr std::array kOutputs = {
                 OpenFluidSynth},
     OutputEntry{nullptr, nullptr, " See --list-outputs for the ports there are.",
                 OpenSequencerPort},
-    OutputEntry{"none", "None", "", OpenNothing},
+    OutputEntry{kNoOutput, "None", "", OpenNothing},
 };
 
 }  // namespace

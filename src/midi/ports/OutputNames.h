@@ -7,6 +7,8 @@ namespace tinsori {
 
 // The output that plays when none was chosen.
 inline constexpr const char* kFluidSynthOutput = "fluidsynth";
+// The output that sends nowhere.
+inline constexpr const char* kNoOutput = "none";
 
 // One output as `--list-outputs` and the Output menu show it.
 struct OutputListing {
