@@ -495,5 +495,17 @@ Läuft ein Soundserver (PipeWire oder PulseAudio)? Tinsori spielt stumm weiter; 
         <source>Shift+F10 chooses another</source>
         <translation>Umschalt+F10 wählt eine andere</translation>
     </message>
+    <message>
+        <source>No sound: %1; trying again</source>
+        <translation>Kein Ton: %1; neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>no MIDI output could be opened</source>
+        <translation>kein MIDI-Ausgang ließ sich öffnen</translation>
+    </message>
+    <message>
+        <source>Opening the output</source>
+        <translation>Ausgabe wird geöffnet</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,17 @@ Un serveur de son (PipeWire ou PulseAudio) est-il lancé ? Tinsori continue en s
         <source>Shift+F10 chooses another</source>
         <translation>Maj+F10 en choisit une autre</translation>
     </message>
+    <message>
+        <source>No sound: %1; trying again</source>
+        <translation>Pas de son : %1 ; nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>no MIDI output could be opened</source>
+        <translation>aucune sortie MIDI n&apos;a pu être ouverte</translation>
+    </message>
+    <message>
+        <source>Opening the output</source>
+        <translation>Ouverture de la sortie</translation>
+    </message>
 </context>
 </TS>

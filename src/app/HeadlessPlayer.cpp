@@ -47,7 +47,9 @@ std::string StatusText(Player& player, const std::string& outputName, uint32_t n
            std::to_string(static_cast<int>(player.effectiveWind())) + ")  strikes " +
            std::to_string(player.strikes()) + "  velocity " +
            std::to_string(player.lastVelocity()) + "  output " +
-           (player.handle().isOpen() ? outputName : std::string("none (silent)")) +
+           (!player.handle().isOpen()        ? std::string("none (silent)")
+            : !player.interruption().empty() ? std::string("none (trying again)")
+                                             : outputName) +
            SleepText(player.sleepTimer(), now);
 }
 
@@ -88,6 +90,27 @@ void SayLostOutput(const Player& player, TerminalLine& status, std::ostream& err
         << ". Playing on silently; --list-outputs lists the outputs there are." << std::endl;
 }
 
+// A sound server that went away is said once, and again when it answers: the output tries
+// again by itself meanwhile.
+class InterruptionWatch {
+public:
+    explicit InterruptionWatch(std::ostream& err) : err_(err) {}
+    void Check(const Player& player, TerminalLine& status) {
+        const bool interrupted = !player.interruption().empty();
+        if (interrupted == interrupted_) return;
+        interrupted_ = interrupted;
+        status.finish();
+        if (interrupted)
+            err_ << "tinsori: No sound: " << player.interruption() << "; trying again" << std::endl;
+        else
+            err_ << "tinsori: the sound server answers again; playing on" << std::endl;
+    }
+
+private:
+    std::ostream& err_;
+    bool interrupted_ = false;
+};
+
 }  // namespace
 
 int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
@@ -127,6 +150,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     auto nextTick = Clock::now() + kWindTimerPeriod;
     int stopSignal = 0;
     bool lostSaid = false;
+    InterruptionWatch interruption(err);
     for (;;) {
         // Rounded up: a wait cut short of the tick would only poll again and again until it.
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
@@ -136,6 +160,7 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
         player.OnWindTimer();
         logWatch.Check(status);
         SayLostOutput(player, status, err, lostSaid);
+        interruption.Check(player, status);
         // The sleep timer has faded the music out: the usual shut-down follows.
         if (player.sleepEnded()) break;
         status.show(StatusText(player, output.output, timebase.clock().now()));

@@ -68,14 +68,26 @@ int StoredChannelVolume(ProfileStore& store, int channel) {
 }
 
 DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
+    std::string error;
+    // Each copy opens its own output; done before the shared section is locked, since starting
+    // a synthesizer can take a while.
+    std::unique_ptr<MidiPort> port = device.opener ? device.opener(&error) : nullptr;
+    DeviceOpenResult result = ClaimMidiDevice(device, std::move(port));
+    result.error = std::move(error);
+    if (!result.opened && result.error.empty()) result.error = "no MIDI output could be opened";
+    return result;
+}
+
+void AttachMidiPort(MidiDeviceContext& device, std::unique_ptr<MidiPort> port) {
+    device.handle.open(std::move(port));
+    device.out.SendProgramAndVolume();
+}
+
+DeviceOpenResult ClaimMidiDevice(MidiDeviceContext& device, std::unique_ptr<MidiPort> port) {
     ChimeSettings& settings = device.settings;
     int channel = std::clamp(settings.channel.load(), 0, kChannels - 1);
     DeviceOpenResult result;
-    // Each copy opens its own output; done before the shared section is locked, since starting
-    // a synthesizer can take a while.
-    std::unique_ptr<MidiPort> port = device.opener ? device.opener(&result.error) : nullptr;
     result.opened = port != nullptr;
-    if (!result.opened && result.error.empty()) result.error = "no MIDI output could be opened";
     {
         ProfileStore::Transaction txn(device.store);
         SharedDeviceSection section(device.store);
@@ -99,10 +111,9 @@ DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
         section.writeHolder({device.self, channel});
         result.recorded = txn.Commit();
     }
-    device.handle.open(std::move(port));
     settings.channel = channel;
     result.channel = channel;
-    device.out.SendProgramAndVolume();
+    AttachMidiPort(device, std::move(port));
     return result;
 }
 

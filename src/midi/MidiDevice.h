@@ -52,6 +52,11 @@ struct ChannelChangeResult {
 // Takes this copy's place among the running copies, claims a free channel (moving upward from
 // the wanted one at most 14 times), opens the output and sends program and volume.
 DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device);
+// The same with `port` opened already, or still to come (null: the handle stays closed until
+// `AttachMidiPort`).
+DeviceOpenResult ClaimMidiDevice(MidiDeviceContext& device, std::unique_ptr<MidiPort> port);
+// The port of a claimed device, opened later: it plays from now, with program and volume.
+void AttachMidiPort(MidiDeviceContext& device, std::unique_ptr<MidiPort> port);
 
 // Gives up this copy's channel and place; the last copy out clears the section. False when the
 // profile did not take that.

@@ -21,6 +21,11 @@ void MidiHandle::close() {
     // The port is destroyed outside the lock: tearing down an audio driver can take a while.
 }
 
+std::unique_ptr<MidiPort> MidiHandle::take() {
+    std::lock_guard lock(mutex_);
+    return std::move(port_);
+}
+
 bool MidiHandle::isOpen() const {
     std::lock_guard lock(mutex_);
     return port_ != nullptr;
@@ -48,6 +53,11 @@ std::optional<PortFailure> MidiHandle::closeIfFailed() {
         failed = std::move(port_);
     }
     return failure;
+}
+
+std::string MidiHandle::interruption() const {
+    std::lock_guard lock(mutex_);
+    return port_ ? port_->interruption() : std::string();
 }
 
 bool MidiHandle::send(uint32_t message) {

@@ -28,6 +28,8 @@ public:
     void open(std::unique_ptr<MidiPort> port);
     // Closes (deletes) the port; sends after this are dropped.
     void close();
+    // Closes the handle and gives the port to the caller, to delete where it suits.
+    std::unique_ptr<MidiPort> take();
     bool isOpen() const;
     // The open port's description; empty when closed.
     std::string describe() const;
@@ -39,6 +41,9 @@ public:
     // Closes the open port when it can no longer deliver, so that nothing more is sent to a
     // device that went away; none when the port is fine or the handle is closed.
     std::optional<PortFailure> closeIfFailed();
+    // Why the open port is silent for now while it tries to play again; empty while it plays
+    // or when the handle is closed.
+    std::string interruption() const;
 
     // Sends when open; returns false (nothing sent) when closed.
     bool send(uint32_t message);

@@ -15,6 +15,11 @@ inline constexpr char kTextEmbeddedSynth[] =
 inline constexpr char kTextRenderTo[] = QT_TRANSLATE_NOOP("Tinsori", "render to %1 (%2)");
 inline constexpr char kTextPaused[] = QT_TRANSLATE_NOOP("Tinsori", "Paused");
 inline constexpr char kTextNoSoundStopped[] = QT_TRANSLATE_NOOP("Tinsori", "No sound: %1 stopped");
+inline constexpr char kTextTryingAgain[] =
+    QT_TRANSLATE_NOOP("Tinsori", "No sound: %1; trying again");
+inline constexpr char kTextNoOutputOpened[] =
+    QT_TRANSLATE_NOOP("Tinsori", "no MIDI output could be opened");
+inline constexpr char kTextOpeningOutput[] = QT_TRANSLATE_NOOP("Tinsori", "Opening the output");
 inline constexpr char kTextNoSoundDevice[] = QT_TRANSLATE_NOOP("Tinsori", "No sound device");
 inline constexpr char kTextSleepIn[] = QT_TRANSLATE_NOOP("Tinsori", "Sleep in %1");
 inline constexpr char kTextOutputIsNone[] =

@@ -19,6 +19,7 @@
 #include "platform/Timebase.h"
 #include "player/ContextHelp.h"
 #include "player/OutputCatalog.h"
+#include "player/OutputOpening.h"
 #include "player/PauseButtonText.h"
 #include "player/PlayerView.h"
 #include "player/ScrollRequest.h"
@@ -127,9 +128,12 @@ public:
     Caption LiveCaption();
 
     // Pause and Continue (the Pause button and the menu item). Pausing silences held notes and
-    // releases the device; the simulation plays on into the closed handle. Continue opens the
-    // device again; when that fails the program runs on silently.
+    // releases the device; the simulation plays on into the closed handle. Continue claims the
+    // device again and opens the output in the background: it plays from the wind tick after it
+    // opened; when that fails the program runs on silently. Neither waits on the output.
     void OnPauseCommand();
+    // Waits for an output being opened in the background and takes it up now.
+    void AwaitOutput();
     bool paused() const { return settings_.paused != 0; }
     // The Pause button's text, and the tick of its blink timer (runs while paused).
     const std::string& pauseButtonText() const { return pauseText_.text(); }
@@ -186,12 +190,19 @@ public:
     // The output that stopped while playing (a synthesizer that ended, a device unplugged), and
     // why; none while the output plays or after another opened.
     const std::optional<PortFailure>& lostOutput() const { return lostOutput_; }
+    // Why the open output is silent for now while it tries to play again (its sound server
+    // went away), as of the last wind tick; empty while it plays.
+    const std::string& interruption() const { return interruption_; }
 
 private:
     void ShowEverything();
     void Recompute();
     bool OpenDevice();
     void ReleaseDevice();
+    // Claims the device now and opens its output in the background.
+    void ContinueInBackground();
+    // Takes up the output opened in the background, if it is there.
+    void TakeOpenedOutput();
     // Closes an output that stopped delivering; the music plays on silently, as without one.
     void CheckOutput();
     void EndSleep();
@@ -220,6 +231,7 @@ private:
     std::unique_ptr<SimulationThread> thread_;
     std::string openError_;
     std::optional<PortFailure> lostOutput_;
+    std::string interruption_;
     ContextHelp help_;
     int lastPointerChime_ = -1;
     int lastViewChime_ = -1;
@@ -239,6 +251,8 @@ private:
     bool released_ = false;
     bool saveFailureShown_ = false;
     bool storeFailureShown_ = false;
+    // Last: an open under way may use what the opener reaches, so it ends first.
+    OutputOpening opening_;
 };
 
 }  // namespace tinsori

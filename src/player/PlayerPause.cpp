@@ -10,21 +10,50 @@
 namespace tinsori {
 
 void Player::ReleaseDevice() {
+    opening_.cancel();
     // Notes held on the old output would sound on for ever once nothing can stop them.
     midi_.SweepNotesOff(settings_.channel);
+    opening_.discard(handle_.take());
     ReportStoreFailure(CloseMidiDevice(device_));
 }
 
+void Player::ContinueInBackground() {
+    const DeviceOpenResult result = ClaimMidiDevice(device_, nullptr);
+    openError_.clear();
+    lostOutput_.reset();
+    interruption_.clear();
+    ReportStoreFailure(result.recorded);
+    view_.SelectChannel(result.channel);
+    if (device_.opener) opening_.request(device_.opener);
+}
+
+void Player::TakeOpenedOutput() {
+    auto opened = opening_.take();
+    if (!opened) return;
+    if (opened->port)
+        AttachMidiPort(device_, std::move(opened->port));
+    else
+        openError_ =
+            opened->error.empty() ? TextCatalogue::Words(kTextNoOutputOpened) : opened->error;
+}
+
+void Player::AwaitOutput() {
+    opening_.waitIdle();
+    TakeOpenedOutput();
+}
+
 void Player::CheckOutput() {
+    TakeOpenedOutput();
     // The channel stays claimed: Continue or another output takes up the place again.
     if (auto failure = handle_.closeIfFailed()) lostOutput_ = std::move(failure);
+    interruption_ = handle_.interruption();
 }
 
 void Player::OnPauseCommand() {
     // Before start-up the copy holds no place to give up; after a shut-down nothing may reopen.
     if (!started_ || threadStopped_) return;
     if (settings_.paused)
-        OpenDevice();
+        ContinueInBackground();
     else
         ReleaseDevice();
     settings_.paused = settings_.paused ? 0 : 1;

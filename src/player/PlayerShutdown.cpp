@@ -62,6 +62,7 @@ void Player::SweepSaveAndRelease() {
     }
     if (released_) return;
     released_ = true;
+    opening_.cancel();
     if (!settings_.paused) ReportStoreFailure(CloseMidiDevice(device_));
 }
 

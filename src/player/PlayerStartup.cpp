@@ -85,6 +85,7 @@ bool Player::OpenDevice() {
     const DeviceOpenResult result = OpenMidiDevice(device_);
     openError_ = result.error;
     lostOutput_.reset();
+    interruption_.clear();
     ReportStoreFailure(result.recorded);
     view_.SelectChannel(result.channel);
     return result.opened;

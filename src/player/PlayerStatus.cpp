@@ -65,8 +65,12 @@ std::vector<std::string> Player::StatusTexts() {
         hint = TextCatalogue::Words(kTextChooseAnotherOutput);
     } else {
         output = handle_.describe();
-        outputIsState = output.empty();
-        if (output.empty())
+        outputIsState = output.empty() || !interruption_.empty();
+        if (!output.empty() && !interruption_.empty())
+            output = TextCatalogue::Words(kTextTryingAgain, {interruption_});
+        else if (output.empty() && opening_.pending())
+            output = TextCatalogue::Words(kTextOpeningOutput);
+        else if (output.empty())
             output = lostOutput_ ? TextCatalogue::Words(kTextNoSoundStopped, {lostOutput_->port})
                                  : TextCatalogue::Words(kTextNoSoundDevice);
     }

@@ -157,6 +157,40 @@ TEST(SampleClock, RelocksAfterAStallAndPlaysWhatFellDueInItAtOnceInOrder) {
     EXPECT_LT(WorstErrorMs(card, stamps, late + 1, stamps.size()), 1.0);
 }
 
+// After a long stall, every note due in it struck at once would be one loud cluster.
+TEST(SampleClock, NoteOnsFarPastTheirTimeAreDroppedAndCountedTheRestKeepsItsOrder) {
+    constexpr uint32_t kOldNote = 0x403C90, kProgram = 0x0EC0, kNoteOff = 0x403C80,
+                       kRecentNote = 0x403E90, kSilentNoteOn = 0x003C90;
+    SimulatedCard card(0.0);
+    std::vector<int64_t> none;
+    uint32_t next = 0;
+    card.playUntil(3'000 * kMs, none, next);
+    card.stall(2'000 * kMs);
+    const int64_t now = card.nextRequest();
+    for (auto [ago, message] : {std::pair{1'500, kOldNote},
+                                {1'400, kProgram},
+                                {1'300, kNoteOff},
+                                {1'200, kSilentNoteOn},
+                                {150, kRecentNote}})
+        card.scheduler.post(now - kLatency - ago * kMs, message);
+    card.runBlock();
+    std::vector<uint32_t> played;
+    for (const Placed& p : card.block.placed) played.push_back(p.message);
+    EXPECT_EQ(played, (std::vector<uint32_t>{kProgram, kNoteOff, kSilentNoteOn, kRecentNote}));
+    EXPECT_EQ(card.scheduler.droppedNotes(), 1u);
+
+    // While nothing plays at all (the server is gone), the same holds without a block.
+    RecordingBlock unheard;
+    for (auto [ago, message] : {std::pair{400, kOldNote}, {300, kProgram}, {100, kRecentNote}})
+        card.scheduler.post(now - kLatency - ago * kMs, message);
+    card.scheduler.settleUnheard(now, unheard);
+    ASSERT_EQ(unheard.placed.size(), 1u);
+    EXPECT_EQ(unheard.placed[0].message, kProgram);
+    EXPECT_EQ(card.scheduler.droppedNotes(), 2u);
+    card.runBlock();
+    EXPECT_EQ(card.block.placed.back().message, kRecentNote);
+}
+
 // A short underrun moves the sound by less than a stall would: the line follows within a window.
 TEST(SampleClock, FollowsTheSoundWhenAShortUnderrunMovesIt) {
     SimulatedCard card(300.0);
@@ -211,7 +245,8 @@ TEST(SampleClock, AFullQueueRefusesInsteadOfOverwriting) {
 
 // Senders on two threads and the audio thread at once; run under ThreadSanitizer.
 TEST(SampleClockHandOver, MessagesFromTwoThreadsArriveWholeAndInEachSendersOrder) {
-    LiveMessageScheduler scheduler{LiveMessageScheduler::Tuning{{}, 0, 64}};
+    // Messages stamped 0 grow late block by block: none may be dropped here.
+    LiveMessageScheduler scheduler{LiveMessageScheduler::Tuning{{}, 0, 64, INT64_MAX}};
     constexpr uint32_t kEach = 5000;
     std::atomic<bool> sending{true};
     auto sender = [&](uint32_t tag) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "PlayerTestSupport.h"
 #include "midi/ports/ForwardingPort.h"
@@ -68,6 +70,7 @@ TEST_F(PauseTest, PauseTwiceReleasesAndRetakesTheDeviceWhileTheMusicPlaysOn) {
     EXPECT_EQ(Sent().size(), swept.size());
 
     player.OnPauseCommand();
+    player.AwaitOutput();
     EXPECT_TRUE(player.handle().isOpen());
     EXPECT_EQ(NumOpenApps(), 1);
     EXPECT_EQ(player.pauseButtonText(), "Pause");
@@ -140,9 +143,66 @@ TEST_F(PauseTest, AnOutputThatStopsIsLetGoOnceAndTheMusicPlaysOnUntilContinueFin
     synth.PlugIn();
     player.OnPauseCommand();
     player.OnPauseCommand();
+    player.AwaitOutput();
     Run(130000);
     EXPECT_TRUE(player.handle().isOpen());
     EXPECT_FALSE(player.lostOutput());
+    EXPECT_EQ(player.StatusText(), "Synth");
+    player.ShutDownOnDestroy();
+}
+
+// Key repeat or a script: Continue never waits on an output being opened, and a burst settles
+// to the last request, opening at most one other on the way.
+TEST_F(PauseTest, ABurstOfPauseAndContinueOpensInTheBackgroundAndSettlesToTheLast) {
+    const auto self = std::this_thread::get_id();
+    std::atomic<int> opens{0}, opensHere{0};
+    std::atomic<bool> release{false};
+    player_ = std::make_unique<Player>(
+        timeline_, *store_,
+        [&](std::string*) {
+            ++opens;
+            if (std::this_thread::get_id() == self)
+                ++opensHere;
+            else
+                while (!release) std::this_thread::yield();
+            return recorder_.borrow();
+        },
+        view_, 7u);
+    Player& player = *player_;
+    player.Start("");
+    for (int i = 0; i < 100; ++i) player.OnPauseCommand();
+    release = true;
+    player.AwaitOutput();
+    EXPECT_FALSE(player.paused());
+    EXPECT_TRUE(player.handle().isOpen());
+    EXPECT_EQ(opensHere, 1);  // the start-up's
+    EXPECT_LE(opens, 3);
+    EXPECT_EQ(NumOpenApps(), 1);
+    player.ShutDownOnDestroy();
+}
+
+// An output whose sound server went away keeps its place and tries again by itself.
+class InterruptedPort : public MidiPort {
+public:
+    void send(uint32_t) override {}
+    std::string describe() const override { return "Synth"; }
+    std::string interruption() const override { return gone ? "the sound server went away" : ""; }
+    std::atomic<bool> gone{false};
+};
+
+TEST_F(PauseTest, ASoundServerThatWentAwayIsShownUntilItAnswersAgain) {
+    InterruptedPort synth;
+    player_ = std::make_unique<Player>(
+        timeline_, *store_,
+        [&synth](std::string*) { return std::make_unique<ForwardingPort>(synth); }, view_, 7u);
+    Player& player = *player_;
+    player.Start("");
+    synth.gone = true;
+    Run(1000);
+    EXPECT_EQ(player.StatusText(), "No sound: the sound server went away; trying again");
+    EXPECT_TRUE(player.handle().isOpen());
+    synth.gone = false;
+    Run(1200);
     EXPECT_EQ(player.StatusText(), "Synth");
     player.ShutDownOnDestroy();
 }
@@ -153,6 +213,7 @@ TEST_F(PauseTest, PausedCopyLeavesTheDeviceAloneAtExitAndAFailedContinueIsSilent
     ASSERT_EQ(view_.messages.size(), 1u);
     player.OnPauseCommand();
     player.OnPauseCommand();
+    player.AwaitOutput();
     EXPECT_FALSE(player.paused());
     EXPECT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(NumOpenApps(), 1);
@@ -235,6 +296,7 @@ TEST_F(PauseTest, SwitchingTheOutputMovesTheMusicAndIsRemembered) {
     EXPECT_EQ(Sent().size(), beforeSwitch);
     EXPECT_EQ(StoredOutput(), "fluidsynth");
     player.OnPauseCommand();
+    player.AwaitOutput();
     EXPECT_EQ(Sent().size(), beforeSwitch + 2);
     player.ShutDownOnDestroy();
     EXPECT_EQ(NumOpenApps(), 0);

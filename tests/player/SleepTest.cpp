@@ -50,6 +50,7 @@ TEST_F(SleepTest, FadeFallsInEqualLoudnessStepsThenPausesAtTheUsersVolume) {
     EXPECT_EQ(player.settings().volume.load(), 100);
 
     player.OnPauseCommand();
+    player.AwaitOutput();
     EXPECT_EQ(Sent().back().data2(), 100);
     player.ShutDownOnDestroy();
     EXPECT_EQ(store_->ReadInt("Midi", "Volume 0", 0), 100);
@@ -96,6 +97,7 @@ TEST_F(SleepTest, TurningTheTimerOffMidFadeRestoresTheVolumeAndAPausedEndStaysPa
     EXPECT_FALSE(player.handle().isOpen());
     EXPECT_FALSE(player.sleepTimer().running());
     player.OnPauseCommand();
+    player.AwaitOutput();
     EXPECT_EQ(Volumes().back().second, 80);
     player.ShutDownOnDestroy();
 }

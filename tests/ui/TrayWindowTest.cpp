@@ -49,6 +49,7 @@ TEST_F(TrayWindowTest, PauseTwiceBlinksTheButtonAndGivesTheDeviceBack) {
 
     // Continue from the menu; the next pause goes on from the phase where this one stopped.
     FindAction(dialog_->trayMenu(), "&Continue")->trigger();
+    dialog_->player().AwaitOutput();  // opened in the background
     EXPECT_TRUE(dialog_->player().handle().isOpen());
     EXPECT_FALSE(blinker.timerActive());
     EXPECT_EQ(PauseText(), "Pause");

@@ -10,6 +10,9 @@ class AudioBlockSource {
 public:
     virtual ~AudioBlockSource() = default;
     virtual void renderBlock(float* left, float* right, int frames, int64_t heardNs) = 0;
+    // Nothing is heard for now (the output is starting or its server is gone): what was due long
+    // before `nowNs` is settled without sound, so that it does not all sound at once later.
+    virtual void settleUnheard(int64_t nowNs) = 0;
 };
 
 }  // namespace tinsori

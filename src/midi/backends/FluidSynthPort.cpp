@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 
 #include "midi/backends/LiveLimiter.h"
+#include "midi/backends/PulseAudioOutput.h"
 #include "platform/Texts.h"
 
 namespace tinsori {
@@ -86,15 +86,21 @@ std::unique_ptr<FluidSynthPort> FluidSynthPort::open(const std::string& soundfon
                                                      const SteadyTickClock* ticks) {
     auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
     if (!engine) return nullptr;
-    // Trying JACK must never launch a JACK server behind the user's back.
-    ::setenv("JACK_NO_START_SERVER", "1", 0);
     fluid_settings_setint(engine->settings(), "audio.period-size", kBlockFrames);
     fluid_settings_setint(engine->settings(), "audio.periods", kDriverPeriods);
     std::unique_ptr<FluidSynthPort> port(new FluidSynthPort(std::move(engine), ticks));
     const std::vector<std::string> candidates =
         audioDriver.empty() ? audioDriverOrder() : std::vector<std::string>{audioDriver};
-    for (const std::string& name : candidates)
-        if (port->start(name)) return port;
+    for (const std::string& name : candidates) {
+        std::string why;
+        if (port->start(name, &why)) return port;
+        // A server that hangs would hang the next drivers too: ALSA's default device is often
+        // that same server, and nothing there waits with a time limit.
+        if (why == PulseConnection::kNoAnswer) {
+            if (error) *error = "no audio output could be started: " + why;
+            return nullptr;
+        }
+    }
     if (error) *error = "no audio output could be started (tried " + joined(candidates) + ")";
     return nullptr;
 }
@@ -109,12 +115,12 @@ FluidSynthPort::FluidSynthPort(std::unique_ptr<FluidSynthEngine> engine,
       postProcessorNs_(int64_t{1'000'000'000} * postProcessor_->latencyFrames() /
                        FluidSynthEngine::kSampleRate) {}
 
-bool FluidSynthPort::start(const std::string& driverName) {
+bool FluidSynthPort::start(const std::string& driverName, std::string* why) {
     driverName_ = driverName;
     if (driverName == "pulseaudio") {
-        pulse_ = PulseAudioOutput::open(*this, FluidSynthEngine::kSampleRate, kBlockFrames,
-                                        kServerBufferFrames, nullptr);
-        return pulse_ != nullptr;
+        audio_ = PulseAudioOutput::open(
+            *this, {FluidSynthEngine::kSampleRate, kBlockFrames, kServerBufferFrames}, why);
+        return audio_ != nullptr;
     }
     fluid_settings_t* settings = engine_->settings();
     if (fluid_settings_setstr(settings, "audio.driver", driverName.c_str()) == FLUID_FAILED)
@@ -130,7 +136,7 @@ bool FluidSynthPort::start(const std::string& driverName) {
 
 FluidSynthPort::~FluidSynthPort() {
     // The audio thread calls into the synth: it stops first.
-    pulse_.reset();
+    audio_.reset();
     if (driver_) delete_fluid_audio_driver(driver_);
 }
 
@@ -148,6 +154,15 @@ void FluidSynthPort::renderBlock(float* left, float* right, int frames, int64_t 
     SynthBlock block(*engine_, left, right);
     scheduler_.runBlock(frames, heardNs + postProcessorNs_, block);
     postProcessor_->process(left, right, frames);
+}
+
+void FluidSynthPort::settleUnheard(int64_t nowNs) {
+    SynthBlock block(*engine_, nullptr, nullptr);
+    scheduler_.settleUnheard(nowNs, block);
+}
+
+std::string FluidSynthPort::interruption() const {
+    return audio_ ? audio_->interruption() : std::string();
 }
 
 std::string FluidSynthPort::describe() const {

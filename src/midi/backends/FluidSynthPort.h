@@ -6,8 +6,8 @@
 
 #include "midi/LiveMessageScheduler.h"
 #include "midi/backends/AudioBlockSource.h"
+#include "midi/backends/AudioOutput.h"
 #include "midi/backends/FluidSynthEngine.h"
-#include "midi/backends/PulseAudioOutput.h"
 #include "midi/backends/StereoBlockProcessor.h"
 #include "midi/ports/MidiPort.h"
 #include "platform/TickClock.h"
@@ -50,11 +50,15 @@ public:
 
     void send(uint32_t message) override;
     std::string describe() const override;
+    std::string interruption() const override;
+    // Note-ons dropped because the sound stalled past their time.
+    uint64_t droppedNotes() const { return scheduler_.droppedNotes(); }
 
 private:
     FluidSynthPort(std::unique_ptr<FluidSynthEngine> engine, const SteadyTickClock* ticks);
-    bool start(const std::string& driverName);
+    bool start(const std::string& driverName, std::string* why);
     void renderBlock(float* left, float* right, int frames, int64_t heardNs) override;
+    void settleUnheard(int64_t nowNs) override;
 
     std::unique_ptr<FluidSynthEngine> engine_;
     const SteadyTickClock* ticks_;
@@ -62,7 +66,7 @@ private:
     // Applied to every block after synthesis: the limiter.
     std::unique_ptr<StereoBlockProcessor> postProcessor_;
     int64_t postProcessorNs_;
-    std::unique_ptr<PulseAudioOutput> pulse_;
+    std::unique_ptr<AudioOutput> audio_;
     fluid_audio_driver_t* driver_ = nullptr;
     // A FluidSynth driver that renders by itself (no block callback): messages play at once.
     bool untimed_ = false;

@@ -1,9 +1,7 @@
 #include "midi/backends/PulseAudioOutput.h"
 
-#include <pulse/error.h>
-
-#include <chrono>
-#include <cstdlib>
+#include <algorithm>
+#include <utility>
 
 #include "platform/ThreadPriority.h"
 
@@ -11,103 +9,144 @@ namespace tinsori {
 
 namespace {
 
-// libpulse reads the client's properties from the environment when it connects; a user's own
-// PULSE_PROP_... settings win.
-void DescribeClient() {
-    ::setenv("PULSE_PROP_application.icon_name", PulseAudioOutput::kIconName, 0);
-    ::setenv("PULSE_PROP_media.role", "music", 0);
-}
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
-// How long a new stream may take to start before notes go ahead anyway.
-constexpr auto kStartLimit = std::chrono::seconds(3);
-// A write that waited this long found the buffer full: the server is taking the stream.
-constexpr int64_t kBlockedWriteNs = 2'000'000;
+// Between tries to reach a server that went away: soon at first, then a few seconds apart.
+constexpr milliseconds kFirstRetry{1000};
+constexpr milliseconds kLongestRetry{3000};
+// The longest the thread waits on the server before it looks whether it should stop; a stop
+// wakes it sooner.
+constexpr int kPollMs = 100;
+constexpr milliseconds kSettleEvery{100};
 
 int64_t SteadyNow() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
         .count();
 }
 
 }  // namespace
 
-std::unique_ptr<PulseAudioOutput> PulseAudioOutput::open(AudioBlockSource& source, int sampleRate,
-                                                         int blockFrames, int bufferFrames,
+std::unique_ptr<PulseAudioOutput> PulseAudioOutput::open(AudioBlockSource& source,
+                                                         const PulseFormat& format,
                                                          std::string* error) {
-    DescribeClient();
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(sampleRate), 2};
-    const auto bytes = [](int frames) { return static_cast<uint32_t>(frames) * 2 * sizeof(float); };
-    pa_buffer_attr buffer{};
-    buffer.maxlength = static_cast<uint32_t>(-1);
-    buffer.tlength = bytes(bufferFrames);
-    buffer.prebuf = static_cast<uint32_t>(-1);
-    buffer.minreq = bytes(blockFrames);
-    buffer.fragsize = static_cast<uint32_t>(-1);
-    int code = 0;
-    pa_simple* stream = pa_simple_new(nullptr, kApplicationName, PA_STREAM_PLAYBACK, nullptr,
-                                      kStreamName, &spec, nullptr, &buffer, &code);
-    if (!stream) {
-        if (error) *error = pa_strerror(code);
-        return nullptr;
-    }
-    const int64_t aheadNs = int64_t{1'000'000'000} * bufferFrames / sampleRate;
-    std::unique_ptr<PulseAudioOutput> output(
-        new PulseAudioOutput(source, stream, blockFrames, aheadNs));
-    output->playing_.get_future().wait_for(kStartLimit);
-    return output;
+    auto connection = PulseConnection::open(format, kAnswerLimit, {}, error);
+    if (!connection) return nullptr;
+    return std::unique_ptr<PulseAudioOutput>(
+        new PulseAudioOutput(source, format, std::move(connection)));
 }
 
-PulseAudioOutput::PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames,
-                                   int64_t aheadNs)
+PulseAudioOutput::PulseAudioOutput(AudioBlockSource& source, const PulseFormat& format,
+                                   std::unique_ptr<PulseConnection> connection)
     : source_(source),
-      stream_(stream),
-      blockFrames_(blockFrames),
-      aheadNs_(aheadNs),
-      left_(blockFrames),
-      right_(blockFrames),
-      interleaved_(2 * blockFrames),
+      format_(format),
+      left_(format.blockFrames),
+      right_(format.blockFrames),
+      interleaved_(2 * static_cast<size_t>(format.blockFrames)),
+      connection_(std::move(connection)),
       thread_([this] { run(); }) {}
 
 PulseAudioOutput::~PulseAudioOutput() {
-    running_.store(false, std::memory_order_relaxed);
-    thread_.join();
-    pa_simple_free(stream_);
-}
-
-bool PulseAudioOutput::write(const float* frames, int* code) {
-    return pa_simple_write(stream_, frames, 2 * sizeof(float) * static_cast<size_t>(blockFrames_),
-                           code) >= 0;
-}
-
-void PulseAudioOutput::waitUntilPlaying() {
-    const std::vector<float> silence(2 * static_cast<size_t>(blockFrames_), 0.0f);
-    const int64_t limit = SteadyNow() + std::chrono::nanoseconds(kStartLimit).count();
-    int code = 0;
-    while (running_.load(std::memory_order_relaxed) && SteadyNow() < limit) {
-        const int64_t before = SteadyNow();
-        if (!write(silence.data(), &code) || SteadyNow() - before >= kBlockedWriteNs) break;
+    {
+        std::lock_guard lock(mutex_);
+        running_.store(false, std::memory_order_release);
+        if (connection_) connection_->wakeup();
     }
-    playing_.set_value();
+    stopped_.notify_all();
+    thread_.join();
+}
+
+std::string PulseAudioOutput::interruption() const {
+    std::lock_guard lock(mutex_);
+    return interruption_;
+}
+
+void PulseAudioOutput::setConnection(std::unique_ptr<PulseConnection> connection) {
+    std::unique_ptr<PulseConnection> old;
+    std::lock_guard lock(mutex_);
+    old = std::exchange(connection_, std::move(connection));
+    interruption_ = connection_ ? "" : kServerGone;
 }
 
 void PulseAudioOutput::run() {
     // Ahead of ordinary threads, like the simulation: a late block is a gap in the sound.
     RaiseCurrentThreadPriority();
-    waitUntilPlaying();
-    while (running_.load(std::memory_order_relaxed)) {
-        // The moment the server asks is the moment it has room for a block behind what it
-        // holds: a buffer's length ahead. Its own latency report wanders by several ms over
-        // seconds, so the even pace of the requests, smoothed by the sample clock, is the
-        // better guide.
-        source_.renderBlock(left_.data(), right_.data(), blockFrames_, SteadyNow() + aheadNs_);
-        for (int i = 0; i < blockFrames_; ++i) {
+    milliseconds delay = kFirstRetry;
+    while (running()) {
+        // Only this thread replaces the connection, so it reads it without the lock.
+        if (connection_) {
+            play(*connection_);
+            if (!running()) break;
+            setConnection(nullptr);
+            delay = kFirstRetry;
+        }
+        pause(delay);
+        if (auto connection = reconnect())
+            setConnection(std::move(connection));
+        else
+            delay = std::min(delay * 2, kLongestRetry);
+    }
+    setConnection(nullptr);
+}
+
+std::unique_ptr<PulseConnection> PulseAudioOutput::reconnect() {
+    if (!running()) return nullptr;
+    return PulseConnection::open(
+        format_, kAnswerLimit, [this] { return !running(); }, nullptr);
+}
+
+void PulseAudioOutput::play(PulseConnection& connection) {
+    int64_t lastBlock = SteadyNow();
+    while (running() && connection.iterate(kPollMs)) {
+        if (fill(connection)) {
+            lastBlock = SteadyNow();
+        } else if (SteadyNow() - lastBlock > kSettleEvery.count() * 1'000'000) {
+            // A server that stopped asking (stopped, or stuck): what falls due is settled
+            // meanwhile, as while it is gone.
+            source_.settleUnheard(SteadyNow());
+        }
+    }
+}
+
+bool PulseAudioOutput::fill(PulseConnection& connection) {
+    const size_t blockBytes = format_.bytes(format_.blockFrames);
+    if (!connection.started()) {
+        // The server waits for a full buffer before it plays: silence, so that what is due
+        // meanwhile is not rendered ahead of a sound that has not started.
+        std::fill(interleaved_.begin(), interleaved_.end(), 0.0f);
+        while (connection.writableBytes() >= blockBytes)
+            connection.write(interleaved_.data(), format_.blockFrames);
+        source_.settleUnheard(SteadyNow());
+        return true;
+    }
+    bool filled = false;
+    for (size_t room = connection.writableBytes(); room >= blockBytes && running();
+         room = connection.writableBytes()) {
+        // A request comes when there is room behind what the server holds: this block is heard
+        // after those frames, which the steady pace of the requests, smoothed by the sample
+        // clock, tells better than the server's own latency report.
+        const int64_t queued = std::max<int64_t>(
+            0, format_.bufferFrames - static_cast<int64_t>((room - blockBytes) / format_.bytes(1)));
+        const int64_t heard = SteadyNow() + queued * 1'000'000'000 / format_.sampleRate;
+        source_.renderBlock(left_.data(), right_.data(), format_.blockFrames, heard);
+        for (int i = 0; i < format_.blockFrames; ++i) {
             interleaved_[2 * i] = left_[i];
             interleaved_[2 * i + 1] = right_[i];
         }
-        // Blocks until the server has room: this is what paces the thread. An error means the
-        // server went away; the port stays open and silent, as a vanished sound card would.
-        int code = 0;
-        if (!write(interleaved_.data(), &code)) break;
+        if (!connection.write(interleaved_.data(), format_.blockFrames)) break;
+        filled = true;
+    }
+    return filled;
+}
+
+void PulseAudioOutput::pause(milliseconds delay) {
+    const auto until = Clock::now() + delay;
+    std::unique_lock lock(mutex_);
+    while (running() && Clock::now() < until) {
+        stopped_.wait_for(lock, std::min<Clock::duration>(until - Clock::now(), kSettleEvery));
+        lock.unlock();
+        source_.settleUnheard(SteadyNow());
+        lock.lock();
     }
 }
 

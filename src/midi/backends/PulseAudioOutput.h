@@ -1,54 +1,66 @@
 #pragma once
 
 #include <atomic>
-#include <future>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include <pulse/simple.h>
-
 #include "midi/backends/AudioBlockSource.h"
+#include "midi/backends/AudioOutput.h"
+#include "midi/backends/PulseConnection.h"
 
 namespace tinsori {
 
 // The stream the desktop's mixer shows for the embedded synthesizer on a PulseAudio or PipeWire
 // server: named after the program (with its icon and the "music" role, so that the user finds
-// its volume), pulling blocks from a source on a thread of its own.
-class PulseAudioOutput {
+// its volume). One thread of its own, raised ahead of ordinary threads, moves every block from
+// the source to the server: the server is never left waiting on a thread that a busy machine
+// holds back. When the server goes away the thread says so and connects again, a few seconds
+// apart, until one answers.
+class PulseAudioOutput : public AudioOutput {
 public:
-    static constexpr const char* kApplicationName = "Tinsori";
-    static constexpr const char* kIconName = "org.quillfen.Tinsori";
-    static constexpr const char* kStreamName = "Wind chimes";
+    // How long a server may take to answer before it counts as absent.
+    static constexpr std::chrono::milliseconds kAnswerLimit{1000};
+    // What is said while the server is gone.
+    static constexpr const char* kServerGone = "the sound server went away";
 
-    // Connects to the default server; null with the server's reason when it cannot.
-    // `blockFrames` per pull; `bufferFrames` is the most the server keeps queued ahead. Returns
-    // once the server plays the stream (or after a few seconds): a server can take a second to
-    // start a new stream, and notes sent meanwhile would all sound at once when it does.
-    static std::unique_ptr<PulseAudioOutput> open(AudioBlockSource& source, int sampleRate,
-                                                  int blockFrames, int bufferFrames,
-                                                  std::string* error);
-    // Stops pulling (waits for the block being written) and disconnects; what is queued at the
-    // server is dropped.
-    ~PulseAudioOutput();
+    // Connects to the default server (within kAnswerLimit); null with the server's reason when
+    // it cannot. Returns at once after that: the stream starts on the output's own thread.
+    static std::unique_ptr<PulseAudioOutput> open(AudioBlockSource& source,
+                                                  const PulseFormat& format, std::string* error);
+    // Stops pulling and disconnects without waiting on the server.
+    ~PulseAudioOutput() override;
     PulseAudioOutput(const PulseAudioOutput&) = delete;
     PulseAudioOutput& operator=(const PulseAudioOutput&) = delete;
 
+    std::string interruption() const override;
+
 private:
-    PulseAudioOutput(AudioBlockSource& source, pa_simple* stream, int blockFrames, int64_t aheadNs);
+    PulseAudioOutput(AudioBlockSource& source, const PulseFormat& format,
+                     std::unique_ptr<PulseConnection> connection);
     void run();
-    // Writes silence until the server takes it at its own pace.
-    void waitUntilPlaying();
-    bool write(const float* frames, int* code);
+    // Plays until the connection fails or the output stops.
+    void play(PulseConnection& connection);
+    // Writes what the server has room for; false when it had room for nothing.
+    bool fill(PulseConnection& connection);
+    // Waits `delay` (or until the output stops), settling what falls due meanwhile.
+    void pause(std::chrono::milliseconds delay);
+    std::unique_ptr<PulseConnection> reconnect();
+    void setConnection(std::unique_ptr<PulseConnection> connection);
+    bool running() const { return running_.load(std::memory_order_acquire); }
 
     AudioBlockSource& source_;
-    pa_simple* stream_;
-    int blockFrames_;
-    int64_t aheadNs_;  // from a request to the sound of the block asked for
+    PulseFormat format_;
     std::vector<float> left_, right_, interleaved_;
+    mutable std::mutex mutex_;  // guards the two below and the stop's wake-up
+    std::condition_variable stopped_;
+    std::unique_ptr<PulseConnection> connection_;
+    std::string interruption_;
     std::atomic<bool> running_{true};
-    std::promise<void> playing_;
     std::thread thread_;
 };
 

@@ -14,6 +14,7 @@ public:
     void send(uint32_t message) override { target_.send(message); }
     std::string describe() const override { return target_.describe(); }
     std::string whyStopped() override { return target_.whyStopped(); }
+    std::string interruption() const override { return target_.interruption(); }
 
 private:
     MidiPort& target_;

@@ -16,6 +16,9 @@ public:
     // Why the port can no longer deliver anything (its device went away, a send failed); empty
     // while it can. Asked between sends, never during one.
     virtual std::string whyStopped() { return {}; }
+    // Why nothing is heard for now while the port tries to play again by itself (its sound
+    // server went away); empty while it plays. Any thread.
+    virtual std::string interruption() const { return {}; }
 };
 
 }  // namespace tinsori
