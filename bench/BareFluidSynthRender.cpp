@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "midi/MidiOut.h"
+#include "midi/backends/AudioFileRenderer.h"
 #include "midi/backends/FluidSynthEngine.h"
-#include "midi/backends/FluidSynthRenderer.h"
 #include "midi/backends/LibraryLogs.h"
 #include "platform/TickClock.h"
 
@@ -102,7 +102,7 @@ double bareRender(const std::vector<Event>& events, const std::string& soundfont
         renderTo(uint64_t{e.tick} * info.samplerate / 1000);
         apply(synth, e);
     }
-    renderTo((uint64_t{events.back().tick} + tinsori::FluidSynthRenderer::kTailMilliseconds) *
+    renderTo((uint64_t{events.back().tick} + tinsori::AudioFileRenderer::kTailMilliseconds) *
              info.samplerate / 1000);
     sf_close(file);
     delete_fluid_synth(synth);
@@ -120,7 +120,8 @@ double programRender(const std::vector<Event>& events, const std::string& out) {
     const auto start = std::chrono::steady_clock::now();
     EventClock clock;
     std::string error;
-    auto renderer = tinsori::FluidSynthRenderer::create(clock, out, "", &error);
+    auto renderer = tinsori::AudioFileRenderer::create(
+        clock, out, tinsori::FluidSynthEngine::create("", nullptr), &error);
     if (!renderer) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 0;
@@ -145,11 +146,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double audio =
-        (events.back().tick + tinsori::FluidSynthRenderer::kTailMilliseconds) / 1000.0;
+        (events.back().tick + tinsori::AudioFileRenderer::kTailMilliseconds) / 1000.0;
     const double bare = bareRender(events, soundfont, out);
     std::printf("bare FluidSynth: %zu events, %.1f s of audio in %.2f s wall (%.0fx real time)\n",
                 events.size(), audio, bare, audio / bare);
     const double ours = programRender(events, out + ".renderer.wav");
-    std::printf("FluidSynthRenderer: %.2f s wall (%.0fx real time)\n", ours, audio / ours);
+    std::printf("AudioFileRenderer: %.2f s wall (%.0fx real time)\n", ours, audio / ours);
     return 0;
 }

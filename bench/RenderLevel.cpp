@@ -1,6 +1,7 @@
 // Measures the level of audio renders: the built-in favorites (90 s each, seed 1), two chime
 // storms (120 s) and a render to a loudness, each file read back and metered (EBU R128).
-// Usage: bench_RenderLevel [FOLDER]; bench_RenderLevel --meter FILE... meters audio files alone.
+// Usage: bench_RenderLevel [--output NAME] [FOLDER] (NAME chimes: through the modelled chimes);
+// bench_RenderLevel --meter FILE... meters audio files alone.
 // SOUNDFONT in the environment renders with that soundfont instead of the default.
 
 #include <sndfile.h>
@@ -56,8 +57,12 @@ bool Meter(const fs::path& file, Level& level) {
     return true;
 }
 
+// Given to every render: the output to render through.
+std::vector<std::string> outputArgs;
+
 Level Render(const fs::path& file, std::vector<std::string> args) {
     args.insert(args.end(), {"--render", file.string(), "--seed", "1"});
+    args.insert(args.end(), outputArgs.begin(), outputArgs.end());
     if (const char* soundfont = std::getenv("SOUNDFONT"))
         args.insert(args.end(), {"--soundfont", soundfont});
     std::string error;
@@ -131,6 +136,11 @@ int main(int argc, char** argv) {
             PrintLevel(argv[i], level);
         }
         return 0;
+    }
+    if (argc > 2 && std::string(argv[1]) == "--output") {
+        outputArgs = {argv[1], argv[2]};
+        argc -= 2;
+        argv += 2;
     }
     const fs::path folder = fs::path(argc > 1 ? argv[1] : fs::temp_directory_path()) /
                             ("tinsori-level-" + std::to_string(::getpid()));

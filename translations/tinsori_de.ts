@@ -507,5 +507,9 @@ Läuft ein Soundserver (PipeWire oder PulseAudio)? Tinsori spielt stumm weiter; 
         <source>Opening the output</source>
         <translation>Ausgabe wird geöffnet</translation>
     </message>
+    <message>
+        <source>Modelled chimes</source>
+        <translation>Modellierte Röhren</translation>
+    </message>
 </context>
 </TS>

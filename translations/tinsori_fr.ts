@@ -507,5 +507,9 @@ Un serveur de son (PipeWire ou PulseAudio) est-il lancé ? Tinsori continue en s
         <source>Opening the output</source>
         <translation>Ouverture de la sortie</translation>
     </message>
+    <message>
+        <source>Modelled chimes</source>
+        <translation>Tubes modélisés</translation>
+    </message>
 </context>
 </TS>

@@ -105,8 +105,10 @@ constexpr std::array kOptions = {
     CommandOption{"--list-favorites", nullptr, OptionValue::None, nullptr,
                   "list the stored favorites", Action<RunMode::ListFavorites>},
     CommandOption{"--output", nullptr, OptionValue::Text, "NAME",
-                  "fluidsynth (default), none, or an ALSA sequencer port\n"
-                  "(its whole name or client:port); remembered",
+                  "fluidsynth (default), chimes (modelled tubes), none, or\n"
+                  "an ALSA sequencer port (its whole name or client:port);\n"
+                  "remembered; renders to audio play through chimes when\n"
+                  "chosen, else through fluidsynth",
                   Keep<&CommandLine::output>},
     CommandOption{"--list-outputs", nullptr, OptionValue::None, nullptr,
                   "list the outputs --output accepts", Action<RunMode::ListOutputs>},

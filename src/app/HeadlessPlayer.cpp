@@ -119,12 +119,15 @@ int RunHeadless(const CommandLine& line, ProfileStore& store, const OutputChoice
     std::unique_ptr<MessageLogWriter> log;
     if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
     SilentView view(err);
+    ChimeRingPlaces ring;
     OutputChoice timed = output;
     timed.liveTicks = &timebase.steadyClock();
+    timed.ring = &ring;
     auto opener = [&timed](std::string* why) { return OpenOutput(timed, why); };
     const uint32_t seed = line.seed.value_or(RunSeed());
     if (!line.seed) err << "tinsori: seed " << seed << " (repeat with --seed " << seed << ")\n";
     Player player(timebase, store, opener, view, seed);
+    ring.attach(&player.settings());
     player.handle().setTap(log.get());
     player.Start(line.settingsLine);
     ApplyFavoriteAtStart(line, player, err);

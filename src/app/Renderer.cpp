@@ -14,6 +14,7 @@
 #include "app/Program.h"
 #include "app/RenderProgress.h"
 #include "midi/backends/OutputFactory.h"
+#include "platform/AsciiCase.h"
 #include "platform/StopSignalDescriptor.h"
 #include "platform/VirtualTimeline.h"
 #include "player/Player.h"
@@ -96,6 +97,23 @@ std::string LevelText(const AudioLevel& level) {
     return text;
 }
 
+// The synthesizer of an audio render: the modelled chimes when the command line or the profile
+// chooses them, the embedded synthesizer otherwise.
+OutputChoice RenderSynth(const CommandLine& line, ProfileStore& store,
+                         const ChimeRingPlaces& ring) {
+    constexpr uint32_t kOutputNameBytes = 510;
+    OutputChoice choice;
+    if (line.output)
+        choice.output = *line.output;
+    else
+        store.ReadString("Midi", "Output", choice.output, kOutputNameBytes);
+    if (!EqualsIgnoringCase(choice.output, kChimesOutput)) choice.output = kFluidSynthOutput;
+    choice.soundfont = line.soundfont.value_or("");
+    choice.gainDb = line.gainDb.value_or(0.0);
+    choice.ring = &ring;
+    return choice;
+}
+
 // A sleep timer that runs out first ends the render, as it ends play without a window.
 uint32_t RenderEnd(const CommandLine& line) {
     const uint32_t duration = line.durationTicks();
@@ -149,9 +167,10 @@ int RunRender(const CommandLine& line, std::ostream& err) {
 
     VirtualTimeline timeline;
     std::string error;
+    ChimeRingPlaces ring;
     std::unique_ptr<RenderSink> sink =
-        OpenRenderSink(*line.renderFile, line.soundfont.value_or(""), timeline.clock(), &error,
-                       line.gainDb.value_or(0.0), line.loudnessLufs);
+        OpenRenderSink(*line.renderFile, RenderSynth(line, *store, ring), timeline.clock(), &error,
+                       line.loudnessLufs);
     if (!sink) {
         err << "tinsori: " << error << "\n";
         return kExitUsage;
@@ -167,6 +186,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         choice.lent = sink.get();
         auto opener = [choice](std::string* why) { return OpenOutput(choice, why); };
         Player player(timeline, *store, opener, view, seed);
+        ring.attach(&player.settings());
         player.handle().setTap(log.get());
         player.Start(line.settingsLine);
         ApplyFavoriteAtStart(line, player, err);
@@ -189,6 +209,8 @@ int RunRender(const CommandLine& line, std::ostream& err) {
         // A stopped player's destructor ends its thread without the shut-down's music.
         player.handle().setTap(nullptr);
     }
+    // The tail still rings; the notes it could place are all sent.
+    ring.attach(nullptr);
     return FinishRender(timeline.now(), stopped, *sink, log.get(), progress, err);
 }
 

@@ -55,8 +55,10 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
     });
     std::unique_ptr<MessageLogWriter> log;
     if (!OpenMessageLog(line, timebase.clock(), log, err)) return kExitUsage;
+    ChimeRingPlaces ring;
     OutputChoice timed = output;
     timed.liveTicks = &timebase.steadyClock();
+    timed.ring = &ring;
     WindowStart start{timebase,
                       store,
                       [&timed](std::string* why) { return OpenOutput(timed, why); },
@@ -75,7 +77,8 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                                         return OpenOutput(chosen, why);
                                     }},
                       line.sleepTicks(),
-                      line.toolkitArgs};
+                      line.toolkitArgs,
+                      &ring};
     return CTinsoriApp::Run(start);
 #else
     (void)line, (void)store, (void)output, (void)profileNotice, (void)stopSignals;

@@ -9,6 +9,7 @@ namespace tinsori {
 
 inline constexpr char kTextNoOutput[] = QT_TRANSLATE_NOOP("Tinsori", "No output");
 inline constexpr char kTextAlsaPort[] = QT_TRANSLATE_NOOP("Tinsori", "ALSA port %1");
+inline constexpr char kTextModelledChimes[] = QT_TRANSLATE_NOOP("Tinsori", "Modelled chimes");
 inline constexpr char kTextMidiFile[] = QT_TRANSLATE_NOOP("Tinsori", "Standard MIDI File");
 inline constexpr char kTextEmbeddedSynth[] =
     QT_TRANSLATE_NOOP("Tinsori", "Embedded synthesizer (%1)");

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "ProgramVersion.h"
+#include "midi/chimes/ChimeRingPlaces.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/CursorBlinkTimeout.h"
@@ -46,6 +47,7 @@ int CTinsoriApp::Run(const WindowStart& start) {
 
     auto dialog =
         std::make_unique<CTinsoriDlg>(start.timebase, start.store, start.opener, start.seed);
+    if (start.ring) start.ring->attach(&dialog->player().settings());
     dialog->player().handle().setTap(start.messageLog);
     dialog->player().SetOutputs(start.outputs);
     new SessionEndBridge(*dialog, start.stopSignals);
@@ -69,6 +71,7 @@ int CTinsoriApp::Run(const WindowStart& start) {
     }
     dialog->ShutDownOnDestroy();
     dialog->player().handle().setTap(nullptr);
+    if (start.ring) start.ring->attach(nullptr);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 
 namespace tinsori {
 
+class ChimeRingPlaces;
 class MidiPort;
 class StopSignalDescriptor;
 
@@ -28,6 +29,8 @@ struct WindowStart {
     OutputCatalog outputs;  // what the Output menus offer
     uint32_t sleepMs = 0;   // --sleep: the sleep timer, 0 for none
     std::vector<std::string> toolkitArgs;  // Qt's own options ("-style", "fusion")
+    // Where the modelled chimes hang: attached to the window's settings while it lives.
+    ChimeRingPlaces* ring = nullptr;
 };
 
 // The application object: runs the main window until it closes, then ends the program.

@@ -110,9 +110,17 @@ TEST(OutputFactoryTest, OpensTheNamedOutput) {
         EXPECT_EQ(error,
                   "cannot open the output \"Piano\": no ALSA sequencer (/dev/snd/seq is missing)");
     }
+    // Opens on a sound server, or says why not.
+    auto chimes = OpenOutput(choose("chimes"), &error);
+    if (chimes)
+        EXPECT_EQ(chimes->describe(), "Modelled chimes");
+    else
+        EXPECT_EQ(error.rfind("cannot play the modelled chimes: ", 0), 0u) << error;
+
     const auto names = ListOutputs();
-    ASSERT_GE(names.size(), 2u);
-    EXPECT_EQ(names.front().name, "fluidsynth");
+    ASSERT_GE(names.size(), 3u);
+    EXPECT_EQ(names[0].name, "fluidsynth");
+    EXPECT_EQ(names[1].name, "chimes");
     EXPECT_EQ(names.back().name, "none");
 }
 

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 
 #include "MidiTestSupport.h"
 #include "midi/MidiOut.h"
+#include "midi/backends/AudioFileRenderer.h"
 #include "midi/backends/FluidSynthEngine.h"
-#include "midi/backends/FluidSynthRenderer.h"
 #include "midi/backends/OutputFactory.h"
 #include "support/TempFolder.h"
 
@@ -47,7 +48,8 @@ Audio readAudio(const std::string& path) {
 
 TEST_F(RendererTest, NoteSoundsAtTheFrameOfItsTick) {
     std::string error;
-    auto renderer = FluidSynthRenderer::create(clock, path("note.wav"), "", &error);
+    auto renderer = AudioFileRenderer::create(clock, path("note.wav"),
+                                              FluidSynthEngine::create("", nullptr), &error);
     ASSERT_TRUE(renderer) << error;
     clock.set(500);
     // Xylophone: a sharp attack. Its samples are loaded by the program change, on the tick of
@@ -62,7 +64,7 @@ TEST_F(RendererTest, NoteSoundsAtTheFrameOfItsTick) {
     EXPECT_EQ(audio.info.samplerate, 44100);
     EXPECT_EQ(audio.info.channels, 2);
     EXPECT_EQ(audio.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-    EXPECT_EQ(audio.info.frames, (1500 + FluidSynthRenderer::kTailMilliseconds) * 441 / 10);
+    EXPECT_EQ(audio.info.frames, (1500 + AudioFileRenderer::kTailMilliseconds) * 441 / 10);
     size_t first = 0;
     float peak = 0;
     for (size_t i = 0; i < audio.samples.size(); ++i) {
@@ -78,7 +80,7 @@ TEST_F(RendererTest, NoteSoundsAtTheFrameOfItsTick) {
 TEST_F(RendererTest, SinkFollowsTheFileEnding) {
     std::string error;
     for (const char* name : {"a.flac", "a.OGG", "a.aiff"}) {
-        auto sink = OpenRenderSink(path(name), "", clock, &error);
+        auto sink = OpenRenderSink(path(name), {}, clock, &error);
         ASSERT_TRUE(sink) << error;
         clock.set(100);
         sink->send(PackShortMessage(0x90, 72, 90));
@@ -89,7 +91,7 @@ TEST_F(RendererTest, SinkFollowsTheFileEnding) {
     }
 
     for (const char* name : {"a.mid", "b.MIDI"}) {
-        auto smf = OpenRenderSink(path(name), "", clock, &error);
+        auto smf = OpenRenderSink(path(name), {}, clock, &error);
         ASSERT_TRUE(smf) << error;
         smf->finish(0, &error);
         char magic[4] = {};
@@ -98,7 +100,7 @@ TEST_F(RendererTest, SinkFollowsTheFileEnding) {
     }
 
     std::ofstream(path("a.log")) << "old contents\n";
-    auto log = OpenRenderSink(path("a.log"), "", clock, &error);
+    auto log = OpenRenderSink(path("a.log"), {}, clock, &error);
     ASSERT_TRUE(log) << error;
     log->send(PackShortMessage(0x90, 72, 90));
     log->finish(0, &error);
@@ -109,12 +111,14 @@ TEST_F(RendererTest, SinkFollowsTheFileEnding) {
 
 TEST_F(RendererTest, UnwritableOrUnknownFilesFailAtOnce) {
     std::string error;
-    EXPECT_FALSE(OpenRenderSink("/no/such/dir/out.wav", "", clock, &error));
+    EXPECT_FALSE(OpenRenderSink("/no/such/dir/out.wav", {}, clock, &error));
     EXPECT_NE(error.find("cannot write /no/such/dir/out.wav"), std::string::npos) << error;
-    EXPECT_FALSE(OpenRenderSink(path("out.xyz"), "", clock, &error));
+    EXPECT_FALSE(OpenRenderSink(path("out.xyz"), {}, clock, &error));
     EXPECT_NE(error.find(".wav"), std::string::npos) << error;  // names the endings accepted
     EXPECT_FALSE(fs::exists(path("out.xyz")));
-    EXPECT_FALSE(OpenRenderSink(path("out.wav"), "/no/such/font.sf2", clock, &error));
+    OutputChoice badFont;
+    badFont.soundfont = "/no/such/font.sf2";
+    EXPECT_FALSE(OpenRenderSink(path("out.wav"), badFont, clock, &error));
     EXPECT_EQ(error, "cannot read the soundfont /no/such/font.sf2");
 }
 
@@ -135,7 +139,7 @@ TEST(FluidSynthEngineTest, FullerSoundfontGoesBeforeTheSmallestOne) {
 // Normalizing passes over the audio again at the end; a stop there must leave no file.
 TEST_F(RendererTest, StopDuringTheNormalizingPassesLeavesNoFile) {
     std::string error;
-    auto sink = OpenRenderSink(path("n.wav"), "", clock, &error, 0.0, -16.0);
+    auto sink = OpenRenderSink(path("n.wav"), {}, clock, &error, -16.0);
     ASSERT_TRUE(sink) << error;
     sink->send(PackShortMessage(0x90, 72, 90));
     std::string seen;
@@ -146,6 +150,36 @@ TEST_F(RendererTest, StopDuringTheNormalizingPassesLeavesNoFile) {
     EXPECT_FALSE(sink->finish(1000, &error));
     EXPECT_FALSE(seen.empty());
     EXPECT_FALSE(fs::exists(path("n.wav")));
+}
+
+}  // namespace
+}  // namespace tinsori
+
+namespace tinsori {
+namespace {
+
+// Needs no soundfont: the tubes are modelled. A free strike rings past the usual tail, and the
+// file ends only once it has fallen quiet.
+TEST(ChimesRender, StrikeSoundsAtItsFrameAndRingsOutBeforeTheFileEnds) {
+    testing_support::TempFolder folder;
+    test::ManualClock clock;
+    OutputChoice chimes;
+    chimes.output = kChimesOutput;
+    std::string error;
+    auto sink = OpenRenderSink(folder.file("c.flac"), chimes, clock, &error);
+    ASSERT_TRUE(sink) << error;
+    EXPECT_NE(sink->describe().find("modelled chimes"), std::string::npos);
+    clock.set(500);
+    sink->send(PackShortMessage(kNoteOn, 60, 100));
+    sink->send(PackShortMessage(kNoteOff, 60, 100));
+    ASSERT_TRUE(sink->finish(600, &error)) << error;
+
+    const Audio audio = readAudio(folder.file("c.flac"));
+    EXPECT_GT(audio.info.frames, (600 + AudioFileRenderer::kTailMilliseconds) * 441 / 10);
+    const auto loud = [](float s) { return std::fabs(s) > 1e-3f; };
+    const auto first = std::find_if(audio.samples.begin(), audio.samples.end(), loud);
+    EXPECT_EQ((first - audio.samples.begin()) / 2 / 441, 50);  // in the 10 ms from 500 ms
+    EXPECT_TRUE(std::none_of(audio.samples.end() - 200, audio.samples.end(), loud));
 }
 
 }  // namespace

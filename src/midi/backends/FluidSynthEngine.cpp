@@ -145,4 +145,8 @@ void FluidSynthEngine::apply(uint32_t message) {
     }
 }
 
+void FluidSynthEngine::render(float* left, float* right, int frames, int stride) {
+    fluid_synth_write_float(synth_, frames, left, 0, stride, right, 0, stride);
+}
+
 }  // namespace tinsori

@@ -7,13 +7,14 @@
 
 #include <fluidsynth.h>
 
+#include "midi/audio/AudioSynth.h"
+
 namespace tinsori {
 
 // The embedded synthesizer without any audio output: settings, synth and the loaded General MIDI
 // soundfont. The live port adds an audio driver; the renderer pulls samples itself.
-class FluidSynthEngine {
+class FluidSynthEngine : public AudioSynth {
 public:
-    static constexpr int kSampleRate = 44100;
     // Puts the built-in favorites' median near -23 LUFS (-22.9 with TimGM6mb, -21.3 with
     // FluidR3_GM), the level of broadcast programmes, so
     // that the chimes sit with the desktop's other sounds; the strikes this lifts above -1 dBFS
@@ -37,12 +38,14 @@ public:
     // for `userPath`; null with a reason.
     static std::unique_ptr<FluidSynthEngine> create(const std::string& userPath, std::string* error,
                                                     double gainDb = 0.0);
-    ~FluidSynthEngine();
+    ~FluidSynthEngine() override;
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
 
     // Plays one packed short message; kinds the synth has no use for are ignored.
-    void apply(uint32_t message);
+    void apply(uint32_t message) override;
+    void render(float* left, float* right, int frames, int stride) override;
+    std::string describe() const override { return soundfont_; }
     // Loads, for a program change, the samples of the preset it selects, so that applying it
     // later (on the audio thread) reads nothing from the disk. Other messages are left alone.
     void preload(uint32_t message);

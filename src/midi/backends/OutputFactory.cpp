@@ -6,9 +6,10 @@
 #include <optional>
 
 #include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/AudioFileRenderer.h"
 #include "midi/backends/FluidSynthPort.h"
-#include "midi/backends/FluidSynthRenderer.h"
 #include "midi/backends/OutputTable.h"
+#include "midi/chimes/ChimeSynth.h"
 #include "midi/ports/ForwardingPort.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "midi/ports/SmfWriter.h"
@@ -20,11 +21,17 @@ namespace {
 
 struct RenderTarget {
     const std::string& path;
-    const std::string& soundfont;
+    const OutputChoice& synth;
     const TickClock& clock;
-    double gainDb;
     std::optional<double> loudnessLufs;
 };
+
+// The synthesizer of an audio render.
+std::unique_ptr<AudioSynth> OpenSynth(const OutputChoice& choice, std::string* error) {
+    if (EqualsIgnoringCase(choice.output, kChimesOutput))
+        return std::make_unique<ChimeSynth>(choice.ring, choice.gainDb);
+    return FluidSynthEngine::create(choice.soundfont, error, choice.gainDb);
+}
 
 // One kind of render file: its endings and the writer that makes it.
 struct RenderWriter {
@@ -34,10 +41,12 @@ struct RenderWriter {
 };
 
 constexpr std::array kRenderWriters = {
-    RenderWriter{FluidSynthRenderer::audioEndings, "audio",
+    RenderWriter{AudioFileRenderer::audioEndings, "audio",
                  [](const RenderTarget& t, std::string* error) -> std::unique_ptr<RenderSink> {
-                     return FluidSynthRenderer::create(t.clock, t.path, t.soundfont, error,
-                                                       t.gainDb, t.loudnessLufs);
+                     auto synth = OpenSynth(t.synth, error);
+                     if (!synth) return nullptr;
+                     return AudioFileRenderer::create(t.clock, t.path, std::move(synth), error,
+                                                      t.loudnessLufs);
                  }},
     RenderWriter{[] {
                      return std::vector<std::string>{"mid", "midi"};
@@ -120,16 +129,16 @@ std::string RenderEndingsText() {
     return text.substr(1);
 }
 
-std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
+std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const OutputChoice& synth,
                                            const TickClock& clock, std::string* error,
-                                           double gainDb, std::optional<double> loudnessLufs) {
+                                           std::optional<double> loudnessLufs) {
     const RenderWriter* writer = WriterFor(path);
     if (!writer) {
         if (error)
             *error = "cannot render to " + path + ": give a file ending in " + RenderEndingsText();
         return nullptr;
     }
-    return writer->create({path, soundfont, clock, gainDb, loudnessLufs}, error);
+    return writer->create({path, synth, clock, loudnessLufs}, error);
 }
 
 }  // namespace tinsori

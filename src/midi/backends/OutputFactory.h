@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "midi/chimes/ChimeRingPlaces.h"
 #include "midi/ports/MidiPort.h"
 #include "midi/ports/OutputNames.h"
 #include "midi/ports/RenderSink.h"
@@ -13,12 +14,15 @@ namespace tinsori {
 
 // What "opening the device" opens: `--output`, `--soundfont` and `--audio-driver`.
 struct OutputChoice {
-    // "fluidsynth", "none", or an ALSA sequencer port by its whole name or "client:port".
+    // "fluidsynth", "chimes", "none", or an ALSA sequencer port by its whole name or
+    // "client:port".
     std::string output = kFluidSynthOutput;
     // For the embedded synthesizer; empty means the default soundfont search and driver order.
     std::string soundfont;
     std::string audioDriver;
     double gainDb = 0.0;  // the synthesizer's level against its usual one
+    // Where the modelled chimes hang; null: all in the middle.
+    const ChimeRingPlaces* ring = nullptr;
     // The live clock whose ticks place the embedded synthesizer's notes in time; null: the
     // moment each message is sent.
     const SteadyTickClock* liveTicks = nullptr;
@@ -54,13 +58,12 @@ bool IsAudioRenderPath(const std::string& path);
 std::string RenderEndingsText();
 
 // The file writer of a render, chosen by the path's ending: every audio format this libsndfile
-// writes through the synthesizer, .mid and .midi a Standard MIDI File, .log and .txt the message
-// log (that render alone). Each writes a temporary file that replaces `path` only when its
-// `finish` succeeds. Null with a reason when the ending is none of those, the file cannot be
-// written or the soundfont cannot be loaded.
-std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const std::string& soundfont,
+// writes, through the modelled chimes when `synth` names them and else the synthesizer, .mid and
+// .midi a Standard MIDI File, .log and .txt the message log (that render alone). Each writes a
+// temporary file that replaces `path` only when its `finish` succeeds. Null with a reason when
+// the ending is none of those, the file cannot be written or the soundfont cannot be loaded.
+std::unique_ptr<RenderSink> OpenRenderSink(const std::string& path, const OutputChoice& synth,
                                            const TickClock& clock, std::string* error,
-                                           double gainDb = 0.0,
                                            std::optional<double> loudnessLufs = {});
 
 }  // namespace tinsori

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "midi/backends/AlsaSeqPort.h"
+#include "midi/backends/ChimesPort.h"
 #include "midi/backends/FluidSynthPort.h"
 #include "midi/ports/NullPort.h"
 #include "platform/AsciiCase.h"
@@ -15,6 +16,13 @@ namespace {
 std::unique_ptr<MidiPort> OpenFluidSynth(const OutputChoice& choice, std::string* error) {
     return FluidSynthPort::open(choice.soundfont, choice.audioDriver, error, choice.gainDb,
                                 choice.liveTicks);
+}
+
+std::unique_ptr<MidiPort> OpenChimes(const OutputChoice& choice, std::string* error) {
+    std::string reason;
+    auto chimes = ChimesPort::open(choice.ring, choice.gainDb, choice.liveTicks, &reason);
+    if (!chimes && error) *error = "cannot play the modelled chimes: " + reason;
+    return chimes;
 }
 
 std::unique_ptr<MidiPort> OpenSequencerPort(const OutputChoice& choice, std::string* error) {
@@ -33,6 +41,10 @@ constexpr std::array kOutputs = {
                 " Is a sound server running? --list-audio-drivers lists the drivers, "
                 "--audio-driver NAME picks one.",
                 OpenFluidSynth},
+    OutputEntry{kChimesOutput, "Modelled chimes",
+                " Is a sound server running? The modelled chimes play through PulseAudio or "
+                "PipeWire.",
+                OpenChimes},
     OutputEntry{nullptr, nullptr, " See --list-outputs for the ports there are.",
                 OpenSequencerPort},
     OutputEntry{kNoOutput, "None", "", OpenNothing},

@@ -7,6 +7,8 @@ namespace tinsori {
 
 // The output that plays when none was chosen.
 inline constexpr const char* kFluidSynthOutput = "fluidsynth";
+// The modelled chimes, which audio renders play through too when chosen.
+inline constexpr const char* kChimesOutput = "chimes";
 // The output that sends nowhere.
 inline constexpr const char* kNoOutput = "none";
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "midi/backends/FluidSynthEngine.h"
+#include "midi/audio/AudioSynth.h"
 #include "midi/backends/RenderLevel.h"
 #include "midi/ports/RenderSink.h"
 #include "platform/StagedFile.h"
@@ -16,29 +16,32 @@
 
 namespace tinsori {
 
-// The embedded synthesizer rendering to an audio file instead of a sound card, faster than real
-// time: a message sent at tick t of the clock sounds at frame t x rate / 1000 of the file.
+// A synthesizer (the embedded General MIDI one or the modelled chimes) rendering to an audio file
+// instead of a sound card, faster than real time: a message sent at tick t of the clock sounds at
+// frame t x rate / 1000 of the file.
 // The container is chosen by the file's ending among those libsndfile writes; 16-bit PCM where
 // the container has it, else its codec (Vorbis for Ogg, MP3); 44100 Hz stereo.
-class FluidSynthRenderer : public RenderSink {
+class AudioFileRenderer : public RenderSink {
 public:
-    // Seconds rendered after the end tick so that the last strikes ring out.
+    // Rendered after the end tick so that the last strikes ring out; longer, up to the most,
+    // while the synthesizer says something still rings.
     static constexpr uint32_t kTailMilliseconds = 3000;
+    static constexpr uint32_t kLongestTailMilliseconds = 30000;
 
     // True when the path ends in a supported audio ending (any case).
     static bool handlesPath(const std::string& path);
     // The supported endings, lower case, without the dot.
     static std::vector<std::string> audioEndings();
 
-    // Loads the soundfont and creates the file (a temporary one, which replaces `path` when
-    // `finish` succeeds); null with a reason when either fails. With `loudnessLufs`, the audio
-    // is normalized to that integrated loudness when it is finished.
-    static std::unique_ptr<FluidSynthRenderer> create(const TickClock& clock,
-                                                      const std::string& path,
-                                                      const std::string& soundfont,
-                                                      std::string* error, double gainDb = 0.0,
-                                                      std::optional<double> loudnessLufs = {});
-    ~FluidSynthRenderer() override;
+    // Creates the file (a temporary one, which replaces `path` when `finish` succeeds) for
+    // `synth` to play into; null with a reason when it cannot. With `loudnessLufs`, the audio is
+    // normalized to that integrated loudness when it is finished.
+    static std::unique_ptr<AudioFileRenderer> create(const TickClock& clock,
+                                                     const std::string& path,
+                                                     std::unique_ptr<AudioSynth> synth,
+                                                     std::string* error,
+                                                     std::optional<double> loudnessLufs = {});
+    ~AudioFileRenderer() override;
 
     void send(uint32_t message) override;
     std::string describe() const override;
@@ -51,8 +54,8 @@ public:
     uint64_t framesWritten() const;
 
 private:
-    FluidSynthRenderer(const TickClock& clock, std::unique_ptr<FluidSynthEngine> engine,
-                       std::unique_ptr<StagedFile> staged);
+    AudioFileRenderer(const TickClock& clock, std::unique_ptr<AudioSynth> synth,
+                      std::unique_ptr<StagedFile> staged);
     bool openFile(int format, std::string* error);
     static sf_count_t fileLength(void* self);
     static sf_count_t seek(sf_count_t offset, int whence, void* self);
@@ -62,9 +65,11 @@ private:
     std::string failureText() const;
     // Renders audio up to (not including) `frame`; false once a write has failed.
     bool renderTo(uint64_t frame);
+    // Renders the tail after `endFrame`.
+    bool renderTail(uint64_t endFrame);
 
     const TickClock& clock_;
-    std::unique_ptr<FluidSynthEngine> engine_;
+    std::unique_ptr<AudioSynth> synth_;
     std::unique_ptr<StagedFile> staged_;
     SNDFILE* file_ = nullptr;
     int writeError_ = 0;  // errno of the first write the disk refused

@@ -1,4 +1,4 @@
-#include "midi/backends/FluidSynthRenderer.h"
+#include "midi/backends/AudioFileRenderer.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,8 +16,9 @@ namespace tinsori {
 
 namespace {
 
-// Rendering always stops at an event's exact frame, and FluidSynth keeps its own 64-frame steps
-// across calls, so the block size changes no sample; large blocks save a call pair per 64 frames.
+// Rendering always stops at an event's exact frame, and the synthesizers keep their own steps
+// across calls (FluidSynth's 64 frames), so the block size changes no sample; large blocks save
+// calls.
 constexpr int kBlockFrames = 4096;
 constexpr int kChannels = 2;
 
@@ -40,7 +41,7 @@ int EncodingFor(int major) {
     for (int subtype : {SF_FORMAT_PCM_16, SF_FORMAT_VORBIS, SF_FORMAT_MPEG_LAYER_III,
                         SF_FORMAT_FLOAT, SF_FORMAT_PCM_U8}) {
         SF_INFO info{};
-        info.samplerate = FluidSynthEngine::kSampleRate;
+        info.samplerate = AudioSynth::kSampleRate;
         info.channels = kChannels;
         info.format = major | subtype;
         if (sf_format_check(&info)) return info.format;
@@ -89,37 +90,35 @@ int formatFor(const std::string& path) {
 }
 
 uint64_t frameOf(uint32_t tick) {
-    return static_cast<uint64_t>(tick) * FluidSynthEngine::kSampleRate / 1000;
+    return static_cast<uint64_t>(tick) * AudioSynth::kSampleRate / 1000;
 }
 
 }  // namespace
 
-bool FluidSynthRenderer::handlesPath(const std::string& path) {
+bool AudioFileRenderer::handlesPath(const std::string& path) {
     return formatFor(path) != 0;
 }
 
-std::vector<std::string> FluidSynthRenderer::audioEndings() {
+std::vector<std::string> AudioFileRenderer::audioEndings() {
     std::vector<std::string> endings;
     for (const AudioFormat& format : AudioFormats()) endings.push_back(format.ending);
     return endings;
 }
 
-std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& clock,
-                                                               const std::string& path,
-                                                               const std::string& soundfont,
-                                                               std::string* error, double gainDb,
-                                                               std::optional<double> loudnessLufs) {
+std::unique_ptr<AudioFileRenderer> AudioFileRenderer::create(const TickClock& clock,
+                                                             const std::string& path,
+                                                             std::unique_ptr<AudioSynth> synth,
+                                                             std::string* error,
+                                                             std::optional<double> loudnessLufs) {
     const int format = formatFor(path);
     if (!format) {
         if (error) *error = "cannot render audio to " + path + ": not an ending libsndfile writes";
         return nullptr;
     }
-    auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
-    if (!engine) return nullptr;
     auto staged = StagedFile::Create(path, error);
     if (!staged) return nullptr;
-    std::unique_ptr<FluidSynthRenderer> renderer(
-        new FluidSynthRenderer(clock, std::move(engine), std::move(staged)));
+    std::unique_ptr<AudioFileRenderer> renderer(
+        new AudioFileRenderer(clock, std::move(synth), std::move(staged)));
     if (!renderer->openFile(format, error)) return nullptr;
     if (loudnessLufs) {
         // Beside the render, where the user has made room for audio, and nameless, so that a
@@ -136,56 +135,55 @@ std::unique_ptr<FluidSynthRenderer> FluidSynthRenderer::create(const TickClock& 
     return renderer;
 }
 
-FluidSynthRenderer::FluidSynthRenderer(const TickClock& clock,
-                                       std::unique_ptr<FluidSynthEngine> engine,
-                                       std::unique_ptr<StagedFile> staged)
+AudioFileRenderer::AudioFileRenderer(const TickClock& clock, std::unique_ptr<AudioSynth> synth,
+                                     std::unique_ptr<StagedFile> staged)
     : clock_(clock),
-      engine_(std::move(engine)),
+      synth_(std::move(synth)),
       staged_(std::move(staged)),
       buffer_(kBlockFrames * kChannels),
-      level_(kChannels, FluidSynthEngine::kSampleRate, [this](const float* frames, size_t count) {
+      level_(kChannels, AudioSynth::kSampleRate, [this](const float* frames, size_t count) {
           const auto wanted = static_cast<sf_count_t>(count);
           return sf_writef_float(file_, frames, wanted) == wanted && writeError_ == 0;
       }) {}
 
-FluidSynthRenderer::~FluidSynthRenderer() {
+AudioFileRenderer::~AudioFileRenderer() {
     if (file_) sf_close(file_);
 }
 
 // libsndfile writes through these rather than on its own descriptor, so that every write the
 // disk refuses is seen: its MP3 encoder, for one, drops the errors of its own writes.
-sf_count_t FluidSynthRenderer::fileLength(void* self) {
+sf_count_t AudioFileRenderer::fileLength(void* self) {
     struct stat info {};
-    const int fd = static_cast<FluidSynthRenderer*>(self)->staged_->fd();
+    const int fd = static_cast<AudioFileRenderer*>(self)->staged_->fd();
     return ::fstat(fd, &info) == 0 ? info.st_size : -1;
 }
 
-sf_count_t FluidSynthRenderer::seek(sf_count_t offset, int whence, void* self) {
-    return ::lseek(static_cast<FluidSynthRenderer*>(self)->staged_->fd(), offset, whence);
+sf_count_t AudioFileRenderer::seek(sf_count_t offset, int whence, void* self) {
+    return ::lseek(static_cast<AudioFileRenderer*>(self)->staged_->fd(), offset, whence);
 }
 
-sf_count_t FluidSynthRenderer::read(void* data, sf_count_t count, void* self) {
-    const ssize_t got = ::read(static_cast<FluidSynthRenderer*>(self)->staged_->fd(), data,
+sf_count_t AudioFileRenderer::read(void* data, sf_count_t count, void* self) {
+    const ssize_t got = ::read(static_cast<AudioFileRenderer*>(self)->staged_->fd(), data,
                                static_cast<size_t>(count));
     return got < 0 ? 0 : got;
 }
 
-sf_count_t FluidSynthRenderer::write(const void* data, sf_count_t count, void* self) {
-    auto* renderer = static_cast<FluidSynthRenderer*>(self);
+sf_count_t AudioFileRenderer::write(const void* data, sf_count_t count, void* self) {
+    auto* renderer = static_cast<AudioFileRenderer*>(self);
     if (renderer->writeError_ == 0 && renderer->staged_->WriteAll(data, static_cast<size_t>(count)))
         return count;
     if (renderer->writeError_ == 0) renderer->writeError_ = errno;
     return 0;
 }
 
-sf_count_t FluidSynthRenderer::tell(void* self) {
-    return ::lseek(static_cast<FluidSynthRenderer*>(self)->staged_->fd(), 0, SEEK_CUR);
+sf_count_t AudioFileRenderer::tell(void* self) {
+    return ::lseek(static_cast<AudioFileRenderer*>(self)->staged_->fd(), 0, SEEK_CUR);
 }
 
-bool FluidSynthRenderer::openFile(int format, std::string* error) {
+bool AudioFileRenderer::openFile(int format, std::string* error) {
     static SF_VIRTUAL_IO io = {&fileLength, &seek, &read, &write, &tell};
     SF_INFO info{};
-    info.samplerate = FluidSynthEngine::kSampleRate;
+    info.samplerate = AudioSynth::kSampleRate;
     info.channels = kChannels;
     info.format = format;
     file_ = sf_open_virtual(&io, SFM_WRITE, &info, this);
@@ -193,27 +191,35 @@ bool FluidSynthRenderer::openFile(int format, std::string* error) {
     return file_ != nullptr;
 }
 
-bool FluidSynthRenderer::renderTo(uint64_t frame) {
+bool AudioFileRenderer::renderTo(uint64_t frame) {
     while (!failed_ && frames_ < frame) {
         const int count = static_cast<int>(std::min<uint64_t>(kBlockFrames, frame - frames_));
-        fluid_synth_write_float(engine_->synth(), count, buffer_.data(), 0, kChannels,
-                                buffer_.data(), 1, kChannels);
+        synth_->render(buffer_.data(), buffer_.data() + 1, count, kChannels);
         if (!level_.add(buffer_.data(), count)) failed_ = true;
         frames_ += count;
     }
     return !failed_;
 }
 
-void FluidSynthRenderer::send(uint32_t message) {
+bool AudioFileRenderer::renderTail(uint64_t endFrame) {
+    if (!renderTo(endFrame + frameOf(kTailMilliseconds))) return false;
+    // A second at a time, so that the file's length does not depend on the block size.
+    const uint64_t longest = endFrame + frameOf(kLongestTailMilliseconds);
+    while (synth_->ringing() && frames_ < longest)
+        if (!renderTo(std::min(longest, frames_ + AudioSynth::kSampleRate))) return false;
+    return true;
+}
+
+void AudioFileRenderer::send(uint32_t message) {
     const uint32_t tick = clock_.now();
     std::lock_guard lock(mutex_);
     if (!file_) return;
     renderTo(frameOf(tick));
-    engine_->apply(message);
+    synth_->apply(message);
 }
 
 // One reason: when the spool and the file share a full disk, both fail for the same one.
-std::string FluidSynthRenderer::failureText() const {
+std::string AudioFileRenderer::failureText() const {
     if (level_.stopped()) return "stopped";
     const std::string target = staged_->target();
     if (!level_.spoolError().empty()) return "rendering " + target + ": " + level_.spoolError();
@@ -222,11 +228,10 @@ std::string FluidSynthRenderer::failureText() const {
     return text;
 }
 
-bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
+bool AudioFileRenderer::finish(uint32_t endTick, std::string* error) {
     std::lock_guard lock(mutex_);
     if (!file_) return true;
-    const bool rendered =
-        renderTo(frameOf(endTick) + frameOf(kTailMilliseconds)) && level_.finish();
+    const bool rendered = renderTail(frameOf(endTick)) && level_.finish();
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;
     if (!rendered || !closed || writeError_ != 0) {
@@ -236,28 +241,28 @@ bool FluidSynthRenderer::finish(uint32_t endTick, std::string* error) {
     return staged_->Commit(error);
 }
 
-void FluidSynthRenderer::watchPasses(PassWatch watch) {
+void AudioFileRenderer::watchPasses(PassWatch watch) {
     std::lock_guard lock(mutex_);
     level_.watchPasses(std::move(watch));
 }
 
-bool FluidSynthRenderer::failed() const {
+bool AudioFileRenderer::failed() const {
     std::lock_guard lock(mutex_);
     return failed_;
 }
 
-std::optional<AudioLevel> FluidSynthRenderer::level() const {
+std::optional<AudioLevel> AudioFileRenderer::level() const {
     std::lock_guard lock(mutex_);
     return level_.level();
 }
 
-uint64_t FluidSynthRenderer::framesWritten() const {
+uint64_t AudioFileRenderer::framesWritten() const {
     std::lock_guard lock(mutex_);
     return frames_;
 }
 
-std::string FluidSynthRenderer::describe() const {
-    return TextCatalogue::Words(kTextRenderTo, {staged_->target(), engine_->soundfont()});
+std::string AudioFileRenderer::describe() const {
+    return TextCatalogue::Words(kTextRenderTo, {staged_->target(), synth_->describe()});
 }
 
 }  // namespace tinsori
