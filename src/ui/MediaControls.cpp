@@ -103,20 +103,32 @@ void MediaControls::AnnounceChanged(const QVariantMap& changed) {
 }
 
 void MediaControls::Play() {
-    if (target_.IsPaused()) target_.Continue();
-    StateChanged();
+    Want(false);
 }
 
 void MediaControls::Pause() {
-    if (!target_.IsPaused()) target_.Pause();
-    StateChanged();
+    Want(true);
 }
 
 void MediaControls::PlayPause() {
-    if (target_.IsPaused())
-        target_.Continue();
-    else
-        target_.Pause();
+    Want(!pendingPaused_.value_or(target_.IsPaused()));
+}
+
+// Requests are settled once the calls queued with them have been answered, so that a burst of
+// them (a held media key, a script) costs one Pause or Continue, the last one asked for.
+void MediaControls::Want(bool paused) {
+    const bool scheduled = pendingPaused_.has_value();
+    pendingPaused_ = paused;
+    if (!scheduled)
+        QMetaObject::invokeMethod(this, &MediaControls::SettlePlayback, Qt::QueuedConnection);
+}
+
+void MediaControls::SettlePlayback() {
+    if (!pendingPaused_) return;
+    const bool paused = *pendingPaused_;
+    pendingPaused_.reset();
+    if (paused && !target_.IsPaused()) target_.Pause();
+    if (!paused && target_.IsPaused()) target_.Continue();
     StateChanged();
 }
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
+#include <optional>
 
 #include "ui/MediaControlsTarget.h"
 
@@ -47,8 +48,12 @@ public:
     void Raise();
     void Quit();
 
+    // Carries out the last of the Play, Pause and PlayPause requests made since it last ran.
+    void SettlePlayback();
+
 private:
     void Register();
+    void Want(bool paused);
     void AnnounceChanged(const QVariantMap& changed);
 
     MediaControlsTarget& target_;
@@ -58,6 +63,7 @@ private:
     bool announcedPaused_ = false;
     QString announcedTitle_;
     double announcedVolume_;
+    std::optional<bool> pendingPaused_;
 };
 
 }  // namespace tinsori

@@ -30,7 +30,10 @@ constexpr char kProperties[] = "org.freedesktop.DBus.Properties";
 class TestTarget : public MediaControlsTarget {
 public:
     bool IsPaused() const override { return paused; }
-    void Pause() override { paused = true; }
+    void Pause() override {
+        paused = true;
+        ++pauses;
+    }
     void Continue() override {
         paused = false;
         ++continues;
@@ -46,6 +49,7 @@ public:
     void SetVolume(double v) override { volume = v; }
 
     bool paused = false;
+    int pauses = 0;
     int continues = 0;
     int raises = 0;
     int quits = 0;
@@ -206,7 +210,24 @@ TEST_F(MediaControlsTest, ASecondCopyTakesItsOwnNameAndNoBusIsNoFault) {
     third.paused = true;
     unconnected.StateChanged();
     unconnected.PlayPause();
+    QCoreApplication::processEvents();
     EXPECT_FALSE(third.paused);
+}
+
+TEST_F(MediaControlsTest, ABurstOfPlayPauseCostsOnePauseAndSettlesToTheLastRequest) {
+    TestTarget target;
+    MediaControls& controls = AddControls(target);
+    // Five toggles handled before the window gets to settle them: one Pause, then quiet.
+    for (int i = 0; i < 5; ++i) controls.PlayPause();
+    controls.SettlePlayback();
+    EXPECT_TRUE(target.paused);
+    EXPECT_EQ(target.pauses, 1);
+    EXPECT_EQ(target.continues, 0);
+    EXPECT_EQ(Change(1), (QVariantMap{{"PlaybackStatus", "Paused"}}));
+    // An even number asks for the state it is in: nothing is done or announced.
+    for (int i = 0; i < 4; ++i) controls.PlayPause();
+    controls.SettlePlayback();
+    EXPECT_EQ(target.pauses + target.continues, 1);
 }
 
 }  // namespace
