@@ -1,8 +1,9 @@
 #pragma once
 
 #include <array>
-
 #include <cstdint>
+
+#include "platform/TextCatalogue.h"
 
 namespace tinsori {
 
@@ -32,7 +33,8 @@ double WindFraction(double wind);
 // nearest to the wind: 0, 1 or 2.
 int WindWord(double wind);
 // The wind slider's three words, without their keyboard marks, in WindWord's order.
-inline constexpr std::array<const char*, 3> kWindWords = {"Calm Day", "Nice Breeze",
-                                                          "Storm's-a-Brewin'"};
+inline constexpr std::array<const char*, 3> kWindWords = {
+    QT_TRANSLATE_NOOP("Tinsori", "Calm Day"), QT_TRANSLATE_NOOP("Tinsori", "Nice Breeze"),
+    QT_TRANSLATE_NOOP("Tinsori", "Storm's-a-Brewin'")};
 
 }  // namespace tinsori

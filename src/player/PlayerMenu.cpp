@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/Texts.h"
 #include "player/Player.h"
 #include "settings/Favorites.h"
 #include "settings/RecentFavorites.h"
@@ -44,7 +45,8 @@ MenuAction Player::OnMenuCommand(int id) {
         const OutputSwitchResult result = SwitchOutput(output.name);
         if (!result.switched)
             view_.ShowMessage(
-                "Tinsori cannot play on " + output.menuText + ": " + result.error + ".", "Output");
+                TextCatalogue::Words(kTextCannotPlayOn, {output.menuText, result.error}),
+                TextCatalogue::Words(kTextOutput));
     } else if (id == kSleepOffCommand) {
         StopSleep();
     } else if (id == kSleepAgainCommand) {

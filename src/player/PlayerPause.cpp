@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "midi/MidiDevice.h"
+#include "platform/Texts.h"
 #include "player/Player.h"
 
 // Pause and Continue, and switching the output: both let the device go and take one again. An
@@ -32,7 +33,8 @@ void Player::TakeOpenedOutput() {
     if (opened->port)
         AttachMidiPort(device_, std::move(opened->port));
     else
-        openError_ = opened->error.empty() ? "no MIDI output could be opened" : opened->error;
+        openError_ =
+            opened->error.empty() ? TextCatalogue::Words(kTextNoOutputOpened) : opened->error;
 }
 
 void Player::AwaitOutput() {
@@ -60,8 +62,8 @@ void Player::OnPauseCommand() {
 }
 
 OutputSwitchResult Player::SwitchOutput(const std::string& name) {
-    if (!outputs_.open) return {false, "no output can be chosen here"};
-    if (!started_ || threadStopped_) return {false, "the player is not running"};
+    if (!outputs_.open) return {false, TextCatalogue::Words(kTextNoOutputChoice)};
+    if (!started_ || threadStopped_) return {false, TextCatalogue::Words(kTextNotRunning)};
     auto opener = [open = outputs_.open, name](std::string* error) { return open(name, error); };
     if (settings_.paused) {
         // Paused, the copy holds no device: Continue opens the new one.

@@ -1,5 +1,6 @@
 #include "engine/SimulationThread.h"
 #include "midi/MidiDevice.h"
+#include "platform/Texts.h"
 #include "player/Player.h"
 #include "settings/SettingsPersistence.h"
 
@@ -16,12 +17,9 @@ constexpr uint32_t kThreadJoinMs = 2000;
 constexpr uint32_t kSettleMs = 1000;
 constexpr int kClosingRunDelay = -81;
 constexpr int kClosingRunVelocity = 35;
-constexpr const char* kSaveFailedText =
-    "The settings could not be saved: the profile file cannot be written (is the disk full?).";
+constexpr const char* kSaveFailedText = kTextSaveFailed;
 constexpr const char* kSaveFailedCaption = "Tinsori";
-constexpr const char* kStoreFailedText =
-    "A change could not be stored: the profile file cannot be written (is the disk full?). "
-    "Tinsori plays on; other copies may not see which channel this one uses.";
+constexpr const char* kStoreFailedText = kTextStoreFailed;
 
 }  // namespace
 
@@ -60,7 +58,7 @@ void Player::SweepSaveAndRelease() {
     // Both shut-downs may save; a profile that cannot take the save is told once.
     if (!SaveSettings(store_, settings_, scales_, instruments_) && !saveFailureShown_) {
         saveFailureShown_ = true;
-        view_.ShowMessage(kSaveFailedText, kSaveFailedCaption);
+        view_.ShowMessage(TextCatalogue::Words(kSaveFailedText), kSaveFailedCaption);
     }
     if (released_) return;
     released_ = true;
@@ -72,7 +70,7 @@ void Player::ReportStoreFailure(bool written) {
     // After a failed save the profile's trouble has been told already.
     if (written || storeFailureShown_ || saveFailureShown_) return;
     storeFailureShown_ = true;
-    view_.ShowMessage(kStoreFailedText, kSaveFailedCaption);
+    view_.ShowMessage(TextCatalogue::Words(kStoreFailedText), kSaveFailedCaption);
 }
 
 }  // namespace tinsori

@@ -2,6 +2,7 @@
 
 #include "midi/ports/OutputNames.h"
 #include "platform/AsciiCase.h"
+#include "platform/Texts.h"
 #include "player/Player.h"
 
 // What the player is doing, in the words the window's bottom line and the tray's tip use.
@@ -22,7 +23,8 @@ std::string Joined(std::initializer_list<const std::string*> parts) {
     return text;
 }
 
-// "Embedded synthesizer (pulseaudio)" without the driver, which matters least.
+// "Embedded synthesizer (pulseaudio)" without the driver, which matters least; translations keep
+// the driver last in brackets.
 std::string WithoutDetail(const std::string& output) {
     const size_t open = output.rfind(" (");
     if (open == std::string::npos || output.back() != ')') return output;
@@ -56,25 +58,26 @@ std::vector<std::string> Player::StatusTexts() {
     // A pause or missing sound is what the user acts on; the output's name is only where it goes.
     bool outputIsState = true;
     if (paused()) {
-        output = "Paused";
+        output = TextCatalogue::Words(kTextPaused);
     } else if (EqualsIgnoringCase(outputs_.current, kNoOutput)) {
         // Remembered from an earlier run, it would otherwise silence every start without a word.
-        output = "No sound: the output is none";
-        hint = "Shift+F10 chooses another";
+        output = TextCatalogue::Words(kTextOutputIsNone);
+        hint = TextCatalogue::Words(kTextChooseAnotherOutput);
     } else {
         output = handle_.describe();
         outputIsState = output.empty() || !interruption_.empty();
         if (!output.empty() && !interruption_.empty())
-            output = "No sound: " + interruption_ + "; trying again";
+            output = TextCatalogue::Words(kTextTryingAgain, {interruption_});
         else if (output.empty() && opening_.pending())
-            output = "Opening the output";
+            output = TextCatalogue::Words(kTextOpeningOutput);
         else if (output.empty())
-            output =
-                lostOutput_ ? "No sound: " + lostOutput_->port + " stopped" : "No sound device";
+            output = lostOutput_ ? TextCatalogue::Words(kTextNoSoundStopped, {lostOutput_->port})
+                                 : TextCatalogue::Words(kTextNoSoundDevice);
     }
     std::string sleep;
     if (sleep_.running())
-        sleep = "Sleep in " + MinutesSeconds(sleep_.remainingMs(timebase_.clock().now()));
+        sleep = TextCatalogue::Words(kTextSleepIn,
+                                     {MinutesSeconds(sleep_.remainingMs(timebase_.clock().now()))});
     const std::string shortOutput = outputIsState ? output : WithoutDetail(output);
     // The last resort keeps the state alone: a pause, no sound, the time left.
     const std::string essential =

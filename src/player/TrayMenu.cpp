@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Texts.h"
 #include "settings/RecentFavorites.h"
 
 namespace tinsori {
@@ -26,14 +27,18 @@ MenuEntry Separator() {
 }
 
 std::string LengthText(uint32_t ms) {
-    if (ms % kMinuteMs == 0) return std::to_string(ms / kMinuteMs) + " minutes";
-    return std::to_string((ms + kSecondMs - 1) / kSecondMs) + " seconds";
+    if (ms % kMinuteMs == 0)
+        return TextCatalogue::Words(kTextMinutes, {std::to_string(ms / kMinuteMs)});
+    return TextCatalogue::Words(kTextSeconds, {std::to_string((ms + kSecondMs - 1) / kSecondMs)});
 }
 
-std::string TimeLeftText(uint32_t ms) {
+// The length of a running sleep with what is left of it.
+std::string WithTimeLeft(const std::string& length, uint32_t ms) {
     if (ms >= kMinuteMs)
-        return " (" + std::to_string((ms + kMinuteMs - 1) / kMinuteMs) + " min left)";
-    return " (" + std::to_string((ms + kSecondMs - 1) / kSecondMs) + " s left)";
+        return TextCatalogue::Words(kTextMinutesLeft,
+                                    {length, std::to_string((ms + kMinuteMs - 1) / kMinuteMs)});
+    return TextCatalogue::Words(kTextSecondsLeft,
+                                {length, std::to_string((ms + kSecondMs - 1) / kSecondMs)});
 }
 
 void AppendRecent(const TrayMenuState& state, std::vector<MenuEntry>& menu) {
@@ -50,7 +55,7 @@ void AppendRecent(const TrayMenuState& state, std::vector<MenuEntry>& menu) {
 
 MenuEntry OutputMenu(const TrayMenuState& state) {
     MenuEntry output;
-    output.text = "Output";
+    output.text = TextCatalogue::Words(kTextOutput);
     const int count = std::min<int>(static_cast<int>(state.outputs.size()), kOutputLimit);
     for (int i = 0; i < count; ++i)
         output.submenu.push_back(
@@ -60,26 +65,28 @@ MenuEntry OutputMenu(const TrayMenuState& state) {
 
 MenuEntry SleepMenu(const TrayMenuState& state) {
     MenuEntry sleep;
-    sleep.text = "Sleep";
-    sleep.submenu.push_back(Command("Off", kSleepOffCommand, !state.sleepRunning));
-    const std::string left = TimeLeftText(state.sleepRemainingMs);
+    sleep.text = TextCatalogue::Words(kTextSleep);
+    sleep.submenu.push_back(
+        Command(TextCatalogue::Words(kTextSleepOff), kSleepOffCommand, !state.sleepRunning));
+    const uint32_t left = state.sleepRemainingMs;
     bool shown = !state.sleepRunning;
     for (const int minutes : SleepMenuMinutes()) {
         const uint32_t length = minutes * kMinuteMs;
         // A length given on the command line goes in its place among the others.
         if (!shown && state.sleepLengthMs < length) {
-            sleep.submenu.push_back(
-                Command(LengthText(state.sleepLengthMs) + left, kSleepAgainCommand, true));
+            sleep.submenu.push_back(Command(WithTimeLeft(LengthText(state.sleepLengthMs), left),
+                                            kSleepAgainCommand, true));
             shown = true;
         }
         const bool running = !shown && state.sleepLengthMs == length;
         shown = shown || running;
-        sleep.submenu.push_back(Command(LengthText(length) + (running ? left : ""),
-                                        kSleepOffCommand + minutes, running));
+        sleep.submenu.push_back(
+            Command(running ? WithTimeLeft(LengthText(length), left) : LengthText(length),
+                    kSleepOffCommand + minutes, running));
     }
     if (!shown)
         sleep.submenu.push_back(
-            Command(LengthText(state.sleepLengthMs) + left, kSleepAgainCommand, true));
+            Command(WithTimeLeft(LengthText(state.sleepLengthMs), left), kSleepAgainCommand, true));
     return sleep;
 }
 
@@ -96,13 +103,15 @@ uint32_t SleepCommandLengthMs(int id) {
 
 std::vector<MenuEntry> BuildTrayMenu(const TrayMenuState& state) {
     std::vector<MenuEntry> menu;
-    menu.push_back(Command("E&xit", kExitCommand));
+    menu.push_back(Command(TextCatalogue::Words(kTextExit), kExitCommand));
     menu.push_back(Separator());
     AppendRecent(state, menu);
-    menu.push_back(Command("&Settings...", kSettingsCommand));
+    menu.push_back(Command(TextCatalogue::Words(kTextSettingsCommand), kSettingsCommand));
     if (!state.outputs.empty()) menu.push_back(OutputMenu(state));
     menu.push_back(SleepMenu(state));
-    menu.push_back(Command(state.paused ? "&Continue" : "&Pause", kPauseCommand));
+    menu.push_back(
+        Command(TextCatalogue::Words(state.paused ? kTextContinueCommand : kTextPauseCommand),
+                kPauseCommand));
     return menu;
 }
 

@@ -10,6 +10,7 @@
 #include "music/ChimeNoteSet.h"
 #include "music/ScaleTable.h"
 #include "platform/AsciiCase.h"
+#include "platform/Texts.h"
 #include "platform/WakeEvent.h"
 #include "settings/FavoriteLine.h"
 #include "settings/FavoritesView.h"
@@ -26,14 +27,14 @@ namespace {
 constexpr std::string_view kSection = "Favorites";
 constexpr std::string_view kLastValue = "Last";
 // What could not be stored.
-constexpr const char* kFavoriteText = "The favorite could not be saved";
-constexpr const char* kRemovalText = "The favorite could not be removed";
-constexpr const char* kRecentText = "The list of recent favorites could not be updated";
+constexpr const char* kFavoriteText = kTextFavoriteNotSaved;
+constexpr const char* kRemovalText = kTextFavoriteNotRemoved;
+constexpr const char* kRecentText = kTextRecentNotUpdated;
 // Names a scale that a favorite or command line brings along.
 constexpr std::string_view kScaleForName = "Scale for %s";
 
 std::string Text(StringId id) {
-    return std::string(StringTableText(id));
+    return LoadResString(id);
 }
 
 std::string SlotName(int index) {
@@ -150,8 +151,7 @@ void StoreValues(ChimeSettings& s, const SettingsLineValues& v, int scaleIndex) 
 
 // Said where the user is, each time: the list goes on showing what the profile holds.
 void ShowNotStored(FavoritesContext& ctx, const char* what) {
-    ctx.view.ShowMessage(
-        std::string(what) + ": the profile file cannot be written (is the disk full?).", "Tinsori");
+    ctx.view.ShowMessage(TextCatalogue::Words(what), "Tinsori");
 }
 
 }  // namespace

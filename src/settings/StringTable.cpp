@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ProgramVersion.h"
+#include "platform/TextCatalogue.h"
 
 namespace tinsori {
 
@@ -15,11 +16,13 @@ struct Entry {
 };
 
 constexpr Entry kTable[] = {
-    {kStringAbout, "&About Tinsori..."},
+    {kStringAbout, QT_TRANSLATE_NOOP("Tinsori", "&About Tinsori...")},
     {kStringNoMidiDevice,
-     "Tinsori cannot open the default MIDI output device.  Please close Tinsori, and any other "
-     "applications that may be using MIDI and try again."},
-    {kStringNoMidiDeviceCaption, "Midi Output Device In Use"},
+     QT_TRANSLATE_NOOP("Tinsori",
+                       "Tinsori cannot open the default MIDI output device.  Please close "
+                       "Tinsori, and any other applications that may be using MIDI and try "
+                       "again.")},
+    {kStringNoMidiDeviceCaption, QT_TRANSLATE_NOOP("Tinsori", "Midi Output Device In Use")},
     {kStringChimeLine, "%s - %d\r\n"},
     {kStringBaseNoteItem, "%s - %d"},
     {kStringHelpPresets, "creating presets"},
@@ -28,18 +31,24 @@ constexpr Entry kTable[] = {
     {kStringHelpChime, "chime"},
     {kStringHelpWind, "wind"},
     {kStringTrayTip, "You are listening to Tinsori " TINSORI_VERSION_SHORT},
-    {kStringContinue, "Continue"},
-    {kStringPause, "Pause"},
-    {kStringReplaceFavorite, "Are you sure you wish to replace the favorite preset \"%s\"?"},
-    {kStringReplaceFavoriteCaption, "Replace a Favorite"},
+    {kStringContinue, QT_TRANSLATE_NOOP("Tinsori", "Continue")},
+    {kStringPause, QT_TRANSLATE_NOOP("Tinsori", "Pause")},
+    {kStringReplaceFavorite,
+     QT_TRANSLATE_NOOP("Tinsori", "Are you sure you wish to replace the favorite preset \"%s\"?")},
+    {kStringReplaceFavoriteCaption, QT_TRANSLATE_NOOP("Tinsori", "Replace a Favorite")},
     {kStringFavoritesFull,
-     "All %ld favorties have been filled.  Please remove your 'least' favorite first."},
-    {kStringFavoritesFullCaption, "Sorry"},
-    {kStringRemoveFavorite, "Are you sure you wish to remove the favorite preset \"%s\"?"},
-    {kStringRemoveFavoriteCaption, "Remove a Favorite"},
+     QT_TRANSLATE_NOOP("Tinsori",
+                       "All %ld favorties have been filled.  Please remove your "
+                       "'least' favorite first.")},
+    {kStringFavoritesFullCaption, QT_TRANSLATE_NOOP("Tinsori", "Sorry")},
+    {kStringRemoveFavorite,
+     QT_TRANSLATE_NOOP("Tinsori", "Are you sure you wish to remove the favorite preset \"%s\"?")},
+    {kStringRemoveFavoriteCaption, QT_TRANSLATE_NOOP("Tinsori", "Remove a Favorite")},
     {kStringOutOfScales,
-     "Out of space for new scales.  Using different scale than what was intended"},
-    {kStringOutOfScalesCaption, "Notice"},
+     QT_TRANSLATE_NOOP("Tinsori",
+                       "Out of space for new scales.  Using different scale than what was "
+                       "intended")},
+    {kStringOutOfScalesCaption, QT_TRANSLATE_NOOP("Tinsori", "Notice")},
 };
 
 constexpr size_t kMaxLoaded = 254;
@@ -57,7 +66,9 @@ const char* LoadResString(int id) {
     thread_local int next = 0;
     auto& buffer = buffers[next];
     next ^= 1;
-    const std::string_view text = StringTableText(id);
+    // Entries are literals, so the view's data ends in a zero; an unknown id gives "".
+    const std::string_view entry = StringTableText(id);
+    const std::string text = TextCatalogue::Translated(entry.empty() ? "" : entry.data());
     const size_t length = std::min(text.size(), kMaxLoaded);
     std::copy_n(text.begin(), length, buffer.begin());
     buffer[length] = '\0';

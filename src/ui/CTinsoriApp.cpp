@@ -10,6 +10,8 @@
 #include "ui/CursorBlinkTimeout.h"
 #include "ui/Pictures.h"
 #include "ui/SessionEndBridge.h"
+#include "ui/Translations.h"
+#include "ui/UiText.h"
 
 namespace tinsori {
 
@@ -17,7 +19,7 @@ namespace {
 
 char gProgramName[] = "tinsori";
 
-constexpr char kProfileNoticeCaption[] = "Tinsori Profile";
+constexpr char kProfileNoticeCaption[] = QT_TRANSLATE_NOOP("Tinsori", "Tinsori Profile");
 
 }  // namespace
 
@@ -35,6 +37,8 @@ int CTinsoriApp::Run(const WindowStart& start) {
     // Wayland shells find the window's icon and name through the desktop file's id.
     QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     QApplication::setWindowIcon(ApplicationIcon());
+    // Before the first widget: every text is looked up as the widget is made.
+    const Translations translations;
     // The window hides into the tray and message boxes may open over nothing: only closing the
     // main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -51,7 +55,7 @@ int CTinsoriApp::Run(const WindowStart& start) {
     if (!start.favorite.empty()) ApplyFavoriteNamed(dialog->player().favorites(), start.favorite);
     if (start.sleepMs > 0) dialog->player().StartSleep(start.sleepMs, SleepEnd::Pause);
     if (!start.profileNotice.empty()) {
-        QMessageBox::warning(dialog.get(), QString::fromLatin1(kProfileNoticeCaption),
+        QMessageBox::warning(dialog.get(), UiText(kProfileNoticeCaption),
                              QString::fromStdString(start.profileNotice));
     }
     dialog->StartMediaControls();

@@ -12,6 +12,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "ProgramVersion.h"
 #include "ui/AccessibleComboBox.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ChimePicture.h"
@@ -19,13 +20,22 @@
 #include "ui/DialogScrollBar.h"
 #include "ui/DialogUnits.h"
 #include "ui/Pictures.h"
+#include "ui/UiText.h"
 
 namespace tinsori {
 
 namespace {
 
+// A template's text in the user's language; %1 stands for the version, so that a translation
+// can put it where its sentence needs it.
+QString TemplateText(const char* label) {
+    const QString text = UiText(label);
+    return text.contains(QLatin1String("%1")) ? text.arg(QStringLiteral(TINSORI_VERSION_SHORT))
+                                              : text;
+}
+
 QLabel* MakeText(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(spec.label), parent);
+    auto* label = new QLabel(TemplateText(spec.label), parent);
     label->setTextFormat(Qt::PlainText);
     Qt::Alignment align = Qt::AlignTop;
     if (spec.flags & kRightAligned) align |= Qt::AlignRight;
@@ -57,7 +67,7 @@ QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
 // through the title's middle; styles that put the title above the frame would draw the line
 // across that row.
 QGroupBox* MakeGroupBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QGroupBox(QString::fromUtf8(spec.label), parent);
+    auto* box = new QGroupBox(TemplateText(spec.label), parent);
     box->setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
@@ -84,11 +94,11 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, const DialogUnits
             return MakeCombo(spec, parent, units.toY(spec.height));
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton:
-            return new QPushButton(QString::fromUtf8(spec.label), parent);
+            return new QPushButton(TemplateText(spec.label), parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(QString::fromUtf8(spec.label), parent);
+            return new QCheckBox(TemplateText(spec.label), parent);
         case ControlKind::RadioButton:
-            return new QRadioButton(QString::fromUtf8(spec.label), parent);
+            return new QRadioButton(TemplateText(spec.label), parent);
         case ControlKind::Edit:
             return new QLineEdit(parent);
         case ControlKind::NotesBox: {
@@ -136,7 +146,7 @@ int TextWidthNeeded(const ControlSpec& spec, const QWidget& widget) {
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton: {
             constexpr int kButtonMargin = 8;
-            const QString text = QString::fromUtf8(spec.label).remove(QLatin1Char('&'));
+            const QString text = TemplateText(spec.label).remove(QLatin1Char('&'));
             return widget.fontMetrics().horizontalAdvance(text) + kButtonMargin;
         }
         default:
@@ -154,7 +164,7 @@ bool TakesFocus(const ControlSpec& spec) {
 void SetBuddies(std::span<const ControlSpec> specs, const std::vector<QWidget*>& made) {
     for (size_t i = 0; i < specs.size(); ++i) {
         if (specs[i].kind != ControlKind::Text) continue;
-        if (!QString::fromUtf8(specs[i].label).contains(QLatin1Char('&'))) continue;
+        if (!TemplateText(specs[i].label).contains(QLatin1Char('&'))) continue;
         for (size_t j = i + 1; j < specs.size(); ++j) {
             if (!TakesFocus(specs[j])) continue;
             auto* label = static_cast<QLabel*>(made[i]);
@@ -173,7 +183,8 @@ void NameForScreenReaders(const ControlSpec& spec, QWidget& control) {
     if (!text.description.isEmpty()) control.setAccessibleDescription(text.description);
     // A box's scroll bar is read on its own: it says which box it scrolls.
     if (auto* box = qobject_cast<QAbstractScrollArea*>(&control)) {
-        const QString scrolls = QStringLiteral("Scroll ") + control.accessibleName();
+        const QString scrolls =
+            UiText(QT_TRANSLATE_NOOP("Tinsori", "Scroll %1")).arg(control.accessibleName());
         box->verticalScrollBar()->setAccessibleName(scrolls);
         box->horizontalScrollBar()->setAccessibleName(scrolls);
     }
@@ -196,7 +207,7 @@ DialogControls DialogControls::Build(QDialog& dialog, const DialogTemplate& tmpl
                                      QSize room) {
     AccessibleComboBox::Install();
     dialog.setFont(font);
-    dialog.setWindowTitle(QString::fromUtf8(tmpl.title));
+    dialog.setWindowTitle(TemplateText(tmpl.title));
     DialogUnits units(font);
     DialogControls controls;
     std::vector<QWidget*> made;

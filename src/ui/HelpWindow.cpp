@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Contrast.h"
+#include "ui/UiText.h"
 #include "ui/WindowPlacement.h"
 
 namespace tinsori {
@@ -56,20 +57,21 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& text, QStyle::StandardPi
 }  // namespace
 
 HelpWindow::HelpWindow() : browser_(new QTextBrowser) {
-    setWindowTitle(QStringLiteral("Tinsori Help"));
+    setWindowTitle(UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori Help")));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* column = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     column->addLayout(row);
-    back_ = AddButton(row, QStringLiteral("&Back"), QStyle::SP_ArrowBack);
-    forward_ = AddButton(row, QStringLiteral("&Forward"), QStyle::SP_ArrowForward);
-    contents_ = AddButton(row, QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon);
+    back_ = AddButton(row, UiText(QT_TRANSLATE_NOOP("Tinsori", "&Back")), QStyle::SP_ArrowBack);
+    forward_ =
+        AddButton(row, UiText(QT_TRANSLATE_NOOP("Tinsori", "&Forward")), QStyle::SP_ArrowForward);
+    contents_ =
+        AddButton(row, UiText(QT_TRANSLATE_NOOP("Tinsori", "&Contents")), QStyle::SP_DirHomeIcon);
     row->addStretch();
     column->addWidget(browser_);
 
     browser_->setOpenExternalLinks(true);
     browser_->document()->setDefaultStyleSheet(PaletteStyle(browser_->palette()));
-    browser_->setSearchPaths({kHelpFolder});
     back_->setEnabled(false);
     forward_->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
@@ -84,15 +86,23 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser) {
     browser_->setFocus();
 }
 
+// The pages in the user's language sit in a folder of their own that the translation names
+// ("de/", English "en/" has none); a page not translated is shown in English.
+QString HelpWindow::PagePath(const QString& name) {
+    const QString translated = kHelpFolder + UiText(QT_TRANSLATE_NOOP("Tinsori", "en/")) + name;
+    return QFile::exists(translated) ? translated : kHelpFolder + name;
+}
+
 void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
     QString name = QString::fromStdString(page);
-    if (!QFile::exists(kHelpFolder + name)) name = kContents;
-    if (QFile::exists(kHelpFolder + name)) {
+    if (!QFile::exists(PagePath(name))) name = kContents;
+    if (QFile::exists(PagePath(name))) {
         missingPage_.clear();
-        browser_->setSource(QUrl(QStringLiteral("qrc") + kHelpFolder + name));
+        browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(name)));
     } else {
         missingPage_ = name;
-        browser_->setPlainText(QStringLiteral("The help pages are not part of this build."));
+        browser_->setPlainText(
+            UiText(QT_TRANSLATE_NOOP("Tinsori", "The help pages are not part of this build.")));
     }
     if (!isVisible() && beside) PlaceBeside(*this, *beside);
     show();

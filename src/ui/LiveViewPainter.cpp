@@ -8,8 +8,10 @@
 
 #include "midi/MidiOut.h"
 #include "music/ChimeNoteSet.h"
+#include "platform/Texts.h"
 #include "player/LiveViewMotion.h"
 #include "ui/Contrast.h"
+#include "ui/UiText.h"
 
 namespace tinsori {
 
@@ -235,13 +237,13 @@ private:
     static const char* ConfigurationName(int configuration) {
         switch (configuration) {
             case kAllIndependent:
-                return "All Independent";
+                return QT_TRANSLATE_NOOP("Tinsori", "All Independent");
             case kChimesOnly:
-                return "Chimes Only";
+                return QT_TRANSLATE_NOOP("Tinsori", "Chimes Only");
             case kQuantized:
-                return "Quantized";
+                return QT_TRANSLATE_NOOP("Tinsori", "Quantized");
             default:
-                return "Center Pendulum";
+                return QT_TRANSLATE_NOOP("Tinsori", "Center Pendulum");
         }
     }
 
@@ -252,9 +254,11 @@ private:
         for (const std::string* part :
              {&s_.caption.favorite, &s_.caption.scale, &s_.caption.instrument})
             if (!part->empty()) parts << QString::fromStdString(*part);
-        QString mode = QString::fromLatin1(ConfigurationName(s_.configuration));
+        QString mode = UiText(ConfigurationName(s_.configuration));
         if (s_.configuration == kQuantized && s_.snapshot.beat > 0)
-            mode += QStringLiteral(" \u00b7 beat %1 ms").arg(s_.snapshot.beat);
+            mode = UiText(QT_TRANSLATE_NOOP("Tinsori", "%1 \u00b7 beat %2 ms"))
+                       .arg(mode)
+                       .arg(s_.snapshot.beat);
         p_.setFont(Smaller(font_, 0.9));
         p_.setPen(c_.text);
         p_.drawText(band, Qt::AlignLeft | Qt::AlignTop, parts.join(QStringLiteral(" \u00b7 ")));
@@ -284,7 +288,7 @@ private:
                                                     Qt::AlignRight};
         for (int i = 0; i < 3; ++i) {
             p_.setPen(i == nearest ? c_.text : c_.faint);
-            p_.drawText(words, align[i] | Qt::AlignVCenter, QString::fromLatin1(kWindWords[i]));
+            p_.drawText(words, align[i] | Qt::AlignVCenter, UiText(kWindWords[i]));
         }
     }
 
@@ -294,7 +298,7 @@ private:
         big.setBold(true);
         p_.setFont(big);
         const QFontMetricsF metrics(big);
-        const QString text = QStringLiteral("Paused");
+        const QString text = UiText(kTextPaused);
         const QSizeF size(metrics.horizontalAdvance(text) + 32, metrics.height() + 16);
         const QRectF box(At(s_.frame.center()) - QPointF(size.width() / 2, size.height() / 2),
                          size);

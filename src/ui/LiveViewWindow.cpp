@@ -12,6 +12,7 @@
 #include "engine/LiveReads.h"
 #include "player/LiveViewMotion.h"
 #include "ui/LiveViewPainter.h"
+#include "ui/UiText.h"
 
 namespace tinsori {
 
@@ -38,7 +39,7 @@ constexpr double kMostPixelsPerSecond = kMostFramePixels * 30;
 }  // namespace
 
 LiveViewWindow::LiveViewWindow(Player& player) : QWidget(nullptr, Qt::Window), player_(player) {
-    setWindowTitle(QStringLiteral("Tinsori Live View"));
+    setWindowTitle(UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori Live View")));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Closed, it gives its frame and the window's pixels back; opening it again starts afresh.
@@ -53,15 +54,20 @@ double LiveViewWindow::growth() const {
 }
 
 void LiveViewWindow::Describe() {
-    QString text = QStringLiteral(
+    // Each sentence stands alone, so a translation needs no order across them.
+    QString text = UiText(QT_TRANSLATE_NOOP(
+        "Tinsori",
         "The chimes in a ring as the chime choice places them, the pendulum among them, the "
-        "strikes and the wind, as the music plays.");
+        "strikes and the wind, as the music plays."));
     if (!caption_.favorite.empty())
-        text += QStringLiteral(" Favorite: %1.").arg(QString::fromStdString(caption_.favorite));
+        text += QLatin1Char(' ') + UiText(QT_TRANSLATE_NOOP("Tinsori", "Favorite: %1."))
+                                       .arg(QString::fromStdString(caption_.favorite));
     const double wind = snapshot_.effectiveWind > 0
                             ? snapshot_.effectiveWind
                             : player_.settings().windNow.load(std::memory_order_relaxed);
-    text += QStringLiteral(" Wind: %1.").arg(QString::fromLatin1(kWindWords[WindWord(wind)]));
+    text +=
+        QLatin1Char(' ') +
+        UiText(QT_TRANSLATE_NOOP("Tinsori", "Wind: %1.")).arg(UiText(kWindWords[WindWord(wind)]));
     if (text != accessibleDescription()) setAccessibleDescription(text);
 }
 

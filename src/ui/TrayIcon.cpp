@@ -3,8 +3,10 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include "ProgramVersion.h"
 #include "settings/StringTable.h"
 #include "ui/Pictures.h"
+#include "ui/UiText.h"
 
 namespace tinsori {
 
@@ -34,7 +36,9 @@ void TrayIcon::Remove() {
 }
 
 QString TrayIcon::toolTip() const {
-    const QString first = QString::fromUtf8(LoadResString(kStringTrayTip));
+    // The table's entry joins the version in at compile time; a translation takes it as %1.
+    const QString first = UiText(QT_TRANSLATE_NOOP("Tinsori", "You are listening to Tinsori %1"))
+                              .arg(QStringLiteral(TINSORI_VERSION_SHORT));
     return status_.isEmpty() ? first : first + QLatin1Char('\n') + status_;
 }
 

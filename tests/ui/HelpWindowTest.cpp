@@ -1,10 +1,12 @@
 // The help window: its keys, its buttons, and where it opens.
 
 #include <QPointer>
+#include <QTextBrowser>
 #include <QtTest/QTest>
 
 #include "WindowTestSupport.h"
 #include "ui/HelpWindow.h"
+#include "ui/Translations.h"
 #include "ui/WindowPlacement.h"
 
 namespace tinsori::test {
@@ -19,6 +21,28 @@ TEST(HelpWindowTest, EscapeAndCtrlWClose) {
         QTest::keyClick(help->focusWidget(), keys.key(), keys.keyboardModifiers());
         EXPECT_TRUE(!help || !help->isVisible()) << keys.key();
         delete help;
+    }
+}
+
+// Every page has its German and French twin, found through the language's own links.
+TEST(HelpWindowTest, PagesComeInTheUsersLanguage) {
+    Application();
+    for (const char* language : {"de", "fr"}) {
+        setenv("LANGUAGE", language, 1);
+        const Translations translations;
+        unsetenv("LANGUAGE");
+        HelpWindow help;
+        for (const char* page :
+             {"index.html", "chime.html", "command-line.html", "configurations.html",
+              "creating-presets.html", "favorites.html", "instrument.html", "playing.html",
+              "transpose.html", "wind.html"}) {
+            help.ShowPage(page);
+            EXPECT_EQ(help.findChild<QTextBrowser*>()->source().path(),
+                      QStringLiteral("/help/%1/%2").arg(language, page));
+        }
+        help.contentsButton()->click();
+        EXPECT_TRUE(help.findChild<QTextBrowser*>()->source().path().startsWith(
+            QStringLiteral("/help/") + language));
     }
 }
 

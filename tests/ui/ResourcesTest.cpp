@@ -76,15 +76,17 @@ TEST(ResourcesTest, HelpHasEveryKeywordPageAndNoBrokenLink) {
         EXPECT_TRUE(QFile::exists(QString(":/help/%1.html").arg(page))) << page;
     }
     const QRegularExpression link(R"((?:href|src)="([^"#]+))");
-    const QDir help(":/help");
-    for (const QString& name : help.entryList({"*.html"})) {
-        QFile file(help.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
-        for (auto match = link.globalMatch(text); match.hasNext();) {
-            const QString target = match.next().captured(1);
-            EXPECT_TRUE(help.exists(target))
-                << name.toStdString() << " -> " << target.toStdString();
+    for (const char* folder : {":/help", ":/help/de", ":/help/fr"}) {
+        const QDir help(folder);
+        for (const QString& name : help.entryList({"*.html"})) {
+            QFile file(help.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            for (auto match = link.globalMatch(text); match.hasNext();) {
+                const QString target = match.next().captured(1);
+                EXPECT_TRUE(help.exists(target))
+                    << folder << "/" << name.toStdString() << " -> " << target.toStdString();
+            }
         }
     }
 }

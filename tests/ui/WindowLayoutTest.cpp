@@ -2,18 +2,20 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest/QTest>
 
 #include "WindowTestSupport.h"
 #include "ui/CAboutDlg.h"
+#include "ui/Translations.h"
 
 namespace tinsori::test {
 namespace {
 
 // Every one-line label, check box and radio button shows its whole text inside the window.
-void ExpectNothingClipped(const QWidget& window) {
+void ExpectNothingClipped(const QWidget& window, bool buttonsToo = false) {
     const QRect inside = window.rect();
     for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isHidden()) continue;
@@ -23,7 +25,15 @@ void ExpectNothingClipped(const QWidget& window) {
         if (oneLine || qobject_cast<const QAbstractButton*>(child)) {
             const QString text =
                 label ? label->text() : static_cast<const QAbstractButton*>(child)->text();
-            if (qobject_cast<const QPushButton*>(child)) continue;
+            if (qobject_cast<const QPushButton*>(child)) {
+                // A push button's style margins are its own: the text must fit inside it.
+                const QString shown = QString(text).remove(QLatin1Char('&'));
+                if (buttonsToo) {
+                    EXPECT_LE(child->fontMetrics().horizontalAdvance(shown), child->width())
+                        << text.toStdString();
+                }
+                continue;
+            }
             EXPECT_LE(child->sizeHint().width(), child->width()) << text.toStdString();
         }
     }
@@ -73,6 +83,43 @@ TEST_F(WindowTest, AboutBoxOpensOverTheWindowAndClosesWithOk) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }
+
+// Each letter after '&' in the window's labels and buttons, lower-cased: a letter taken twice
+// means Alt+letter reaches only one of its controls.
+void ExpectUniqueAccelerators(const QWidget& window) {
+    QStringList taken;
+    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const auto* button = qobject_cast<const QAbstractButton*>(child);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= text.size()) continue;
+        const QString key = text.mid(at + 1, 1).toLower();
+        EXPECT_FALSE(taken.contains(key)) << text.toStdString();
+        taken << key;
+    }
+}
+
+class TranslatedWindowTest : public WindowTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(TranslatedWindowTest, ShowsEveryLabelWholeWithUniqueAccelerators) {
+    setenv("LANGUAGE", GetParam(), 1);
+    const Translations translations;
+    unsetenv("LANGUAGE");
+    ASSERT_EQ(translations.language(), GetParam());
+    Open();
+    EXPECT_NE(Control<QPushButton>(kIdHelp)->text(), "&Help");
+    ExpectNothingClipped(*dialog_, true);
+    ExpectUniqueAccelerators(*dialog_);
+    CAboutDlg about(dialog_.get());
+    about.show();
+    ExpectNothingClipped(about, true);
+    // Qt's own buttons of the questions the window asks.
+    QMessageBox question(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_FALSE(question.button(QMessageBox::Yes)->text().contains("Yes"));
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanAndFrench, TranslatedWindowTest, testing::Values("de", "fr"));
 
 }  // namespace
 }  // namespace tinsori::test

@@ -6,6 +6,7 @@
 
 #include "midi/backends/AlsaPortWatch.h"
 #include "midi/ports/MidiPort.h"
+#include "platform/Texts.h"
 
 class RtMidiOut;
 
@@ -26,7 +27,7 @@ public:
 
     // Once a send failed or the port went away, nothing more is sent.
     void send(uint32_t message) override;
-    std::string describe() const override { return "ALSA port " + name_; }
+    std::string describe() const override { return TextCatalogue::Words(kTextAlsaPort, {name_}); }
     std::string whyStopped() override;
 
     // Index of the port that `name` selects among `ports`: its whole name, that name without the

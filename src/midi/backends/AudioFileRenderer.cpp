@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "platform/AsciiCase.h"
+#include "platform/Texts.h"
 
 namespace tinsori {
 
@@ -261,7 +262,7 @@ uint64_t AudioFileRenderer::framesWritten() const {
 }
 
 std::string AudioFileRenderer::describe() const {
-    return "render to " + staged_->target() + " (" + synth_->describe() + ")";
+    return TextCatalogue::Words(kTextRenderTo, {staged_->target(), synth_->describe()});
 }
 
 }  // namespace tinsori

@@ -9,6 +9,7 @@
 #include "midi/backends/PulseAudioOutput.h"
 #include "midi/chimes/ChimeSynth.h"
 #include "midi/ports/MidiPort.h"
+#include "platform/Texts.h"
 #include "platform/TickClock.h"
 
 namespace tinsori {
@@ -26,7 +27,7 @@ public:
     ~ChimesPort() override;
 
     void send(uint32_t message) override;
-    std::string describe() const override { return "Modelled chimes"; }
+    std::string describe() const override { return TextCatalogue::Words(kTextModelledChimes); }
     std::string interruption() const override;
 
 private:

@@ -5,6 +5,7 @@
 
 #include "midi/backends/LiveLimiter.h"
 #include "midi/backends/PulseAudioOutput.h"
+#include "platform/Texts.h"
 
 namespace tinsori {
 
@@ -165,7 +166,7 @@ std::string FluidSynthPort::interruption() const {
 }
 
 std::string FluidSynthPort::describe() const {
-    return "Embedded synthesizer (" + driverName_ + ")";
+    return TextCatalogue::Words(kTextEmbeddedSynth, {driverName_});
 }
 
 }  // namespace tinsori

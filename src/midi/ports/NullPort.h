@@ -3,6 +3,7 @@
 #include <string>
 
 #include "midi/ports/MidiPort.h"
+#include "platform/Texts.h"
 
 namespace tinsori {
 
@@ -11,7 +12,7 @@ namespace tinsori {
 class NullPort : public MidiPort {
 public:
     void send(uint32_t) override {}
-    std::string describe() const override { return "No output"; }
+    std::string describe() const override { return TextCatalogue::Words(kTextNoOutput); }
 };
 
 }  // namespace tinsori

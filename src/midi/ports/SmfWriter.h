@@ -8,6 +8,7 @@
 
 #include "midi/ports/RenderSink.h"
 #include "platform/StagedFile.h"
+#include "platform/Texts.h"
 #include "platform/TickClock.h"
 
 namespace tinsori {
@@ -24,7 +25,7 @@ public:
     explicit SmfWriter(const TickClock& clock);
 
     void send(uint32_t message) override;
-    std::string describe() const override { return "Standard MIDI File"; }
+    std::string describe() const override { return TextCatalogue::Words(kTextMidiFile); }
     bool finish(uint32_t endTick, std::string* error) override;
 
     // The whole file, ending its track at `endTick` (or at the last message if that is later).
