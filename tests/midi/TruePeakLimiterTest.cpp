@@ -96,6 +96,22 @@ TEST(TruePeakLimiterTest, ABurstIsCutAndTheGainComesBackAfterIt) {
               std::vector<float>(input.end() - 2000, input.end()));
 }
 
+// Quiet runs pass without the gain arithmetic; the samples they leave behind still shape the
+// values between samples at a step out of one, so the cut is what the input's true peak needs.
+TEST(TruePeakLimiterTest, AStepOutOfAQuietRunIsCutByItsTruePeak) {
+    std::vector<float> input = Sine(0.3, 3000.0, 10000);
+    input.resize(2 * 10200, 0.95f);
+    for (int i = 2000; i > 0; --i) input.insert(input.end(), 2, 0.95f * i / 2000);
+    TruePeakDetector detector(2);
+    detector.add(input.data(), input.size() / 2);
+    const std::vector<float> after(2 * InterSampleFilter::kSpan, 0.0f);
+    detector.add(after.data(), InterSampleFilter::kSpan);
+    TruePeakLimiter limiter(2, kRate);
+    Limit(input, &limiter);
+    const double ceilingDb = TruePeakLimiter::kThresholdDb - TruePeakLimiter::kMarginDb;
+    EXPECT_NEAR(limiter.largestReductionDb(), 20 * std::log10(detector.peak()) - ceilingDb, 1e-3);
+}
+
 TEST(TruePeakLimiterTest, PlanesComeOutAsInterleavedFramesDo) {
     std::vector<float> interleaved = Sine(2.0, 700.0, 3000);
     std::vector<float> left, right;
@@ -124,6 +140,30 @@ TEST(TruePeakDetectorTest, FindsThePeakBetweenSamplesAfterALouderSample) {
     detector.add(input.data(), input.size() / 2);
     EXPECT_GT(detector.peak(), 0.98);
     EXPECT_NEAR(20.0 * std::log10(detector.peak()), TruePeakDb(input), 0.1);
+}
+
+// Stretches that cannot beat the peak are only remembered: a later peak between samples, whose
+// window reaches back into them, must still be found as interpolating every sample finds it.
+TEST(TruePeakDetectorTest, SkippedStretchesLoseNoPeak) {
+    std::vector<float> input = Sine(0.9, kRate / 4.0, 3000, std::numbers::pi / 4);
+    Append(input, Sine(0.1, 500.0, 5000));
+    Append(input, Sine(0.95, kRate / 4.0, 30, std::numbers::pi / 4));
+    TruePeakDetector detector(2);
+    for (size_t at = 0; at < input.size() / 2; at += 1000)
+        detector.add(&input[2 * at], std::min<size_t>(1000, input.size() / 2 - at));
+
+    const InterSampleFilter filter;
+    double peak = 0.0, samplePeak = 0.0;
+    for (size_t channel = 0; channel < 2; ++channel) {
+        std::vector<float> padded(InterSampleFilter::kSpan - 1, 0.0f);
+        for (size_t i = channel; i < input.size(); i += 2) padded.push_back(input[i]);
+        for (size_t end = InterSampleFilter::kSpan; end <= padded.size(); ++end)
+            peak = std::max(peak, filter.peakAfter(&padded[end - InterSampleFilter::kSpan]));
+        for (float sample : padded) samplePeak = std::max<double>(samplePeak, std::fabs(sample));
+    }
+    EXPECT_GT(peak, 0.94);
+    EXPECT_EQ(detector.peak(), peak);
+    EXPECT_EQ(detector.samplePeak(), samplePeak);
 }
 
 }  // namespace

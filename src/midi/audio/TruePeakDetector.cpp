@@ -25,10 +25,18 @@ void TruePeakDetector::add(const float* frames, size_t count) {
 void TruePeakDetector::addStretch(const float* frames, size_t count) {
     // The stretch's inter-sample values come from its own samples and the kSpan - 1 before it.
     float loudest = 0.0f;
-    for (float sample : history_) loudest = std::max(loudest, std::fabs(sample));
     for (size_t i = 0; i < count * channels_; ++i)
         loudest = std::max(loudest, std::fabs(frames[i]));
-    const bool interpolate = loudest * filter_.gainBound() > peak_;
+    samplePeak_ = std::max(samplePeak_, static_cast<double>(loudest));
+    for (float sample : history_) loudest = std::max(loudest, std::fabs(sample));
+    // The bound is at least 1, so a stretch it rules out cannot hold a louder sample either.
+    if (loudest * filter_.gainBound() > peak_)
+        interpolate(frames, count);
+    else
+        remember(frames, count);
+}
+
+void TruePeakDetector::interpolate(const float* frames, size_t count) {
     for (size_t i = 0; i < count; ++i, ++frames_) {
         const size_t at = frames_ % kSpan;
         const size_t oldest = (frames_ + 1) % kSpan;
@@ -37,7 +45,20 @@ void TruePeakDetector::addStretch(const float* frames, size_t count) {
             const float sample = frames[i * channels_ + channel];
             history[at] = history[at + kSpan] = sample;
             peak_ = std::max(peak_, std::fabs(static_cast<double>(sample)));
-            if (interpolate) peak_ = std::max(peak_, filter_.peakAfter(history + oldest));
+            peak_ = std::max(peak_, filter_.peakAfter(history + oldest));
+        }
+    }
+}
+
+// Only the last kSpan frames can reach a later stretch's interpolation.
+void TruePeakDetector::remember(const float* frames, size_t count) {
+    const size_t skipped = count > kSpan ? count - kSpan : 0;
+    frames_ += skipped;
+    for (size_t i = skipped; i < count; ++i, ++frames_) {
+        const size_t at = frames_ % kSpan;
+        for (int channel = 0; channel < channels_; ++channel) {
+            float* history = &history_[channel * 2 * kSpan];
+            history[at] = history[at + kSpan] = frames[i * channels_ + channel];
         }
     }
 }

@@ -20,15 +20,20 @@ public:
     // Linear, 0 for silence. The values between the last InterSampleFilter::kHalf samples and
     // what follows them are not in it yet.
     double peak() const { return peak_; }
+    // The largest sample magnitude alone, linear.
+    double samplePeak() const { return samplePeak_; }
 
 private:
     void addStretch(const float* frames, size_t count);
+    void interpolate(const float* frames, size_t count);
+    void remember(const float* frames, size_t count);
 
     int channels_;
     InterSampleFilter filter_;
     std::vector<float> history_;  // per channel, the last kSpan samples, twice over
     size_t frames_ = 0;
     double peak_ = 0.0;
+    double samplePeak_ = 0.0;
 };
 
 }  // namespace tinsori

@@ -85,34 +85,45 @@ double TruePeakLimiter::smoothedGain(double required) {
 }
 
 void TruePeakLimiter::process(float* frames, size_t count) {
+    for (size_t i = 0; i < count;) {
+        float* frame = frames + i * channels_;
+        const size_t quiet = settled_ && frames_ >= loudUntil_ ? quietFrames(frame, count - i) : 0;
+        if (quiet > 0) {
+            passQuiet(frame, quiet);
+            i += quiet;
+        } else {
+            limitFrame(frame);
+            ++i;
+        }
+    }
+}
+
+void TruePeakLimiter::limitFrame(float* frame) {
     const size_t span = 2 * static_cast<size_t>(interpolationHalf_);
     const size_t slots = static_cast<size_t>(latency_) + 1;
-    for (size_t i = 0; i < count; ++i) {
-        float* frame = frames + i * channels_;
-        const size_t in = frames_ % slots;
-        const size_t out = (frames_ + 1) % slots;  // the frame latency_ frames back
-        // Each channel's history is kept twice over, so its window is always one straight run.
-        const size_t at = frames_ % span;
-        for (int channel = 0; channel < channels_; ++channel) {
-            float* history = &history_[channel * 2 * span];
-            history[at] = history[at + span] = frame[channel];
-            if (std::fabs(frame[channel]) > quietBound_) loudUntil_ = frames_ + span;
-            delay_[in * channels_ + channel] = frame[channel];
-        }
-        if (settled_ && frames_ >= loudUntil_) {
-            passSettled(frame, out);
-            continue;
-        }
-        const double gain = smoothedGain(requiredGain());
-        settled_ = gain == 1.0 && released_ == 1.0 && rampUnity_ == ramp_.size() &&
-                   rampSum_ >= attack_ && windowMinimum_.size() == 1 &&
-                   windowMinimum_.front().second == 1.0;
-        lowestGain_ = std::min(lowestGain_, gain);
-        limitedFrames_ += gain < audibleCutGain_;
-        for (int channel = 0; channel < channels_; ++channel)
-            frame[channel] = static_cast<float>(delay_[out * channels_ + channel] * gain);
-        ++frames_;
+    const size_t in = frames_ % slots;
+    const size_t out = (frames_ + 1) % slots;  // the frame latency_ frames back
+    // Each channel's history is kept twice over, so its window is always one straight run.
+    const size_t at = frames_ % span;
+    for (int channel = 0; channel < channels_; ++channel) {
+        float* history = &history_[channel * 2 * span];
+        history[at] = history[at + span] = frame[channel];
+        if (std::fabs(frame[channel]) > quietBound_) loudUntil_ = frames_ + span;
+        delay_[in * channels_ + channel] = frame[channel];
     }
+    if (settled_ && frames_ >= loudUntil_) {
+        passSettled(frame, out);
+        return;
+    }
+    const double gain = smoothedGain(requiredGain());
+    settled_ = gain == 1.0 && released_ == 1.0 && rampUnity_ == ramp_.size() &&
+               rampSum_ >= attack_ && windowMinimum_.size() == 1 &&
+               windowMinimum_.front().second == 1.0;
+    lowestGain_ = std::min(lowestGain_, gain);
+    limitedFrames_ += gain < audibleCutGain_;
+    for (int channel = 0; channel < channels_; ++channel)
+        frame[channel] = static_cast<float>(delay_[out * channels_ + channel] * gain);
+    ++frames_;
 }
 
 // What smoothedGain would do with nothing loud in reach and every gain at unity, without the
@@ -125,6 +136,43 @@ void TruePeakLimiter::passSettled(float* frame, size_t out) {
     for (int channel = 0; channel < channels_; ++channel)
         frame[channel] = delay_[out * channels_ + channel];
     ++frames_;
+}
+
+size_t TruePeakLimiter::quietFrames(const float* frames, size_t count) const {
+    for (size_t i = 0; i < count * channels_; ++i)
+        if (std::fabs(frames[i]) > quietBound_) return i / channels_;
+    return count;
+}
+
+// What limitFrame does for `count` frames none of which comes near the ceiling while every gain
+// is at unity: the frames pass delayed, and only the last ones a later window reaches are kept.
+void TruePeakLimiter::passQuiet(float* frames, size_t count) {
+    const size_t span = 2 * static_cast<size_t>(interpolationHalf_);
+    const size_t slots = static_cast<size_t>(latency_) + 1;
+    for (size_t i = count > span ? count - span : 0; i < count; ++i) {
+        const size_t at = (frames_ + i) % span;
+        for (int channel = 0; channel < channels_; ++channel) {
+            float* history = &history_[channel * 2 * span];
+            history[at] = history[at + span] = frames[i * channels_ + channel];
+        }
+    }
+    size_t in = frames_ % slots;
+    for (size_t i = 0; i < count; ++i) {
+        const size_t out = in + 1 == slots ? 0 : in + 1;
+        for (int channel = 0; channel < channels_; ++channel) {
+            float& sample = frames[i * channels_ + channel];
+            delay_[in * channels_ + channel] = sample;
+            sample = delay_[out * channels_ + channel];
+        }
+        in = out;
+    }
+    frames_ += count;
+    // The ramp's sum is set afresh at each round's end, as passSettled does.
+    rampNext_ += count;
+    if (rampNext_ >= ramp_.size()) {
+        rampNext_ %= ramp_.size();
+        rampSum_ = attack_;
+    }
 }
 
 void TruePeakLimiter::processPlanar(float* const* planes, size_t count) {

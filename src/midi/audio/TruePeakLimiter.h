@@ -43,6 +43,10 @@ public:
     size_t limitedFrames() const { return limitedFrames_; }
 
 private:
+    void limitFrame(float* frame);
+    // How many of the first `count` frames hold no sample above quietBound_.
+    size_t quietFrames(const float* frames, size_t count) const;
+    void passQuiet(float* frames, size_t count);
     double requiredGain();
     double smoothedGain(double required);
     void passSettled(float* frame, size_t out);

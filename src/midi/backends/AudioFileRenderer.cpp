@@ -21,6 +21,11 @@ namespace {
 // calls.
 constexpr int kBlockFrames = 4096;
 constexpr int kChannels = 2;
+// Messages wait until they lie this far ahead of the audio rendered, then are played in one go:
+// a simulation step that sends one then returns at once instead of after all the synthesis since
+// the last, and the virtual timeline's other thread, which spins a little before it sleeps, no
+// longer spins through every such stretch. The frames the messages sound at stay the same.
+constexpr uint64_t kBatchFrames = 10 * AudioSynth::kSampleRate;
 
 std::string lowerEnding(const std::string& path) {
     const auto dot = path.find_last_of('.');
@@ -211,11 +216,19 @@ bool AudioFileRenderer::renderTail(uint64_t endFrame) {
 }
 
 void AudioFileRenderer::send(uint32_t message) {
-    const uint32_t tick = clock_.now();
+    const uint64_t frame = frameOf(clock_.now());
     std::lock_guard lock(mutex_);
     if (!file_) return;
-    renderTo(frameOf(tick));
-    synth_->apply(message);
+    pending_.push_back({frame, message});
+    if (frame - frames_ >= kBatchFrames) playPending();
+}
+
+void AudioFileRenderer::playPending() {
+    for (const Pending& pending : pending_) {
+        renderTo(pending.frame);
+        synth_->apply(pending.message);
+    }
+    pending_.clear();
 }
 
 // One reason: when the spool and the file share a full disk, both fail for the same one.
@@ -231,6 +244,7 @@ std::string AudioFileRenderer::failureText() const {
 bool AudioFileRenderer::finish(uint32_t endTick, std::string* error) {
     std::lock_guard lock(mutex_);
     if (!file_) return true;
+    playPending();
     const bool rendered = renderTail(frameOf(endTick)) && level_.finish();
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;

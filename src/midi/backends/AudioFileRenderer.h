@@ -65,6 +65,8 @@ private:
     std::string failureText() const;
     // Renders audio up to (not including) `frame`; false once a write has failed.
     bool renderTo(uint64_t frame);
+    // Renders up to each message kept back by `send` and plays it there.
+    void playPending();
     // Renders the tail after `endFrame`.
     bool renderTail(uint64_t endFrame);
 
@@ -76,6 +78,11 @@ private:
     mutable std::mutex mutex_;
     uint64_t frames_ = 0;
     bool failed_ = false;
+    struct Pending {
+        uint64_t frame;
+        uint32_t message;
+    };
+    std::vector<Pending> pending_;
     std::vector<float> buffer_;
     RenderLevel level_;
 };

@@ -20,12 +20,22 @@ double LoudestChannelDb(ebur128_state* state, int channels, PeakReader read) {
     return loudest > 0.0 ? 20.0 * std::log10(loudest) : -HUGE_VAL;
 }
 
+int Mode(LoudnessMeter::Peaks peaks) {
+    switch (peaks) {
+        case LoudnessMeter::Peaks::True:
+            return EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK;
+        case LoudnessMeter::Peaks::Sample:
+            return EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK;
+        default:
+            return EBUR128_MODE_I;
+    }
+}
+
 }  // namespace
 
-LoudnessMeter::LoudnessMeter(int channels, int sampleRate, bool truePeak)
-    : state_(ebur128_init(
-          static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
-          EBUR128_MODE_I | (truePeak ? EBUR128_MODE_TRUE_PEAK : EBUR128_MODE_SAMPLE_PEAK))),
+LoudnessMeter::LoudnessMeter(int channels, int sampleRate, Peaks peaks)
+    : state_(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
+                          Mode(peaks))),
       channels_(channels) {
     if (!state_) throw std::bad_alloc();
 }

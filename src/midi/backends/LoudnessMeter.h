@@ -11,8 +11,10 @@ namespace tinsori {
 // against full scale. Silence measures -infinity.
 class LoudnessMeter {
 public:
-    // `truePeak` false skips the oversampling the true peak needs, for a loudness alone.
-    LoudnessMeter(int channels, int sampleRate, bool truePeak = true);
+    // Which peaks it measures besides the loudness: the true peak needs oversampling, the
+    // sample peak a pass over every sample; without them the peaks read -infinity.
+    enum class Peaks { None, Sample, True };
+    LoudnessMeter(int channels, int sampleRate, Peaks peaks = Peaks::True);
     ~LoudnessMeter();
     LoudnessMeter(const LoudnessMeter&) = delete;
     LoudnessMeter& operator=(const LoudnessMeter&) = delete;

@@ -26,6 +26,10 @@ void ClipSamples(float* samples, size_t count) {
     for (size_t i = 0; i < count; ++i) samples[i] = std::clamp(samples[i], -1.0f, kHighest);
 }
 
+double Decibels(double linear) {
+    return linear > 0.0 ? 20.0 * std::log10(linear) : -HUGE_VAL;
+}
+
 }  // namespace
 
 RenderLevel::RenderLevel(int channels, int sampleRate, Writer write)
@@ -33,14 +37,15 @@ RenderLevel::RenderLevel(int channels, int sampleRate, Writer write)
       sampleRate_(sampleRate),
       write_(std::move(write)),
       limiter_(channels, sampleRate),
-      meter_(channels, sampleRate, false),
+      meter_(channels, sampleRate, LoudnessMeter::Peaks::None),
       truePeak_(channels),
       delayed_(static_cast<size_t>(limiter_.latencyFrames())) {}
 
 void RenderLevel::normalizeTo(double lufs, FilePointer spool) {
     targetLufs_ = lufs;
     spool_ = std::move(spool);
-    spoolMeter_ = std::make_unique<LoudnessMeter>(channels_, sampleRate_, false);
+    spoolMeter_ =
+        std::make_unique<LoudnessMeter>(channels_, sampleRate_, LoudnessMeter::Peaks::Sample);
 }
 
 bool RenderLevel::add(float* frames, size_t count) {
@@ -97,7 +102,7 @@ bool RenderLevel::readSpool(const std::string& pass,
 std::optional<double> RenderLevel::limitedLoudness(double gainDb) {
     const auto gain = static_cast<float>(std::pow(10.0, gainDb / 20.0));
     TruePeakLimiter limiter(channels_, sampleRate_);
-    LoudnessMeter meter(channels_, sampleRate_, false);
+    LoudnessMeter meter(channels_, sampleRate_, LoudnessMeter::Peaks::None);
     const bool read = readSpool("measuring", [&](float* frames, size_t count) {
         for (size_t i = 0; i < count * channels_; ++i) frames[i] *= gain;
         limiter.process(frames, count);
@@ -158,8 +163,8 @@ bool RenderLevel::finish() {
 AudioLevel RenderLevel::level() const {
     AudioLevel level;
     level.integratedLufs = meter_.integratedLufs();
-    level.truePeakDb = truePeak_.peak() > 0.0 ? 20.0 * std::log10(truePeak_.peak()) : -HUGE_VAL;
-    level.samplePeakDb = meter_.samplePeakDb();
+    level.truePeakDb = Decibels(truePeak_.peak());
+    level.samplePeakDb = Decibels(truePeak_.samplePeak());
     level.limiterCutDb = limiter_.largestReductionDb();
     level.limitedSeconds = static_cast<double>(limiter_.limitedFrames()) / sampleRate_;
     level.loudnessGainDb = appliedGainDb_;

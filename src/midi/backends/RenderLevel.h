@@ -59,7 +59,7 @@ private:
     Writer write_;
     float gain_ = 1.0f;
     TruePeakLimiter limiter_;
-    LoudnessMeter meter_;  // the loudness; the true peak is the detector's, far cheaper
+    LoudnessMeter meter_;  // the loudness alone; both peaks are the detector's, far cheaper
     TruePeakDetector truePeak_;
     size_t delayed_;  // frames still to drop from the front: the limiter's silent start
 
