@@ -6,3 +6,5 @@ find_package(Threads REQUIRED)
 add_link_options(-static -static-libgcc -static-libstdc++)
 # Wide-character Windows APIs, and nothing older than Windows 7 (GetTickCount64, MMCSS).
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# The window's icon, pictures and help pages are resources of tinsori.exe.
+enable_language(RC)

@@ -8,12 +8,12 @@
 #include <QShortcut>
 #include <QSystemTrayIcon>
 
+#include "player/ControlIds.h"
+#include "player/MainWindowControls.h"
 #include "settings/StringTable.h"
 #include "ui/CAboutDlg.h"
-#include "ui/ControlIds.h"
 #include "ui/HelpWindow.h"
 #include "ui/LiveViewWindow.h"
-#include "ui/MainWindowControls.h"
 #include "ui/MediaControls.h"
 #include "ui/PauseBlinkTimer.h"
 #include "ui/Pictures.h"

@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <cmath>
 
+#include "player/ControlIds.h"
 #include "player/FavoriteSteps.h"
 #include "ui/CTinsoriDlg.h"
-#include "ui/ControlIds.h"
 #include "ui/MediaControls.h"
 #include "ui/PauseBlinkTimer.h"
 #include "ui/TrayIcon.h"

@@ -8,10 +8,10 @@
 #include <QRadioButton>
 
 #include "platform/AsciiCase.h"
+#include "player/ControlIds.h"
+#include "player/MainWindowControls.h"
 #include "ui/CTinsoriDlg.h"
-#include "ui/ControlIds.h"
 #include "ui/DialogScrollBar.h"
-#include "ui/MainWindowControls.h"
 #include "ui/TrayIcon.h"
 #include "ui/UiText.h"
 

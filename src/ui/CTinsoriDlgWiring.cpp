@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "player/ControlIds.h"
+#include "player/MainWindowControls.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ChimePicture.h"
-#include "ui/ControlIds.h"
 #include "ui/DialogComboBox.h"
 #include "ui/DialogScrollBar.h"
 #include "ui/FocusWatcher.h"
-#include "ui/MainWindowControls.h"
 
 // What each control of the main window does when the user works it: the handlers of the
 // player, reached from the widgets' own notifications. Only the user's actions count; what the

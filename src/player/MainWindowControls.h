@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/ChimeSettings.h"
+#include "player/ControlIds.h"
 #include "player/PlayerView.h"
-#include "ui/ControlIds.h"
 
 // Which of the main window's controls shows which setting: one table for both directions, what
 // the player shows and what the user does.

@@ -1,0 +1,230 @@
+#include <algorithm>
+
+#include "platform/AsciiCase.h"
+#include "platform/win32/WideText.h"
+#include "player/ControlIds.h"
+#include "player/MainWindowControls.h"
+#include "ui_win32/MainDialog.h"
+
+// What the player shows, shown with the main window's controls.
+
+namespace tinsori {
+
+namespace {
+
+int SliderId(PlayerSlider slider) {
+    for (const SliderControl& entry : kSliderControls) {
+        if (entry.slider == slider) return entry.id;
+    }
+    return kIdNone;
+}
+
+int CheckBoxId(PlayerCheckBox box) {
+    switch (box) {
+        case PlayerCheckBox::Shuffle:
+            return kIdShuffle;
+        case PlayerCheckBox::ConstantWind:
+            return kIdConstantWind;
+        case PlayerCheckBox::Fractal:
+            return kIdFractal;
+        case PlayerCheckBox::Chords:
+            return kIdChords;
+        case PlayerCheckBox::HoldNotes:
+            return kIdHoldNotes;
+        case PlayerCheckBox::Prismora:
+            return kIdPrismora;
+    }
+    return kIdNone;
+}
+
+LRESULT AddString(HWND list, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    return SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+std::string ItemText(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return Narrow(text);
+}
+
+int Count(HWND list) {
+    return static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+}
+
+void Fill(HWND list, const std::vector<std::string>& names, int selected) {
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    for (const std::string& name : names) AddString(list, name);
+    SendMessageW(list, CB_SETCURSEL, selected, 0);
+}
+
+// An edit control breaks lines only at CR LF.
+std::wstring WithCrLf(const std::string& text) {
+    std::wstring lines;
+    for (wchar_t c : Widen(text)) {
+        if (c == L'\r') continue;
+        if (c == L'\n') lines += L'\r';
+        lines += c;
+    }
+    return lines;
+}
+
+}  // namespace
+
+void MainDialog::ShowBaseNotes(const BaseNoteList& list) {
+    HWND notes = item(kIdBaseNote);
+    SendMessageW(notes, CB_RESETCONTENT, 0, 0);
+    for (const BaseNoteItem& entry : list.items) {
+        const LRESULT at = AddString(notes, entry.text);
+        SendMessageW(notes, CB_SETITEMDATA, at, entry.note);
+    }
+    SendMessageW(notes, CB_SETCURSEL, list.selected, 0);
+}
+
+void MainDialog::ShowNotesInUse(const std::string& text) {
+    SetWindowTextW(item(kIdNotesInUse), WithCrLf(text).c_str());
+}
+
+void MainDialog::ShowInstruments(const std::vector<std::string>& names, int selected) {
+    Fill(item(kIdInstrument), names, selected);
+}
+
+void MainDialog::ShowScales(const std::vector<std::string>& names, int selected) {
+    Fill(item(kIdScale), names, selected);
+}
+
+void MainDialog::SelectTranspose(int transpose) {
+    SendMessageW(item(kIdTranspose), CB_SETCURSEL,
+                 std::clamp(transpose, -kTransposeSteps, kTransposeSteps) + kTransposeSteps, 0);
+}
+
+void MainDialog::SelectChannel(int channel) {
+    SendMessageW(item(kIdChannel), CB_SETCURSEL, std::clamp(channel, 0, kChannels - 1), 0);
+}
+
+void MainDialog::ShowChimeCount(int count) {
+    const std::wstring text = std::to_wstring(count);
+    wchar_t shown[20] = {};
+    GetWindowTextW(item(kIdChimeCount), shown, 20);
+    // Rewriting the same text would move the caret of someone typing.
+    if (text == shown) return;
+    showing_ = true;
+    SetWindowTextW(item(kIdChimeCount), text.c_str());
+    showing_ = false;
+}
+
+void MainDialog::ShowConfiguration(int configuration) {
+    for (auto [id, value] : kConfigurationButtons)
+        CheckDlgButton(window_, id, configuration == value ? BST_CHECKED : BST_UNCHECKED);
+    EnableWindow(item(kIdLengthBar), configuration == kCenterPendulum);
+}
+
+void MainDialog::SetSlider(PlayerSlider slider, int position) {
+    // The wind moves five times a second; a window in the tray catches up when it is shown.
+    if (slider == PlayerSlider::Wind && !IsWindowVisible(window_)) return;
+    HWND bar = item(SliderId(slider));
+    if (GetScrollPos(bar, SB_CTL) != position) SetScrollPos(bar, SB_CTL, position, TRUE);
+}
+
+void MainDialog::SetCheckBox(PlayerCheckBox box, bool checked) {
+    CheckDlgButton(window_, CheckBoxId(box), checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool MainDialog::AskYesNo(const std::string& text, const std::string& caption) {
+    // Both questions replace or delete a favorite: Enter must not.
+    return MessageBoxW(window_, Widen(text).c_str(), Widen(caption).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+void MainDialog::ShowMessage(const std::string& text, const std::string& caption) {
+    MessageBoxW(window_, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+// The list sorts itself.
+void MainDialog::AddFavorite(const std::string& displayName) {
+    AddString(item(kIdFavorites), displayName);
+}
+
+void MainDialog::DeleteFavorite(const std::string& displayName) {
+    HWND list = item(kIdFavorites);
+    for (int i = 0; i < Count(list); ++i) {
+        if (ItemText(list, i) == displayName) {
+            SendMessageW(list, CB_DELETESTRING, i, 0);
+            return;
+        }
+    }
+}
+
+// An exact match wins over one that differs only in case.
+bool MainDialog::SelectFavorite(const std::string& displayName) {
+    HWND list = item(kIdFavorites);
+    int at = -1;
+    for (int i = 0; i < Count(list) && at < 0; ++i) {
+        if (ItemText(list, i) == displayName) at = i;
+    }
+    for (int i = 0; i < Count(list) && at < 0; ++i) {
+        if (EqualsIgnoringCase(ItemText(list, i), displayName)) at = i;
+    }
+    if (at < 0) return false;
+    SendMessageW(list, CB_SETCURSEL, at, 0);
+    return true;
+}
+
+void MainDialog::ClearFavoriteSelection() {
+    SendMessageW(item(kIdFavorites), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+std::optional<std::string> MainDialog::SelectedFavorite() const {
+    HWND list = item(kIdFavorites);
+    const int selected = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+    if (selected < 0) return std::nullopt;
+    return ItemText(list, selected);
+}
+
+std::string MainDialog::FavoritesEditText() const {
+    HWND list = item(kIdFavorites);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(list)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(list, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void MainDialog::EnableSaveSettings(bool enabled) {
+    EnableWindow(item(kIdSaveSettings), enabled);
+}
+
+void MainDialog::EnableRemove(bool enabled) {
+    EnableWindow(item(kIdRemove), enabled);
+}
+
+void MainDialog::AppendScaleName(const std::string& name) {
+    AddString(item(kIdScale), name);
+}
+
+// A favorite or command line replaced the settings: every control follows the record.
+void MainDialog::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
+                                 const SliderPositions& sliders) {
+    const ChimeSettings& s = player_->settings();
+    SendMessageW(item(kIdInstrument), CB_SETCURSEL, s.instrument, 0);
+    SendMessageW(item(kIdScale), CB_SETCURSEL, s.scaleIndex, 0);
+    SelectTranspose(s.transpose);
+    ShowBaseNotes(baseNotes);
+    ShowChimeCount(s.numChimes);
+    ShowNotesInUse(notesInUse);
+    SetSlider(PlayerSlider::Wind, sliders.wind);
+    SetSlider(PlayerSlider::Pinkness, sliders.pinkness);
+    SetSlider(PlayerSlider::Closeness, sliders.closeness);
+    SetSlider(PlayerSlider::Length, sliders.length);
+    SetSlider(PlayerSlider::Volume, sliders.volume);
+    ShowConfiguration(s.configuration);
+    SetCheckBox(PlayerCheckBox::Shuffle, s.shuffle != 0);
+    SetCheckBox(PlayerCheckBox::ConstantWind, s.constantWind != 0);
+    SetCheckBox(PlayerCheckBox::Fractal, s.fractal != 0);
+    SetCheckBox(PlayerCheckBox::Chords, s.chords != 0);
+    SetCheckBox(PlayerCheckBox::HoldNotes, s.holdNotes != 0);
+}
+
+}  // namespace tinsori
