@@ -26,6 +26,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             state->controls = TemplateControls(dialog, AboutDialogTemplate());
             state->controls.FitPictures();
+            state->controls.FitLabels();
             return TRUE;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

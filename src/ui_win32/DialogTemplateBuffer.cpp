@@ -44,10 +44,11 @@ DWORD KindStyle(ControlKind kind) {
         case K::Picture:
             // Drawn by the window: the bitmap without its key colour, and the chosen tube.
             return SS_OWNERDRAW;
+        // Frames lie over the texts they surround: they must not paint over them.
         case K::SunkenFrame:
-            return SS_SUNKEN;
+            return SS_SUNKEN | WS_CLIPSIBLINGS;
         case K::EtchedFrame:
-            return SS_ETCHEDFRAME;
+            return SS_ETCHEDFRAME | WS_CLIPSIBLINGS;
     }
     return 0;
 }

@@ -109,6 +109,7 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainDialog::OnInitDialog() {
     controls_ = TemplateControls(window_, MainDialogTemplate());
     controls_.FitPictures();
+    controls_.FitLabels();
     handCursor_ = LoadCursorW(nullptr, IDC_HAND);
     AddAboutToSystemMenu();
     icon_ = LoadApplicationIcon(GetSystemMetrics(SM_CXICON));

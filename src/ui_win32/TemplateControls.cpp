@@ -26,4 +26,30 @@ void TemplateControls::FitPictures() const {
     }
 }
 
+void TemplateControls::FitLabels() const {
+    for (const Made& made : made_) {
+        const ControlSpec& spec = *made.spec;
+        if (spec.kind != ControlKind::Text || (spec.flags & kWraps) || !*spec.label) continue;
+        wchar_t text[256] = {};
+        GetWindowTextW(made.window, text, 256);
+        HDC dc = GetDC(made.window);
+        HGDIOBJ old = SelectObject(
+            dc, reinterpret_cast<HGDIOBJ>(SendMessageW(made.window, WM_GETFONT, 0, 0)));
+        RECT needed{};
+        DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+        SelectObject(dc, old);
+        ReleaseDC(made.window, dc);
+        RECT rect{};
+        GetWindowRect(made.window, &rect);
+        MapWindowPoints(nullptr, GetParent(made.window), reinterpret_cast<POINT*>(&rect), 2);
+        const int more = needed.right - (rect.right - rect.left);
+        if (more <= 0) continue;
+        const int left = (spec.flags & kRightAligned) ? rect.left - more
+                         : (spec.flags & kCentered)   ? rect.left - more / 2
+                                                      : rect.left;
+        SetWindowPos(made.window, nullptr, left, rect.top, needed.right, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 }  // namespace tinsori

@@ -19,6 +19,9 @@ public:
     const ControlSpec* SpecOf(HWND control) const;
     // Pictures take their bitmap's own size in pixels, whatever the font.
     void FitPictures() const;
+    // A one-line label whose text is wider than its row (the font's letters are wider than the
+    // template's) grows to show it whole, away from the side it is aligned to.
+    void FitLabels() const;
 
 private:
     struct Made {
