@@ -6,9 +6,9 @@
 #include "app/MessageLogOption.h"
 #include "app/Program.h"
 #include "app/RunSeed.h"
+#include "app/WindowFrontEnd.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
-#include "app/WindowFrontEnd.h"
 
 namespace tinsori {
 

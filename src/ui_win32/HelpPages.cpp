@@ -24,7 +24,8 @@ bool WritePage(const std::wstring& folder, LPCWSTR name) {
     if (!bytes) return false;
     std::wstring file(name);
     for (wchar_t& c : file) c = static_cast<wchar_t>(std::towlower(c));
-    std::ofstream out(std::filesystem::path(folder + L"\\" + file), std::ios::binary | std::ios::trunc);
+    std::ofstream out(std::filesystem::path(folder + L"\\" + file),
+                      std::ios::binary | std::ios::trunc);
     out.write(static_cast<const char*>(bytes), SizeofResource(nullptr, found));
     return static_cast<bool>(out.flush());
 }
@@ -43,8 +44,7 @@ std::wstring HelpPages::WriteAll() {
     if (GetTempPathW(MAX_PATH, temp) == 0) return {};
     PageFolder folder{std::wstring(temp) + L"Tinsori Help"};
     CreateDirectoryW(folder.path.c_str(), nullptr);
-    EnumResourceNamesW(nullptr, MAKEINTRESOURCEW(10), OnePage,
-                       reinterpret_cast<LONG_PTR>(&folder));
+    EnumResourceNamesW(nullptr, MAKEINTRESOURCEW(10), OnePage, reinterpret_cast<LONG_PTR>(&folder));
     return folder.written ? folder.path : std::wstring();
 }
 

@@ -19,15 +19,14 @@ namespace tinsori {
 
 namespace {
 
-constexpr DWORD kWindowStyle =
-    DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kWindowStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Its own taskbar button, and a sunken client edge.
 constexpr DWORD kWindowExStyle = WS_EX_APPWINDOW | WS_EX_CLIENTEDGE;
 
 HICON LoadApplicationIcon(int size) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(kIconApplication), IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR));
+                                         MAKEINTRESOURCEW(kIconApplication), IMAGE_ICON, size, size,
+                                         LR_DEFAULTCOLOR));
 }
 
 }  // namespace
@@ -95,6 +94,10 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYENDSESSION:
             ShutDownOnSessionEnd();
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        case WM_ENDSESSION:
+            // The session ends: the shut-down ran at the question; only the window is left.
+            if (wParam) DestroyWindow(window_);
             return TRUE;
         case WM_DESTROY:
             ShutDownOnDestroy();

@@ -41,14 +41,15 @@ constexpr FocusHelp kFocusHelp[] = {
 
 // The scroll bar's request codes (SB_LINELEFT .. SB_ENDSCROLL), in order.
 constexpr std::array<ScrollRequest, 9> kScrollRequests = {
-    ScrollRequest::LineBack,      ScrollRequest::LineForward, ScrollRequest::PageBack,
-    ScrollRequest::PageForward,   ScrollRequest::ThumbPosition, ScrollRequest::ThumbTrack,
-    ScrollRequest::Top,           ScrollRequest::Bottom,      ScrollRequest::EndScroll,
+    ScrollRequest::LineBack,    ScrollRequest::LineForward,   ScrollRequest::PageBack,
+    ScrollRequest::PageForward, ScrollRequest::ThumbPosition, ScrollRequest::ThumbTrack,
+    ScrollRequest::Top,         ScrollRequest::Bottom,        ScrollRequest::EndScroll,
 };
 
 std::string WindowText(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
 

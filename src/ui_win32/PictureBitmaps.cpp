@@ -30,8 +30,8 @@ void PictureBitmaps::Draw(HDC dc, const RECT& area, const char* number) {
     GetObjectW(bitmap, sizeof(info), &info);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, bitmap);
-    TransparentBlt(dc, area.left, area.top, info.bmWidth, info.bmHeight, source, 0, 0,
-                   info.bmWidth, info.bmHeight, kKeyColour);
+    TransparentBlt(dc, area.left, area.top, info.bmWidth, info.bmHeight, source, 0, 0, info.bmWidth,
+                   info.bmHeight, kKeyColour);
     SelectObject(source, old);
     DeleteDC(source);
 }

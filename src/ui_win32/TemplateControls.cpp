@@ -21,8 +21,8 @@ const ControlSpec* TemplateControls::SpecOf(HWND control) const {
 void TemplateControls::FitPictures() const {
     for (const Made& made : made_) {
         if (made.spec->kind != ControlKind::Picture) continue;
-        SetWindowPos(made.window, nullptr, 0, 0, made.spec->pictureWidth,
-                     made.spec->pictureHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(made.window, nullptr, 0, 0, made.spec->pictureWidth, made.spec->pictureHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
