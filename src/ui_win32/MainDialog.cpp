@@ -75,6 +75,12 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             OnPointer({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
             return FALSE;
+        case WM_CONTEXTMENU:
+            // A right click on the window's own face (the controls keep their own menus).
+            if (reinterpret_cast<HWND>(wParam) != window_) return FALSE;
+            ShowWindowMenu(
+                {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return TRUE;
         case WM_SETCURSOR:
             return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
         case WM_DRAWITEM:

@@ -36,6 +36,9 @@ public:
     // Shows the window; started minimized, it hides into the tray after the start timer.
     void Show(bool minimized);
     HWND window() const { return window_; }
+    // Keys the window takes before the dialog manager: the chime picture's strikes and the
+    // window's menu (Shift+F10, the Menu key). True when the message was used.
+    bool PreTranslate(const MSG& message);
     // Polled on the wind timer's tick: the console's stop requests.
     void WatchStopSignals(StopSignalDescriptor* signals) { stopSignals_ = signals; }
     Player& player() { return *player_; }
@@ -84,7 +87,8 @@ private:
     void OnScroll(HWND bar, int code, int carried);
     void OnPointer(POINT at);
     bool OnSetCursor(HWND over, int hitTest);
-    void OnPictureKey(WPARAM key);
+    bool OnPictureKey(WPARAM key);
+    void ShowWindowMenu(POINT at);
     void DrawItem(const DRAWITEMSTRUCT& item);
     void RenameInstrument();
     int CheckedConfiguration() const;

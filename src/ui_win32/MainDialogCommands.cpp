@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 
 #include "platform/win32/WideText.h"
@@ -188,6 +189,40 @@ bool MainDialog::OnSetCursor(HWND over, int hitTest) {
     return true;
 }
 
+bool MainDialog::PreTranslate(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (message.wParam == VK_APPS || (message.wParam == VK_F10 && shift)) {
+        // Under the focused control.
+        RECT focused{};
+        GetWindowRect(GetFocus() ? GetFocus() : window_, &focused);
+        ShowWindowMenu({(focused.left + focused.right) / 2, (focused.top + focused.bottom) / 2});
+        return true;
+    }
+    const bool plain = !shift && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+    return plain && message.message == WM_KEYDOWN && message.hwnd == item(kIdChimePicture) &&
+           OnPictureKey(message.wParam);
+}
+
+// Digits strike a chime (1 the first, 0 the tenth); the tubes are drawn shortest on the left,
+// and the leftmost is the last chime: Left moves to a later chime, Right to an earlier one, and
+// Space strikes the chosen one.
+bool MainDialog::OnPictureKey(WPARAM key) {
+    const int count = std::max(1, player_->settings().chimeCount());
+    if (key >= '0' && key <= '9') {
+        player_->StrikeChimeFromKey(key == '0' ? 9 : static_cast<int>(key - '1'));
+    } else if (key == VK_LEFT || key == VK_RIGHT) {
+        chosenChime_ =
+            std::clamp(std::min(chosenChime_, count - 1) + (key == VK_LEFT ? 1 : -1), 0, count - 1);
+        InvalidateRect(item(kIdChimePicture), nullptr, TRUE);
+    } else if (key == VK_SPACE) {
+        player_->StrikeChimeFromKey(std::min(chosenChime_, count - 1));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void MainDialog::DrawItem(const DRAWITEMSTRUCT& drawn) {
     const ControlSpec* spec = controls_.SpecOf(drawn.hwndItem);
     if (!spec) return;
@@ -195,7 +230,8 @@ void MainDialog::DrawItem(const DRAWITEMSTRUCT& drawn) {
     pictures_.Draw(drawn.hDC, drawn.rcItem, spec->picture);
     if (spec->id != kIdChimePicture || GetFocus() != drawn.hwndItem) return;
     // With the focus, a dotted frame marks the tube the keyboard strikes.
-    const ChimeColumns columns = ColumnsOf(chosenChime_, player_->settings().chimeCount());
+    const int count = std::max(1, player_->settings().chimeCount());
+    const ChimeColumns columns = ColumnsOf(std::min(chosenChime_, count - 1), count);
     RECT tube{columns.left - 1, drawn.rcItem.top, std::max(columns.left, columns.right) + 2,
               drawn.rcItem.bottom};
     DrawFocusRect(drawn.hDC, &tube);

@@ -58,6 +58,18 @@ void MainDialog::ShowTrayMenu() {
     PostMessageW(window_, WM_USER, 0, 0);
 }
 
+// The tray's choices of output and sleep, and Pause: the rest of the tray menu is on the window
+// already.
+void MainDialog::ShowWindowMenu(POINT at) {
+    std::vector<MenuEntry> entries;
+    for (MenuEntry& entry : player_->TrayMenu()) {
+        if (!entry.submenu.empty() || entry.id == kPauseCommand)
+            entries.push_back(std::move(entry));
+    }
+    const PopupMenu menu(entries);
+    TrackPopupMenu(menu.handle(), TPM_LEFTALIGN, at.x, at.y, 0, window_, nullptr);
+}
+
 void MainDialog::ShowNormally() {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);

@@ -15,12 +15,15 @@ namespace {
 
 constexpr wchar_t kProfileNoticeCaption[] = L"Tinsori Profile";
 
-int MessageLoop(HWND window) {
+int MessageLoop(MainDialog& dialog) {
+    HWND window = dialog.window();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // The keyboard's dialog keys (Tab, the accelerators, Escape, F1) for the main window;
         // the About box and message boxes run loops of their own.
-        if (IsWindow(window) && IsDialogMessageW(window, &message)) continue;
+        if (IsWindow(window) &&
+            (dialog.PreTranslate(message) || IsDialogMessageW(window, &message)))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -46,7 +49,7 @@ int MainWindowApp::Run(const WindowStart& start) {
         MessageBoxW(window, Widen(start.profileNotice).c_str(), kProfileNoticeCaption,
                     MB_OK | MB_ICONWARNING);
     }
-    const int status = MessageLoop(window);
+    const int status = MessageLoop(dialog);
     dialog.player().handle().setTap(nullptr);
     if (start.ring) start.ring->attach(nullptr);
     return status;
