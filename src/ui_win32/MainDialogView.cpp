@@ -55,6 +55,31 @@ int Count(HWND list) {
     return static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
 }
 
+// Where a bar's thumb lies along it, in its own pixels.
+std::pair<LONG, LONG> ThumbOf(HWND bar) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    GetScrollBarInfo(bar, OBJID_CLIENT, &info);
+    return {info.xyThumbTop, info.xyThumbBottom};
+}
+
+// The wind moves the bar five times a second: only where its thumb was and is is drawn again,
+// and nothing when the move is smaller than a pixel (a whole bar costs wine ten times as much).
+void MoveThumb(HWND bar, int position) {
+    const auto before = ThumbOf(bar);
+    SetScrollPos(bar, SB_CTL, position, FALSE);
+    const auto after = ThumbOf(bar);
+    if (after == before) return;
+    RECT area{};
+    GetClientRect(bar, &area);
+    const bool horizontal = (GetWindowLongW(bar, GWL_STYLE) & SBS_VERT) == 0;
+    LONG& from = horizontal ? area.left : area.top;
+    LONG& to = horizontal ? area.right : area.bottom;
+    from = std::min(before.first, after.first);
+    to = std::max(before.second, after.second);
+    InvalidateRect(bar, &area, TRUE);
+}
+
 void Fill(HWND list, const std::vector<std::string>& names, int selected) {
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
     for (const std::string& name : names) AddString(list, name);
@@ -126,7 +151,7 @@ void MainDialog::SetSlider(PlayerSlider slider, int position) {
     // The wind moves five times a second; a window in the tray catches up when it is shown.
     if (slider == PlayerSlider::Wind && !IsWindowVisible(window_)) return;
     HWND bar = item(SliderId(slider));
-    if (GetScrollPos(bar, SB_CTL) != position) SetScrollPos(bar, SB_CTL, position, TRUE);
+    if (GetScrollPos(bar, SB_CTL) != position) MoveThumb(bar, position);
 }
 
 void MainDialog::SetCheckBox(PlayerCheckBox box, bool checked) {
