@@ -49,8 +49,9 @@ TEST(DialogTemplate, EachMnemonicLabelComesRightBeforeItsControl) {
     EXPECT_EQ(labelled, 11);
     // The only field without a mnemonic label still has its label right before it.
     for (size_t i = 1; i < controls.size(); ++i) {
-        if (controls[i].id == kIdNotesInUse)
+        if (controls[i].id == kIdNotesInUse) {
             EXPECT_EQ(std::string_view(controls[i - 1].label), "Chimes in Use");
+        }
     }
 }
 
