@@ -43,6 +43,7 @@ inline constexpr char kTextExit[] = QT_TRANSLATE_NOOP("Tinsori", "E&xit");
 inline constexpr char kTextSettingsCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Settings...");
 inline constexpr char kTextContinueCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Continue");
 inline constexpr char kTextPauseCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Pause");
+inline constexpr char kTextProfileNoticeCaption[] = QT_TRANSLATE_NOOP("Tinsori", "Tinsori Profile");
 inline constexpr char kTextSaveFailed[] = QT_TRANSLATE_NOOP(
     "Tinsori",
     "The settings could not be saved: the profile file cannot be written (is the disk full?).");

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "midi/chimes/ChimeRingPlaces.h"
+#include "platform/Texts.h"
 #include "platform/win32/WideText.h"
 #include "settings/Favorites.h"
 #include "ui_win32/MainDialog.h"
@@ -12,8 +13,6 @@
 namespace tinsori {
 
 namespace {
-
-constexpr wchar_t kProfileNoticeCaption[] = L"Tinsori Profile";
 
 int MessageLoop(MainDialog& dialog) {
     HWND window = dialog.window();
@@ -46,7 +45,8 @@ int MainWindowApp::Run(const WindowStart& start) {
     if (start.sleepMs > 0) dialog.player().StartSleep(start.sleepMs, SleepEnd::Pause);
     dialog.Show(start.minimized);
     if (!start.profileNotice.empty()) {
-        MessageBoxW(window, Widen(start.profileNotice).c_str(), kProfileNoticeCaption,
+        MessageBoxW(window, Widen(start.profileNotice).c_str(),
+                    Widen(TextCatalogue::Words(kTextProfileNoticeCaption)).c_str(),
                     MB_OK | MB_ICONWARNING);
     }
     const int status = MessageLoop(dialog);
