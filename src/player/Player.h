@@ -24,6 +24,7 @@
 #include "player/PlayerView.h"
 #include "player/ScrollRequest.h"
 #include "player/SleepTimer.h"
+#include "player/StatusLine.h"
 #include "player/TrayMenu.h"
 #include "settings/FavoritesContext.h"
 
@@ -183,6 +184,9 @@ public:
     // The same, fullest first, each shorter one leaving out what matters least (the audio driver,
     // a hint, the output's name) but never the state: for a line too narrow for the first.
     std::vector<std::string> StatusTexts();
+    // The window's bottom line on a line `width` wide, as the front end's `measure` sets text;
+    // measured again only when the texts or the width changed.
+    const StatusLine& FitStatus(int width, const TextWidth& measure);
     // A shut-down could not save the settings (and said so through the view).
     bool saveFailed() const { return saveFailureShown_; }
     // Why the device could not be opened, empty when it was.
@@ -232,6 +236,9 @@ private:
     std::string openError_;
     std::optional<PortFailure> lostOutput_;
     std::string interruption_;
+    std::vector<std::string> fittedTexts_;
+    int fittedWidth_ = -1;
+    StatusLine fitted_;
     ContextHelp help_;
     int lastPointerChime_ = -1;
     int lastViewChime_ = -1;

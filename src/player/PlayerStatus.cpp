@@ -1,5 +1,7 @@
 #include "player/PlayerStatus.h"
 
+#include <utility>
+
 #include "midi/ports/OutputNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/Texts.h"
@@ -83,6 +85,16 @@ std::vector<std::string> Player::StatusTexts() {
     const std::string essential =
         outputIsState ? Joined({&output, &sleep}) : (sleep.empty() ? shortOutput : sleep);
     return {Joined({&output, &hint, &sleep}), Joined({&shortOutput, &sleep}), essential};
+}
+
+const StatusLine& Player::FitStatus(int width, const TextWidth& measure) {
+    std::vector<std::string> texts = StatusTexts();
+    if (texts != fittedTexts_ || width != fittedWidth_) {
+        fitted_ = FitStatusLine(texts, width, measure);
+        fittedTexts_ = std::move(texts);
+        fittedWidth_ = width;
+    }
+    return fitted_;
 }
 
 }  // namespace tinsori

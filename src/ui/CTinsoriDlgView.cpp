@@ -120,29 +120,20 @@ void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
 void CTinsoriDlg::ShowStatus() {
     if (!player_->started() || destroyed_) return;
     tray_->ShowPaused(player_->paused());
-    // Called on every wind tick: most change nothing, and measuring the text is not free.
-    const std::vector<std::string> texts = player_->StatusTexts();
-    if (texts.front() == shownStatus_) return;
-    shownStatus_ = texts.front();
-    const QString full = Text(shownStatus_);
-    tray_->ShowStatus(full);
     auto* line = static_cast<QLabel*>(control(kIdStatusLine));
-    // The product's name and the audio driver go first when the line is too narrow; the state
-    // the user acts on (a pause, no sound, the sleep time left) stays.
-    const QString product = QStringLiteral("Tinsori \u00b7 ");
-    const QStringList candidates = {product + full, product + Text(texts[1]), Text(texts[1]),
-                                    Text(texts[2])};
     const QFontMetrics metrics = line->fontMetrics();
-    QString shown = metrics.elidedText(candidates.back(), Qt::ElideRight, line->width());
-    for (const QString& candidate : candidates) {
-        if (metrics.horizontalAdvance(candidate) <= line->width()) {
-            shown = candidate;
-            break;
-        }
-    }
+    const StatusLine& status = player_->FitStatus(
+        line->width(),
+        [&metrics](const std::string& text) { return metrics.horizontalAdvance(Text(text)); });
+    // Called on every wind tick: most change nothing, and a screen reader hears every new name.
+    const QString shown = Text(status.shown);
+    if (status.full == shownStatus_ && shown == line->text()) return;
+    shownStatus_ = status.full;
+    const QString full = Text(status.full);
+    tray_->ShowStatus(full);
     line->setText(shown);
     line->setAccessibleName(full);
-    line->setToolTip(shown == candidates.front() ? QString() : full);
+    line->setToolTip(status.shortened ? full : QString());
 }
 
 void CTinsoriDlg::ShowNoDevice() {

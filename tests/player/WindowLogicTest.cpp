@@ -5,6 +5,7 @@
 #include "player/ChimePictureGeometry.h"
 #include "player/ContextHelp.h"
 #include "player/PlayerStatus.h"
+#include "player/StatusLine.h"
 
 namespace tinsori {
 namespace {
@@ -55,6 +56,31 @@ TEST(PlayerStatusTest, TimeLeftRoundsUpToTheSecond) {
     EXPECT_EQ(MinutesSeconds(1), "0:01");
     EXPECT_EQ(MinutesSeconds(59001), "1:00");
     EXPECT_EQ(MinutesSeconds(605000), "10:05");
+}
+
+// Characters, not bytes: "\u00b7" and the ellipsis count one each.
+int Characters(const std::string& text) {
+    int count = 0;
+    for (char byte : text) count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    return count;
+}
+
+TEST(StatusLineTest, ANarrowLineDropsTheProductThenDetailAndCutsTheStateLast) {
+    const std::vector<std::string> texts = {"Synth (pulse) \u00b7 Sleep in 1:30",
+                                            "Synth \u00b7 Sleep in 1:30", "Sleep in 1:30"};
+    auto fit = [&texts](int width) { return FitStatusLine(texts, width, Characters); };
+    EXPECT_EQ(fit(39).shown, "Tinsori \u00b7 Synth (pulse) \u00b7 Sleep in 1:30");
+    EXPECT_FALSE(fit(39).shortened);
+    EXPECT_EQ(fit(38).shown, "Tinsori \u00b7 Synth \u00b7 Sleep in 1:30");
+    EXPECT_EQ(fit(30).shown, "Synth \u00b7 Sleep in 1:30");
+    EXPECT_EQ(fit(20).shown, "Sleep in 1:30");
+    EXPECT_TRUE(fit(20).shortened);
+    EXPECT_EQ(fit(20).full, texts.front());
+    EXPECT_EQ(fit(6).shown, "Sleep\u2026");
+    EXPECT_EQ(fit(0).shown, "");
+    // A cut never splits a character.
+    EXPECT_EQ(FitStatusLine({"\u00b7\u00b7\u00b7\u00b7"}, 3, Characters).shown,
+              "\u00b7\u00b7\u2026");
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
