@@ -99,6 +99,9 @@ public:
     void OnLengthSlider(int position);
     // Any request of one of the five bars, with the bar's position read back after it.
     void OnScroll(PlayerSlider slider, ScrollRequest request, int position);
+    // A request of a bar standing at `current` (`carried`: where a thumb request puts it): the
+    // handler's effect, and the position the bar is to show.
+    int OnScrollRequest(PlayerSlider slider, ScrollRequest request, int current, int carried);
     // The pointer moved to offset (dx, dy) from the chime picture's corner, or left the picture.
     void OnPointerOverPicture(int dx, int dy);
     void OnPointerOutsidePicture();

@@ -141,6 +141,12 @@ void Player::OnScroll(PlayerSlider slider, ScrollRequest request, int position) 
     }
 }
 
+int Player::OnScrollRequest(PlayerSlider slider, ScrollRequest request, int current, int carried) {
+    const int position = ScrollPosition(slider, request, current, carried);
+    OnScroll(slider, request, position);
+    return position;
+}
+
 void Player::OnPointerOverPicture(int dx, int dy) {
     const TubeHit tube = TubeAt(dx, dy, settings_.chimeCount());
     if (!tube.hit) {

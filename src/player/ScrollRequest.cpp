@@ -1,5 +1,7 @@
 #include "player/ScrollRequest.h"
 
+#include <algorithm>
+
 namespace tinsori {
 
 const SettingSpec& SettingOf(PlayerSlider slider) {
@@ -42,6 +44,11 @@ int ScrollTarget(ScrollRequest request, int current, int carried) {
             return current;
     }
     return current;
+}
+
+int ScrollPosition(PlayerSlider slider, ScrollRequest request, int current, int carried) {
+    const SliderRange range = RangeOf(slider);
+    return std::clamp(ScrollTarget(request, current, carried), range.minimum, range.maximum);
 }
 
 }  // namespace tinsori

@@ -31,7 +31,9 @@ const SettingSpec& SettingOf(PlayerSlider slider);
 SliderRange RangeOf(PlayerSlider slider);
 
 // The position a request moves the bar to, from its current position; `carried` is the position
-// a thumb request brings. The result is not limited: the bar keeps it inside its range.
+// a thumb request brings. The result is not limited to a range.
 int ScrollTarget(ScrollRequest request, int current, int carried);
+// The same, kept inside the range of `slider`: where that bar stands after the request.
+int ScrollPosition(PlayerSlider slider, ScrollRequest request, int current, int carried);
 
 }  // namespace tinsori

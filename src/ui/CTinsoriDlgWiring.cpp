@@ -107,8 +107,8 @@ void CTinsoriDlg::ConnectScrollBars() {
         bar->setRange(range.minimum, range.maximum);
         const PlayerSlider slider = entry.slider;
         bar->setShowsValueWhileMoving(slider == PlayerSlider::Volume);
-        bar->setHandler([this, slider](ScrollRequest request, int position) {
-            player_->OnScroll(slider, request, position);
+        bar->setHandler([this, slider](ScrollRequest request, int current, int carried) {
+            return player_->OnScrollRequest(slider, request, current, carried);
         });
     }
 }

@@ -5,6 +5,7 @@
 #include "player/ChimePictureGeometry.h"
 #include "player/ContextHelp.h"
 #include "player/PlayerStatus.h"
+#include "player/ScrollRequest.h"
 #include "player/StatusLine.h"
 
 namespace tinsori {
@@ -81,6 +82,16 @@ TEST(StatusLineTest, ANarrowLineDropsTheProductThenDetailAndCutsTheStateLast) {
     // A cut never splits a character.
     EXPECT_EQ(FitStatusLine({"\u00b7\u00b7\u00b7\u00b7"}, 3, Characters).shown,
               "\u00b7\u00b7\u2026");
+}
+
+TEST(ScrollRequestTest, ABarStopsAtEitherEndOfItsRange) {
+    EXPECT_EQ(ScrollPosition(PlayerSlider::Volume, ScrollRequest::PageForward, 100, 0), 127);
+    EXPECT_EQ(ScrollPosition(PlayerSlider::Volume, ScrollRequest::LineBack, 0, 0), 0);
+    EXPECT_EQ(ScrollPosition(PlayerSlider::Closeness, ScrollRequest::PageBack, 120, 0), 100);
+    EXPECT_EQ(ScrollPosition(PlayerSlider::Wind, ScrollRequest::ThumbTrack, 500, 9999), 940);
+    EXPECT_EQ(ScrollPosition(PlayerSlider::Length, ScrollRequest::LineForward, 700, 0), 701);
+    // The keys' Top and Bottom and the end of a scroll leave the bar where it stands.
+    EXPECT_EQ(ScrollPosition(PlayerSlider::Wind, ScrollRequest::Top, 500, 2), 500);
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
