@@ -139,11 +139,13 @@ public:
     // Waits for an output being opened in the background and takes it up now.
     void AwaitOutput();
     bool paused() const { return settings_.paused != 0; }
-    // The Pause button's text, and the tick of its blink timer (runs while paused).
+    // The Pause button's text, and the tick of its blink timer (runs while paused and seen).
     const std::string& pauseButtonText() const { return pauseText_.text(); }
     std::string pauseButtonLabel() const { return pauseText_.label(); }
     bool blinkTimerRunning() const { return pauseText_.timerRunning(); }
     void OnBlinkTimer() { pauseText_.OnTick(); }
+    // The window was shown or hidden (minimized to the tray).
+    void OnWindowSeen(bool seen) { pauseText_.SetSeen(seen); }
 
     // The tray icon's popup menu as it reads now, and the effect of one of its commands.
     std::vector<MenuEntry> TrayMenu();

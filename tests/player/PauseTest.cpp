@@ -94,6 +94,9 @@ TEST_F(PauseTest, PauseButtonBlinksAndKeepsItsPhaseAcrossPauses) {
     EXPECT_EQ(shown,
               (std::vector<std::string>{"Continue", "Continue", "Continue", "", "Continue"}));
     EXPECT_TRUE(player.blinkTimerRunning());
+    player.OnWindowSeen(false);
+    EXPECT_FALSE(player.blinkTimerRunning());
+    player.OnWindowSeen(true);
     player.OnPauseCommand();
     EXPECT_FALSE(player.blinkTimerRunning());
     player.OnPauseCommand();

@@ -4,6 +4,7 @@
 
 #include "player/ChimePictureGeometry.h"
 #include "player/ContextHelp.h"
+#include "player/CursorBlink.h"
 #include "player/PlayerStatus.h"
 #include "player/ScrollRequest.h"
 #include "player/StatusLine.h"
@@ -92,6 +93,15 @@ TEST(ScrollRequestTest, ABarStopsAtEitherEndOfItsRange) {
     EXPECT_EQ(ScrollPosition(PlayerSlider::Length, ScrollRequest::LineForward, 700, 0), 701);
     // The keys' Top and Bottom and the end of a scroll leave the bar where it stands.
     EXPECT_EQ(ScrollPosition(PlayerSlider::Wind, ScrollRequest::Top, 500, 2), 500);
+}
+
+TEST(CursorBlinkTest, TheCursorStaysLitAfterTheTimeoutAndBlinksAgainOnAnAction) {
+    CursorBlink blink(530);
+    EXPECT_EQ(blink.periodMs(), 530);
+    blink.OnTimeout();
+    EXPECT_EQ(blink.periodMs(), 0);
+    blink.OnUserAction();
+    EXPECT_EQ(blink.periodMs(), 530);
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
