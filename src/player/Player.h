@@ -18,6 +18,7 @@
 #include "music/ScaleTable.h"
 #include "platform/Timebase.h"
 #include "player/ContextHelp.h"
+#include "player/HideAtStart.h"
 #include "player/OutputCatalog.h"
 #include "player/OutputOpening.h"
 #include "player/PauseButtonText.h"
@@ -147,6 +148,12 @@ public:
     // The window was shown or hidden (minimized to the tray).
     void OnWindowSeen(bool seen) { pauseText_.SetSeen(seen); }
 
+    // Started minimized: the start timer's one tick, kStartTimerPeriodMs after start-up, says
+    // whether to hide the window now.
+    static constexpr int kStartTimerPeriodMs = HideAtStart::kPeriodMs;
+    void StartMinimized() { hideAtStart_ = HideAtStart(true); }
+    bool OnStartTimer(bool trayIconAdded) { return hideAtStart_.OnTick(trayIconAdded); }
+
     // The tray icon's popup menu as it reads now, and the effect of one of its commands.
     std::vector<MenuEntry> TrayMenu();
     MenuAction OnMenuCommand(int id);
@@ -249,6 +256,7 @@ private:
     int lastViewChime_ = -1;
     StrikeLog handStrikes_;
     PauseButtonText pauseText_;
+    HideAtStart hideAtStart_;
     OutputCatalog outputs_;
     std::vector<OutputListing> menuOutputs_;
     SleepTimer sleep_;

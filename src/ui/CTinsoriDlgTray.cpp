@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "player/FavoriteSteps.h"
+#include "player/HideAtStart.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/MediaControls.h"
@@ -26,21 +27,20 @@ void CTinsoriDlg::SetUpTray() {
     pauseBlinkTimer_ = new PauseBlinkTimer(*player_, *pause, this);
     connect(pause, &QPushButton::clicked, this, [this] { player_->OnPauseCommand(); });
     hideAtStartTimer_.setSingleShot(true);
-    hideAtStartTimer_.setInterval(HideAtStart::kPeriodMs);
+    hideAtStartTimer_.setInterval(Player::kStartTimerPeriodMs);
     connect(&hideAtStartTimer_, &QTimer::timeout, this, &CTinsoriDlg::OnHideAtStartTimer);
     ConnectMenuKeys();
 }
 
 void CTinsoriDlg::StartMinimized() {
-    hideAtStart_ = HideAtStart(true);
+    player_->StartMinimized();
     setWindowState(windowState() | Qt::WindowMinimized);
     hideAtStartTimer_.start();
 }
 
 void CTinsoriDlg::OnHideAtStartTimer() {
     hideAtStartTimer_.stop();
-    // Without a tray icon a hidden window could not be found again: it stays minimized.
-    if (hideAtStart_.OnTick() && tray_->added()) hide();
+    if (player_->OnStartTimer(tray_->added())) hide();
 }
 
 void CTinsoriDlg::StartMediaControls() {
@@ -85,7 +85,8 @@ void CTinsoriDlg::FavoritesChanged() {
 
 void CTinsoriDlg::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !tray_->added()) return;
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (!HideAtStart::MinimizeHides(tray_->added())) return;
     // Hidden after the state change has run its course, so the window manager sees it whole.
     if (isMinimized() && isVisible())
         QTimer::singleShot(0, this, [this] {

@@ -5,6 +5,7 @@
 #include "player/ChimePictureGeometry.h"
 #include "player/ContextHelp.h"
 #include "player/CursorBlink.h"
+#include "player/HideAtStart.h"
 #include "player/PlayerStatus.h"
 #include "player/ScrollRequest.h"
 #include "player/StatusLine.h"
@@ -102,6 +103,16 @@ TEST(CursorBlinkTest, TheCursorStaysLitAfterTheTimeoutAndBlinksAgainOnAnAction) 
     EXPECT_EQ(blink.periodMs(), 0);
     blink.OnUserAction();
     EXPECT_EQ(blink.periodMs(), 530);
+}
+
+TEST(HideAtStartTest, StartedMinimizedHidesAtTheFirstTickOnlyAndOnlyWithATrayIcon) {
+    HideAtStart withIcon(true);
+    EXPECT_TRUE(withIcon.OnTick(true));
+    EXPECT_FALSE(withIcon.OnTick(true));
+    HideAtStart withoutIcon(true);
+    EXPECT_FALSE(withoutIcon.OnTick(false));
+    EXPECT_FALSE(withoutIcon.OnTick(true));
+    EXPECT_FALSE(HideAtStart(false).OnTick(true));
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
