@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "engine/WindDrive.h"
 #include "midi/MidiDevice.h"
@@ -94,6 +95,18 @@ void Player::OnChannelSelected(int channel) {
 void Player::OnVolumeSlider(int position) {
     settings_.volume = setting::kVolume.Clamp(position);
     midi_.SendVolume();
+}
+
+double Player::volumeShare() const {
+    return static_cast<double>(settings_.volume) / setting::kVolume.highest;
+}
+
+// A share that is not a number leaves the volume as it is.
+void Player::OnVolumeShare(double share) {
+    if (std::isnan(share)) return;
+    const double position = std::clamp(share, 0.0, 1.0) * setting::kVolume.highest;
+    OnVolumeSlider(static_cast<int>(std::lround(position)));
+    view_.SetSlider(PlayerSlider::Volume, settings_.volume);
 }
 
 void Player::OnWindSlider(int position) {

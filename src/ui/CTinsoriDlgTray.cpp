@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
-#include <cmath>
 
 #include "player/FavoriteSteps.h"
 #include "player/HideAtStart.h"
@@ -96,7 +95,7 @@ void CTinsoriDlg::changeEvent(QEvent* event) {
 
 void CTinsoriDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    SetSlider(PlayerSlider::Wind, player_->settings().windNow);
+    SetSlider(PlayerSlider::Wind, player_->sliderPositions().wind);
     pauseBlinkTimer_->Sync();
 }
 
@@ -162,14 +161,11 @@ void CTinsoriDlg::StepFavorite(int step) {
 }
 
 double CTinsoriDlg::Volume() const {
-    return player_->settings().volume / static_cast<double>(RangeOf(PlayerSlider::Volume).maximum);
+    return player_->volumeShare();
 }
 
 void CTinsoriDlg::SetVolume(double volume) {
-    const int position =
-        static_cast<int>(std::lround(volume * RangeOf(PlayerSlider::Volume).maximum));
-    player_->OnVolumeSlider(position);
-    SetSlider(PlayerSlider::Volume, player_->settings().volume);
+    player_->OnVolumeShare(volume);
 }
 
 std::string CTinsoriDlg::Title() const {

@@ -228,27 +228,9 @@ void CTinsoriDlg::AppendScaleName(const std::string& name) {
     combo(kIdScale)->addItem(Text(name));
 }
 
-// A favorite or command line replaced the settings: every control follows the record.
 void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
-                                  const SliderPositions& sliders) {
-    const ChimeSettings& s = player_->settings();
-    combo(kIdInstrument)->setCurrentIndex(s.instrument);
-    combo(kIdScale)->setCurrentIndex(s.scaleIndex);
-    SelectTranspose(s.transpose);
-    ShowBaseNotes(baseNotes);
-    ShowChimeCount(s.numChimes);
-    ShowNotesInUse(notesInUse);
-    SetSlider(PlayerSlider::Wind, sliders.wind);
-    SetSlider(PlayerSlider::Pinkness, sliders.pinkness);
-    SetSlider(PlayerSlider::Closeness, sliders.closeness);
-    SetSlider(PlayerSlider::Length, sliders.length);
-    SetSlider(PlayerSlider::Volume, sliders.volume);
-    ShowConfiguration(s.configuration);
-    SetCheckBox(PlayerCheckBox::Shuffle, s.shuffle != 0);
-    SetCheckBox(PlayerCheckBox::ConstantWind, s.constantWind != 0);
-    SetCheckBox(PlayerCheckBox::Fractal, s.fractal != 0);
-    SetCheckBox(PlayerCheckBox::Chords, s.chords != 0);
-    SetCheckBox(PlayerCheckBox::HoldNotes, s.holdNotes != 0);
+                                  const SliderPositions& /*sliders: the player's own*/) {
+    player_->ShowSettings(baseNotes, notesInUse);
     FavoritesChanged();
 }
 
