@@ -95,6 +95,8 @@ public:
     void OnTransposeSelected(int transpose);
     void OnChimeCountText(const std::string& text);
     void OnConfigurationChosen(int configuration);
+    // A configuration button was clicked; `checked`: the configurations whose buttons are checked.
+    void OnConfigurationChecked(const std::vector<int>& checked);
     void OnShuffleClicked(bool checked);
     void OnConstantWindClicked(bool checked);
     void OnFractalClicked(bool checked);
@@ -119,9 +121,9 @@ public:
     // Chime `chime` of the set struck from the keyboard, at the middle velocity; nothing for a
     // chime outside the set.
     void StrikeChimeFromKey(int chime);
-    // The Instrument list dropped down or lost the focus: its edit text names the selected entry.
-    // Returns whether a name changed.
-    bool OnInstrumentRename(int selectedIndex, const std::string& editText);
+    // The Instrument list dropped down or lost the focus: its edit text names the selected entry
+    // (none selected: the current instrument). Returns the entry whose name changed, if one did.
+    std::optional<int> OnInstrumentRename(int selectedIndex, const std::string& editText);
 
     ContextHelp& help() { return help_; }
     int lastPointerChime() const { return lastPointerChime_; }

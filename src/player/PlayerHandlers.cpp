@@ -6,6 +6,7 @@
 #include "music/ChimeNoteSet.h"
 #include "music/HoldNotes.h"
 #include "player/ChimePictureGeometry.h"
+#include "player/ConfigurationButtons.h"
 #include "player/Player.h"
 
 // The effects of the window's controls on the settings, the notes, MIDI and the store. Positions
@@ -45,13 +46,16 @@ void Player::OnChimeCountText(const std::string& text) {
 }
 
 void Player::OnConfigurationChosen(int configuration) {
-    if (configuration != kCenterPendulum && configuration != kAllIndependent &&
-        configuration != kChimesOnly && configuration != kQuantized)
+    if (std::ranges::find(kConfigurationsInOrder, configuration) == kConfigurationsInOrder.end())
         return;
     settings_.configuration = configuration;
     settings_.clearChimeEnergy();
     help_.Set(kHelpChime);
     view_.ShowConfiguration(configuration);
+}
+
+void Player::OnConfigurationChecked(const std::vector<int>& checked) {
+    OnConfigurationChosen(ConfigurationOfChecked(checked, settings_.configuration));
 }
 
 void Player::OnShuffleClicked(bool checked) {
@@ -180,8 +184,9 @@ void Player::StrikeChimeFromKey(int chime) {
     midi_.StrikeNote(settings_.chimeNotes[chime], kKeyStrikeVelocity);
 }
 
-bool Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
-    return instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText);
+std::optional<int> Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
+    if (!instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText)) return {};
+    return selectedIndex < 0 ? settings_.instrument.load() : selectedIndex;
 }
 
 void Player::RunWindTimer(bool running) {

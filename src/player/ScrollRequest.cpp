@@ -25,6 +25,10 @@ SliderRange RangeOf(PlayerSlider slider) {
     return {spec.lowest, spec.highest};
 }
 
+bool SliderEnabled(PlayerSlider slider, int configuration) {
+    return slider != PlayerSlider::Length || configuration == kCenterPendulum;
+}
+
 int ScrollTarget(ScrollRequest request, int current, int carried) {
     switch (request) {
         case ScrollRequest::LineBack:

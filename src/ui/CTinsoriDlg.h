@@ -136,7 +136,7 @@ private:
     void ConnectFocusHelp();
     void ConnectPicture();
     void RenameInstrument();
-    int CheckedConfiguration() const;
+    std::vector<int> CheckedConfigurations() const;
     QComboBox* combo(int id) const;
 
     DialogControls controls_;

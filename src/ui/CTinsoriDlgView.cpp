@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "platform/AsciiCase.h"
+#include "player/NumberList.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/DialogScrollBar.h"
@@ -81,13 +82,11 @@ void CTinsoriDlg::ShowScales(const std::vector<std::string>& names, int selected
 }
 
 void CTinsoriDlg::SelectTranspose(int transpose) {
-    combo(kIdTranspose)
-        ->setCurrentIndex(std::clamp(transpose, -kTransposeSteps, kTransposeSteps) +
-                          kTransposeSteps);
+    combo(kIdTranspose)->setCurrentIndex(kTransposeList.IndexOf(transpose));
 }
 
 void CTinsoriDlg::SelectChannel(int channel) {
-    combo(kIdChannel)->setCurrentIndex(std::clamp(channel, 0, kChannels - 1));
+    combo(kIdChannel)->setCurrentIndex(kChannelList.IndexOf(channel));
 }
 
 void CTinsoriDlg::ShowChimeCount(int count) {
@@ -104,7 +103,7 @@ void CTinsoriDlg::ShowConfiguration(int configuration) {
         radio->setChecked(configuration == value);
         radio->setAutoExclusive(true);
     }
-    control(kIdLengthBar)->setEnabled(configuration == kCenterPendulum);
+    control(kIdLengthBar)->setEnabled(SliderEnabled(PlayerSlider::Length, configuration));
 }
 
 void CTinsoriDlg::SetSlider(PlayerSlider slider, int position) {

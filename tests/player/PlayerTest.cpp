@@ -322,5 +322,13 @@ TEST_F(PlayerTest, AVolumeShareMovesTheSliderAndStopsAtTheEnds) {
     EXPECT_EQ(player.settings().volume, 0);
 }
 
+// With no entry selected the typed name is the current instrument's.
+TEST_F(PlayerTest, ARenameSaysWhichEntryChanged) {
+    Player& player = MakePlayer();
+    EXPECT_EQ(player.OnInstrumentRename(-1, "Bells"), player.settings().instrument.load());
+    EXPECT_EQ(player.OnInstrumentRename(20, "Reeds"), 20);
+    EXPECT_EQ(player.OnInstrumentRename(20, "Reeds"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace tinsori

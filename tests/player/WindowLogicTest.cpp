@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "player/ChimePictureGeometry.h"
+#include "player/ConfigurationButtons.h"
 #include "player/ContextHelp.h"
 #include "player/CursorBlink.h"
 #include "player/HideAtStart.h"
+#include "player/NumberList.h"
 #include "player/PlayerStatus.h"
 #include "player/ScrollRequest.h"
 #include "player/StatusLine.h"
@@ -113,6 +115,25 @@ TEST(HideAtStartTest, StartedMinimizedHidesAtTheFirstTickOnlyAndOnlyWithATrayIco
     EXPECT_FALSE(withoutIcon.OnTick(false));
     EXPECT_FALSE(withoutIcon.OnTick(true));
     EXPECT_FALSE(HideAtStart(false).OnTick(true));
+}
+
+// A stored value out of range selects the nearest end, never an entry beyond the list.
+TEST(DialogChoicesTest, NumberListsMapEntriesToValuesAndClampAtTheEnds) {
+    EXPECT_EQ(kTransposeList.Entries().front(), "-12");
+    EXPECT_EQ(kTransposeList.Entries().size(), 25u);
+    EXPECT_EQ(kTransposeList.IndexOf(-3), 9);
+    EXPECT_EQ(kTransposeList.IndexOf(40), 24);
+    EXPECT_EQ(kTransposeList.ValueAt(14), 2);
+    EXPECT_EQ(kChannelList.IndexOf(-1), 0);
+    EXPECT_EQ(kChannelList.Entries().back(), "15");
+}
+
+TEST(DialogChoicesTest, TheFirstCheckedButtonChoosesTheConfigurationAndTheLengthBarFollowsIt) {
+    EXPECT_EQ(ConfigurationOfChecked({kQuantized, kAllIndependent}, kChimesOnly), kAllIndependent);
+    EXPECT_EQ(ConfigurationOfChecked({}, kChimesOnly), kChimesOnly);
+    EXPECT_TRUE(SliderEnabled(PlayerSlider::Length, kCenterPendulum));
+    EXPECT_FALSE(SliderEnabled(PlayerSlider::Length, kQuantized));
+    EXPECT_TRUE(SliderEnabled(PlayerSlider::Wind, kQuantized));
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
