@@ -168,6 +168,9 @@ public:
 
     // The tray icon's popup menu as it reads now, and the effect of one of its commands.
     std::vector<MenuEntry> TrayMenu();
+    // The window's own menu (Shift+F10): the tray's choices of output and sleep, and Pause, for a
+    // desktop without a tray or a user who does not look there.
+    std::vector<MenuEntry> WindowMenu();
     MenuAction OnMenuCommand(int id);
 
     // The outputs the menu offers; without them there is no Output submenu.
@@ -213,6 +216,12 @@ public:
     const StatusLine& FitStatus(int width, const TextWidth& measure);
     // A shut-down could not save the settings (and said so through the view).
     bool saveFailed() const { return saveFailureShown_; }
+    // The start-up's message when no device opened: for a port another program may hold, the
+    // usual box; for an audio output, the reason and what to try.
+    struct Message {
+        std::string text, caption;
+    };
+    Message NoDeviceMessage() const;
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }
     // The output that stopped while playing (a synthesizer that ended, a device unplugged), and

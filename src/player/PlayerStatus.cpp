@@ -6,6 +6,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/Texts.h"
 #include "player/Player.h"
+#include "settings/StringTable.h"
 
 // What the player is doing, in the words the window's bottom line and the tray's tip use.
 
@@ -49,6 +50,14 @@ bool Player::outputIsPort() const {
     return at < 0 ? !outputs_.current.empty() &&
                         !EqualsIgnoringCase(outputs_.current, kFluidSynthOutput)
                   : listed[at].port;
+}
+
+Player::Message Player::NoDeviceMessage() const {
+    if (outputIsPort())
+        return {LoadResString(kStringNoMidiDevice), LoadResString(kStringNoMidiDeviceCaption)};
+    const std::string why =
+        openError_.empty() ? TextCatalogue::Words(kTextOutputDidNotOpen) : openError_;
+    return {TextCatalogue::Words(kTextNoSound, {why}), TextCatalogue::Words(kTextNoSoundCaption)};
 }
 
 std::string Player::StatusText() {

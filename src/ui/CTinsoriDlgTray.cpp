@@ -104,19 +104,12 @@ void CTinsoriDlg::hideEvent(QHideEvent* event) {
     pauseBlinkTimer_->Sync();
 }
 
-// The tray's choices of output and sleep, and Pause, for a desktop without a tray (or a user who
-// does not look there): the rest of the tray menu is on the window already.
 void CTinsoriDlg::contextMenuEvent(QContextMenuEvent* event) {
     ShowWindowMenu(event->globalPos());
 }
 
 void CTinsoriDlg::ShowWindowMenu(QPoint at) {
-    std::vector<MenuEntry> entries;
-    for (MenuEntry& entry : player_->TrayMenu()) {
-        if (!entry.submenu.empty() || entry.id == kPauseCommand)
-            entries.push_back(std::move(entry));
-    }
-    menuBuilder_.Fill(windowMenu_, entries);
+    menuBuilder_.Fill(windowMenu_, player_->WindowMenu());
     windowMenu_.popup(at);
     // From the keyboard the first entry is chosen, so the arrows move at once.
     if (!windowMenu_.actions().isEmpty())

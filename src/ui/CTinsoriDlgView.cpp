@@ -14,7 +14,6 @@
 #include "ui/DialogScrollBar.h"
 #include "ui/MainWindowControls.h"
 #include "ui/TrayIcon.h"
-#include "ui/UiText.h"
 
 // What the player shows, shown with the main window's widgets.
 
@@ -136,20 +135,8 @@ void CTinsoriDlg::ShowStatus() {
 }
 
 void CTinsoriDlg::ShowNoDevice() {
-    if (player_->outputIsPort()) return PlayerView::ShowNoDevice();
-    const std::string& why = player_->openError();
-    const QString reason = why.empty()
-                               ? UiText(QT_TRANSLATE_NOOP("Tinsori", "the output did not open"))
-                               : QString::fromStdString(why);
-    ShowMessage(UiText(QT_TRANSLATE_NOOP(
-                           "Tinsori",
-                           "No sound: %1.\n\nIs a sound server (PipeWire or PulseAudio) running? "
-                           "Tinsori plays on silently; Pause and Continue try again. The Output "
-                           "menu (Shift+F10) chooses another output; tinsori --list-audio-drivers "
-                           "lists the audio drivers and --audio-driver NAME picks one."))
-                    .arg(reason)
-                    .toStdString(),
-                UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori: No Sound")).toStdString());
+    const Player::Message message = player_->NoDeviceMessage();
+    ShowMessage(message.text, message.caption);
 }
 
 bool CTinsoriDlg::AskYesNo(const std::string& text, const std::string& caption) {
