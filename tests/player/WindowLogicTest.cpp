@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "player/ChimePictureGeometry.h"
+#include "player/ChimePictureKeys.h"
 #include "player/ConfigurationButtons.h"
 #include "player/ContextHelp.h"
 #include "player/CursorBlink.h"
@@ -55,6 +56,20 @@ TEST(ChimePictureGeometryTest, ColumnsOfAChimeAreWhereThePointerStrikesIt) {
         }
     }
     EXPECT_LT(ColumnsOf(7, 7).right, ColumnsOf(7, 7).left);
+}
+
+TEST(ChimePictureKeysTest, DigitsAndTheChosenChimeStayInsideTheSet) {
+    EXPECT_EQ(ChimePictureKeys::ChimeOfDigit(1), 0);
+    EXPECT_EQ(ChimePictureKeys::ChimeOfDigit(0), 9);
+    ChimePictureKeys keys;
+    keys.MoveRight(7);
+    EXPECT_EQ(keys.chosen(7), 0);
+    for (int i = 0; i < 9; ++i) keys.MoveLeft(7);
+    EXPECT_EQ(keys.chosen(7), 6);
+    // The set shrank: the choice is its last chime, and Right moves on from there.
+    EXPECT_EQ(keys.chosen(3), 2);
+    keys.MoveRight(3);
+    EXPECT_EQ(keys.chosen(3), 1);
 }
 
 TEST(PlayerStatusTest, TimeLeftRoundsUpToTheSecond) {
