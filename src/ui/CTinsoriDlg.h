@@ -138,6 +138,7 @@ private:
     void RenameInstrument();
     std::vector<int> CheckedConfigurations() const;
     QComboBox* combo(int id) const;
+    std::vector<std::string> FavoriteEntries() const;
 
     DialogControls controls_;
     std::unique_ptr<Player> player_;

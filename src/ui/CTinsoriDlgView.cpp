@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/AsciiCase.h"
+#include "player/FavoritesListOrder.h"
 #include "player/NumberList.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ControlIds.h"
@@ -150,16 +150,19 @@ void CTinsoriDlg::ShowMessage(const std::string& text, const std::string& captio
     QMessageBox::information(this, Text(caption), Text(text));
 }
 
-// The list keeps itself sorted without regard to case, as the list the favorites came from.
+std::vector<std::string> CTinsoriDlg::FavoriteEntries() const {
+    const auto* favorites = combo(kIdFavorites);
+    std::vector<std::string> entries;
+    for (int i = 0; i < favorites->count(); ++i)
+        entries.push_back(favorites->itemText(i).toStdString());
+    return entries;
+}
+
 void CTinsoriDlg::AddFavorite(const std::string& displayName) {
     auto* favorites = combo(kIdFavorites);
-    const QString name = Text(displayName);
-    int at = 0;
-    while (at < favorites->count() &&
-           !LessIgnoringCase(displayName, favorites->itemText(at).toStdString()))
-        ++at;
+    const int at = FavoriteInsertPosition(FavoriteEntries(), displayName);
     const QString typed = favorites->currentText();
-    favorites->insertItem(at, name);
+    favorites->insertItem(at, Text(displayName));
     // Inserting into an empty list selects the entry; the typed text stays as it was.
     if (favorites->count() == 1) {
         favorites->setCurrentIndex(-1);
@@ -177,14 +180,9 @@ void CTinsoriDlg::DeleteFavorite(const std::string& displayName) {
 }
 
 bool CTinsoriDlg::SelectFavorite(const std::string& displayName) {
-    auto* favorites = combo(kIdFavorites);
-    const QString name = Text(displayName);
-    int at = favorites->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    for (int i = 0; at < 0 && i < favorites->count(); ++i) {
-        if (EqualsIgnoringCase(favorites->itemText(i).toStdString(), displayName)) at = i;
-    }
+    const int at = FindFavoriteEntry(FavoriteEntries(), displayName);
     if (at < 0) return false;
-    favorites->setCurrentIndex(at);
+    combo(kIdFavorites)->setCurrentIndex(at);
     return true;
 }
 
