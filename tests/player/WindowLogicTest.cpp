@@ -7,6 +7,7 @@
 #include "player/ConfigurationButtons.h"
 #include "player/ContextHelp.h"
 #include "player/CursorBlink.h"
+#include "player/DialogUnitScale.h"
 #include "player/HideAtStart.h"
 #include "player/NumberList.h"
 #include "player/PlayerStatus.h"
@@ -149,6 +150,20 @@ TEST(DialogChoicesTest, TheFirstCheckedButtonChoosesTheConfigurationAndTheLength
     EXPECT_TRUE(SliderEnabled(PlayerSlider::Length, kCenterPendulum));
     EXPECT_FALSE(SliderEnabled(PlayerSlider::Length, kQuantized));
     EXPECT_TRUE(SliderEnabled(PlayerSlider::Wind, kQuantized));
+}
+
+// A 8-point Tahoma sets the 52 letters 312 pixels wide, 13 high: 6 by 13, the classic base.
+TEST(DialogUnitScaleTest, UnitsRoundToNearestAndALabelWidensTheBaseJustEnough) {
+    DialogUnitScale units(312 + 25, 13);
+    EXPECT_EQ(units.baseX(), 6);
+    EXPECT_EQ(units.toX(397), 596);
+    EXPECT_EQ(units.toY(254), 413);
+    units.WidenToFit(60, 36);
+    EXPECT_EQ(units.baseX(), 7);
+    EXPECT_EQ(units.toX(36), 63);
+    units.WidenToFit(500, 0);
+    EXPECT_EQ(units.baseX(), 7);
+    EXPECT_EQ(DialogUnitScale(0, 0).baseY(), 1);
 }
 
 TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
