@@ -33,8 +33,4 @@ inline constexpr ConfigurationButton kConfigurationButtons[] = {
     {kIdQuantized, kQuantized},
 };
 
-// The Channel list holds 0 to 15; the Transpose list -12 to 12 semitones.
-inline constexpr int kChannels = 16;
-inline constexpr int kTransposeSteps = 12;
-
 }  // namespace tinsori

@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <cmath>
 
 #include "engine/WindDrive.h"
 #include "midi/MidiDevice.h"
 #include "music/ChimeNoteSet.h"
 #include "music/HoldNotes.h"
 #include "player/ChimePictureGeometry.h"
+#include "player/ConfigurationButtons.h"
 #include "player/Player.h"
 
 // The effects of the window's controls on the settings, the notes, MIDI and the store. Positions
@@ -44,13 +46,16 @@ void Player::OnChimeCountText(const std::string& text) {
 }
 
 void Player::OnConfigurationChosen(int configuration) {
-    if (configuration != kCenterPendulum && configuration != kAllIndependent &&
-        configuration != kChimesOnly && configuration != kQuantized)
+    if (std::ranges::find(kConfigurationsInOrder, configuration) == kConfigurationsInOrder.end())
         return;
     settings_.configuration = configuration;
     settings_.clearChimeEnergy();
     help_.Set(kHelpChime);
     view_.ShowConfiguration(configuration);
+}
+
+void Player::OnConfigurationChecked(const std::vector<int>& checked) {
+    OnConfigurationChosen(ConfigurationOfChecked(checked, settings_.configuration));
 }
 
 void Player::OnShuffleClicked(bool checked) {
@@ -94,6 +99,18 @@ void Player::OnChannelSelected(int channel) {
 void Player::OnVolumeSlider(int position) {
     settings_.volume = setting::kVolume.Clamp(position);
     midi_.SendVolume();
+}
+
+double Player::volumeShare() const {
+    return static_cast<double>(settings_.volume) / setting::kVolume.highest;
+}
+
+// A share that is not a number leaves the volume as it is.
+void Player::OnVolumeShare(double share) {
+    if (std::isnan(share)) return;
+    const double position = std::clamp(share, 0.0, 1.0) * setting::kVolume.highest;
+    OnVolumeSlider(static_cast<int>(std::lround(position)));
+    view_.SetSlider(PlayerSlider::Volume, settings_.volume);
 }
 
 void Player::OnWindSlider(int position) {
@@ -141,6 +158,12 @@ void Player::OnScroll(PlayerSlider slider, ScrollRequest request, int position) 
     }
 }
 
+int Player::OnScrollRequest(PlayerSlider slider, ScrollRequest request, int current, int carried) {
+    const int position = ScrollPosition(slider, request, current, carried);
+    OnScroll(slider, request, position);
+    return position;
+}
+
 void Player::OnPointerOverPicture(int dx, int dy) {
     const TubeHit tube = TubeAt(dx, dy, settings_.chimeCount());
     if (!tube.hit) {
@@ -161,8 +184,9 @@ void Player::StrikeChimeFromKey(int chime) {
     midi_.StrikeNote(settings_.chimeNotes[chime], kKeyStrikeVelocity);
 }
 
-bool Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
-    return instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText);
+std::optional<int> Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
+    if (!instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText)) return {};
+    return selectedIndex < 0 ? settings_.instrument.load() : selectedIndex;
 }
 
 void Player::RunWindTimer(bool running) {

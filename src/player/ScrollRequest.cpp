@@ -1,5 +1,7 @@
 #include "player/ScrollRequest.h"
 
+#include <algorithm>
+
 namespace tinsori {
 
 const SettingSpec& SettingOf(PlayerSlider slider) {
@@ -23,6 +25,10 @@ SliderRange RangeOf(PlayerSlider slider) {
     return {spec.lowest, spec.highest};
 }
 
+bool SliderEnabled(PlayerSlider slider, int configuration) {
+    return slider != PlayerSlider::Length || configuration == kCenterPendulum;
+}
+
 int ScrollTarget(ScrollRequest request, int current, int carried) {
     switch (request) {
         case ScrollRequest::LineBack:
@@ -42,6 +48,11 @@ int ScrollTarget(ScrollRequest request, int current, int carried) {
             return current;
     }
     return current;
+}
+
+int ScrollPosition(PlayerSlider slider, ScrollRequest request, int current, int carried) {
+    const SliderRange range = RangeOf(slider);
+    return std::clamp(ScrollTarget(request, current, carried), range.minimum, range.maximum);
 }
 
 }  // namespace tinsori

@@ -7,6 +7,7 @@
 
 #include "player/ControlIds.h"
 #include "player/MainWindowControls.h"
+#include "player/NumberList.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ChimePicture.h"
@@ -62,14 +63,14 @@ void CTinsoriDlg::ConnectLists() {
     instrument->onDropDown = [this] { RenameInstrument(); };
     instrument->onFocusOut = [this] { RenameInstrument(); };
     connect(combo(kIdChannel), &QComboBox::activated, this,
-            [this](int index) { player_->OnChannelSelected(index); });
+            [this](int index) { player_->OnChannelSelected(kChannelList.ValueAt(index)); });
     connect(combo(kIdBaseNote), &QComboBox::activated, this, [this](int index) {
         player_->OnBaseNoteSelected(combo(kIdBaseNote)->itemData(index).toInt());
     });
     connect(combo(kIdScale), &QComboBox::activated, this,
             [this](int index) { player_->OnScaleSelected(index); });
     connect(combo(kIdTranspose), &QComboBox::activated, this,
-            [this](int index) { player_->OnTransposeSelected(index - kTransposeSteps); });
+            [this](int index) { player_->OnTransposeSelected(kTransposeList.ValueAt(index)); });
     auto* chimeCount = static_cast<QLineEdit*>(control(kIdChimeCount));
     connect(chimeCount, &QLineEdit::textChanged, this,
             [this](const QString& text) { player_->OnChimeCountText(text.toStdString()); });
@@ -96,7 +97,7 @@ void CTinsoriDlg::ConnectButtons() {
     }
     for (const ConfigurationButton& button : kConfigurationButtons) {
         connect(static_cast<QRadioButton*>(control(button.id)), &QRadioButton::clicked, this,
-                [this] { player_->OnConfigurationChosen(CheckedConfiguration()); });
+                [this] { player_->OnConfigurationChecked(CheckedConfigurations()); });
     }
 }
 
@@ -107,8 +108,8 @@ void CTinsoriDlg::ConnectScrollBars() {
         bar->setRange(range.minimum, range.maximum);
         const PlayerSlider slider = entry.slider;
         bar->setShowsValueWhileMoving(slider == PlayerSlider::Volume);
-        bar->setHandler([this, slider](ScrollRequest request, int position) {
-            player_->OnScroll(slider, request, position);
+        bar->setHandler([this, slider](ScrollRequest request, int current, int carried) {
+            return player_->OnScrollRequest(slider, request, current, carried);
         });
     }
 }
@@ -132,19 +133,20 @@ void CTinsoriDlg::ConnectPicture() {
 
 void CTinsoriDlg::RenameInstrument() {
     auto* instrument = combo(kIdInstrument);
-    const int selected = instrument->currentIndex();
-    if (!player_->OnInstrumentRename(selected, instrument->currentText().toStdString())) return;
-    const int program = selected < 0 ? player_->settings().instrument.load() : selected;
-    instrument->setItemText(program, QString::fromStdString(player_->instruments().name(program)));
+    const std::optional<int> renamed = player_->OnInstrumentRename(
+        instrument->currentIndex(), instrument->currentText().toStdString());
+    if (!renamed) return;
+    instrument->setItemText(*renamed,
+                            QString::fromStdString(player_->instruments().name(*renamed)));
 }
 
-// Tested in the order of the buttons; none checked leaves the configuration as it is.
-int CTinsoriDlg::CheckedConfiguration() const {
+std::vector<int> CTinsoriDlg::CheckedConfigurations() const {
+    std::vector<int> checked;
     for (const ConfigurationButton& button : kConfigurationButtons) {
         if (static_cast<QRadioButton*>(control(button.id))->isChecked())
-            return button.configuration;
+            checked.push_back(button.configuration);
     }
-    return player_->settings().configuration;
+    return checked;
 }
 
 }  // namespace tinsori

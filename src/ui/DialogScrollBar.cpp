@@ -48,9 +48,12 @@ DialogScrollBar::DialogScrollBar(Qt::Orientation orientation, QWidget* parent)
 }
 
 void DialogScrollBar::request(ScrollRequest request, int carried) {
-    // The bar keeps the position inside its range; the handler reads it back.
-    setValue(ScrollTarget(request, value(), carried));
-    Report(request);
+    setValue(PositionAfter(request, carried));
+    ShowTipAfter(request);
+}
+
+int DialogScrollBar::PositionAfter(ScrollRequest request, int carried) {
+    return handler_ ? handler_(request, value(), carried) : ScrollTarget(request, value(), carried);
 }
 
 // Runs before the slider takes the new position, with `value()` still the old one.
@@ -84,13 +87,12 @@ void DialogScrollBar::OnAction(int action) {
     }
     scrolling_ = true;
     // The slider sets the position it holds once this returns: make it the requested one.
-    setSliderPosition(ScrollTarget(kind, value(), carried));
+    setSliderPosition(PositionAfter(kind, carried));
     setValue(sliderPosition());
-    Report(kind);
+    ShowTipAfter(kind);
 }
 
-void DialogScrollBar::Report(ScrollRequest request) {
-    if (handler_) handler_(request, value());
+void DialogScrollBar::ShowTipAfter(ScrollRequest request) {
     if (showsValue_ && request != ScrollRequest::EndScroll) ShowValueTip();
 }
 

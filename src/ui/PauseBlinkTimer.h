@@ -9,8 +9,8 @@ namespace tinsori {
 
 class Player;
 
-// The Qt timer that blinks the Pause button, following the player: it runs while paused and the
-// button can be seen, and each tick shows the text the player's PauseButtonText gives.
+// The Qt timer that blinks the Pause button: it runs while the player says so, and each tick shows
+// the text the player gives.
 class PauseBlinkTimer : public QObject {
 public:
     PauseBlinkTimer(Player& player, QAbstractButton& button, QObject* parent = nullptr);

@@ -5,6 +5,7 @@
 #include "player/ControlIds.h"
 #include "player/DialogTemplate.h"
 #include "player/MainWindowControls.h"
+#include "player/NumberList.h"
 #include "settings/StringTable.h"
 #include "ui_win32/AboutBox.h"
 #include "ui_win32/DialogTemplateBuffer.h"
@@ -105,6 +106,11 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // The session ends: the shut-down ran at the question; only the window is left.
             if (wParam) DestroyWindow(window_);
             return TRUE;
+        case WM_SHOWWINDOW:
+            // A window in the tray shows no button: its blinking would only cost wake-ups.
+            player_->OnWindowSeen(wParam != 0);
+            ShowPaused(player_->paused());
+            return FALSE;
         case WM_DESTROY:
             ShutDownOnDestroy();
             PostQuitMessage(0);
@@ -147,12 +153,11 @@ void MainDialog::AddAboutToSystemMenu() {
 
 // What the template does not hold: the fixed lists and the bars' ranges.
 void MainDialog::SetUpControls() {
-    for (int channel = 0; channel < kChannels; ++channel)
-        SendMessageW(item(kIdChannel), CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(std::to_wstring(channel).c_str()));
-    for (int step = -kTransposeSteps; step <= kTransposeSteps; ++step)
-        SendMessageW(item(kIdTranspose), CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(std::to_wstring(step).c_str()));
+    for (const auto& [id, list] :
+         {std::pair{kIdChannel, kChannelList}, {kIdTranspose, kTransposeList}}) {
+        for (const std::string& entry : list.Entries())
+            SendMessageW(item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+    }
     for (const SliderControl& entry : kSliderControls) {
         const SliderRange range = RangeOf(entry.slider);
         SetScrollRange(item(entry.id), SB_CTL, range.minimum, range.maximum, FALSE);
@@ -162,8 +167,8 @@ void MainDialog::SetUpControls() {
 void MainDialog::Show(bool minimized) {
     ShowWindow(window_, minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
     if (!minimized) return;
-    hideAtStart_ = HideAtStart(true);
-    SetTimer(window_, kHideAtStartTimer, HideAtStart::kPeriodMs, nullptr);
+    player_->StartMinimized();
+    SetTimer(window_, kHideAtStartTimer, Player::kStartTimerPeriodMs, nullptr);
 }
 
 void MainDialog::ShutDownOnDestroy() {

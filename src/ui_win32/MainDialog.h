@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "player/HideAtStart.h"
+#include "player/ChimePictureKeys.h"
 #include "player/Player.h"
 #include "player/PlayerView.h"
 #include "ui_win32/PictureBitmaps.h"
@@ -55,6 +55,7 @@ public:
     void SetSlider(PlayerSlider slider, int position) override;
     void SetCheckBox(PlayerCheckBox box, bool checked) override;
     void ShowPaused(bool paused) override;
+    void ShowNoDevice() override;
     void RunWindTimer(bool running) override;
 
     // FavoritesView
@@ -91,7 +92,7 @@ private:
     void ShowWindowMenu(POINT at);
     void DrawItem(const DRAWITEMSTRUCT& item);
     void RenameInstrument();
-    int CheckedConfiguration() const;
+    std::vector<int> CheckedConfigurations() const;
 
     // The tray, the timers and the window's life.
     INT_PTR OnSysCommand(WPARAM command);
@@ -120,12 +121,12 @@ private:
     std::unique_ptr<TrayIcon> tray_;
     TemplateControls controls_;
     PictureBitmaps pictures_;
-    HideAtStart hideAtStart_{false};
     UINT taskbarCreated_ = 0;
     std::string commandLine_;
     std::string shownStatus_;
+    std::wstring shownLine_;
     // The keyboard's chosen tube of the chime picture.
-    int chosenChime_ = 0;
+    ChimePictureKeys pictureKeys_;
     // Set while the window itself changes a control, whose notifications are then not the user's.
     bool showing_ = false;
     bool destroyed_ = false;

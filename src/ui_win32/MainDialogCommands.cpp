@@ -7,6 +7,7 @@
 #include "player/ChimePictureGeometry.h"
 #include "player/ControlIds.h"
 #include "player/MainWindowControls.h"
+#include "player/NumberList.h"
 #include "settings/Favorites.h"
 #include "ui_win32/MainDialog.h"
 
@@ -88,14 +89,14 @@ bool MainDialog::OnListNotification(int id, int code) {
     } else if (code != CBN_SELCHANGE || selected() < 0) {
         return false;
     } else if (id == kIdChannel) {
-        player_->OnChannelSelected(selected());
+        player_->OnChannelSelected(kChannelList.ValueAt(selected()));
     } else if (id == kIdBaseNote) {
         player_->OnBaseNoteSelected(
             static_cast<int>(SendMessageW(item(id), CB_GETITEMDATA, selected(), 0)));
     } else if (id == kIdScale) {
         player_->OnScaleSelected(selected());
     } else if (id == kIdTranspose) {
-        player_->OnTransposeSelected(selected() - kTransposeSteps);
+        player_->OnTransposeSelected(kTransposeList.ValueAt(selected()));
     }
     return true;
 }
@@ -109,7 +110,7 @@ bool MainDialog::OnButtonClick(int id) {
     }
     for (const ConfigurationButton& button : kConfigurationButtons) {
         if (button.id == id) {
-            player_->OnConfigurationChosen(CheckedConfiguration());
+            player_->OnConfigurationChecked(CheckedConfigurations());
             return true;
         }
     }
@@ -154,8 +155,8 @@ void MainDialog::OnScroll(HWND bar, int code, int carried) {
     for (const SliderControl& entry : kSliderControls) {
         if (entry.id != id) continue;
         const int current = GetScrollPos(bar, SB_CTL);
-        SetScrollPos(bar, SB_CTL, ScrollTarget(request, current, carried), TRUE);
-        player_->OnScroll(entry.slider, request, GetScrollPos(bar, SB_CTL));
+        SetScrollPos(bar, SB_CTL, player_->OnScrollRequest(entry.slider, request, current, carried),
+                     TRUE);
         return;
     }
 }
@@ -204,22 +205,21 @@ bool MainDialog::PreTranslate(const MSG& message) {
            OnPictureKey(message.wParam);
 }
 
-// Digits strike a chime (1 the first, 0 the tenth); the tubes are drawn shortest on the left,
-// and the leftmost is the last chime: Left moves to a later chime, Right to an earlier one, and
-// Space strikes the chosen one.
 bool MainDialog::OnPictureKey(WPARAM key) {
-    const int count = std::max(1, player_->settings().chimeCount());
+    const int count = player_->settings().chimeCount();
     if (key >= '0' && key <= '9') {
-        player_->StrikeChimeFromKey(key == '0' ? 9 : static_cast<int>(key - '1'));
-    } else if (key == VK_LEFT || key == VK_RIGHT) {
-        chosenChime_ =
-            std::clamp(std::min(chosenChime_, count - 1) + (key == VK_LEFT ? 1 : -1), 0, count - 1);
-        InvalidateRect(item(kIdChimePicture), nullptr, TRUE);
+        player_->StrikeChimeFromKey(ChimePictureKeys::ChimeOfDigit(static_cast<int>(key - '0')));
+    } else if (key == VK_LEFT) {
+        pictureKeys_.MoveLeft(count);
+    } else if (key == VK_RIGHT) {
+        pictureKeys_.MoveRight(count);
     } else if (key == VK_SPACE) {
-        player_->StrikeChimeFromKey(std::min(chosenChime_, count - 1));
+        player_->StrikeChimeFromKey(pictureKeys_.chosen(count));
     } else {
         return false;
     }
+    // The frame follows the chosen chime.
+    InvalidateRect(item(kIdChimePicture), nullptr, TRUE);
     return true;
 }
 
@@ -230,8 +230,8 @@ void MainDialog::DrawItem(const DRAWITEMSTRUCT& drawn) {
     pictures_.Draw(drawn.hDC, drawn.rcItem, spec->picture);
     if (spec->id != kIdChimePicture || GetFocus() != drawn.hwndItem) return;
     // With the focus, a dotted frame marks the tube the keyboard strikes.
-    const int count = std::max(1, player_->settings().chimeCount());
-    const ChimeColumns columns = ColumnsOf(std::min(chosenChime_, count - 1), count);
+    const int count = player_->settings().chimeCount();
+    const ChimeColumns columns = ColumnsOf(pictureKeys_.chosen(count), count);
     RECT tube{columns.left - 1, drawn.rcItem.top, std::max(columns.left, columns.right) + 2,
               drawn.rcItem.bottom};
     DrawFocusRect(drawn.hDC, &tube);
@@ -240,22 +240,22 @@ void MainDialog::DrawItem(const DRAWITEMSTRUCT& drawn) {
 void MainDialog::RenameInstrument() {
     HWND list = item(kIdInstrument);
     const int selected = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
-    if (!player_->OnInstrumentRename(selected, WindowText(list))) return;
-    const int program = selected < 0 ? player_->settings().instrument.load() : selected;
-    const std::wstring name = Widen(player_->instruments().name(program));
+    const std::optional<int> renamed = player_->OnInstrumentRename(selected, WindowText(list));
+    if (!renamed) return;
+    const std::wstring name = Widen(player_->instruments().name(*renamed));
     showing_ = true;
-    SendMessageW(list, CB_DELETESTRING, program, 0);
-    SendMessageW(list, CB_INSERTSTRING, program, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageW(list, CB_DELETESTRING, *renamed, 0);
+    SendMessageW(list, CB_INSERTSTRING, *renamed, reinterpret_cast<LPARAM>(name.c_str()));
     SendMessageW(list, CB_SETCURSEL, selected, 0);
     showing_ = false;
 }
 
-// Tested in the order of the buttons; none checked leaves the configuration as it is.
-int MainDialog::CheckedConfiguration() const {
+std::vector<int> MainDialog::CheckedConfigurations() const {
+    std::vector<int> checked;
     for (const ConfigurationButton& button : kConfigurationButtons) {
-        if (Checked(item(button.id))) return button.configuration;
+        if (Checked(item(button.id))) checked.push_back(button.configuration);
     }
-    return player_->settings().configuration;
+    return checked;
 }
 
 }  // namespace tinsori

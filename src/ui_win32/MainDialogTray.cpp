@@ -36,7 +36,7 @@ INT_PTR MainDialog::OnSysCommand(WPARAM command) {
         ShowAbout();
         return TRUE;
     }
-    if ((command & 0xFFF0) == SC_MINIMIZE && tray_->added()) {
+    if ((command & 0xFFF0) == SC_MINIMIZE && HideAtStart::MinimizeHides(tray_->added())) {
         ShowWindow(window_, SW_HIDE);
         return TRUE;
     }
@@ -58,15 +58,8 @@ void MainDialog::ShowTrayMenu() {
     PostMessageW(window_, WM_USER, 0, 0);
 }
 
-// The tray's choices of output and sleep, and Pause: the rest of the tray menu is on the window
-// already.
 void MainDialog::ShowWindowMenu(POINT at) {
-    std::vector<MenuEntry> entries;
-    for (MenuEntry& entry : player_->TrayMenu()) {
-        if (!entry.submenu.empty() || entry.id == kPauseCommand)
-            entries.push_back(std::move(entry));
-    }
-    const PopupMenu menu(entries);
+    const PopupMenu menu(player_->WindowMenu());
     TrackPopupMenu(menu.handle(), TPM_LEFTALIGN, at.x, at.y, 0, window_, nullptr);
 }
 
@@ -86,8 +79,7 @@ void MainDialog::OnTimer(UINT_PTR id) {
         ShowPauseText();
     } else if (id == kHideAtStartTimer) {
         KillTimer(window_, kHideAtStartTimer);
-        // Without a tray icon a hidden window could not be found again: it stays minimized.
-        if (hideAtStart_.OnTick() && tray_->added()) ShowWindow(window_, SW_HIDE);
+        if (player_->OnStartTimer(tray_->added())) ShowWindow(window_, SW_HIDE);
     }
 }
 
@@ -126,30 +118,27 @@ void MainDialog::RunWindTimer(bool running) {
     }
 }
 
-// The line shows the fullest text that fits; the tray's tip the fullest.
 void MainDialog::ShowStatus() {
     if (!player_->started() || destroyed_) return;
-    const std::vector<std::string> texts = player_->StatusTexts();
-    if (texts.empty() || texts.front() == shownStatus_) return;
-    shownStatus_ = texts.front();
-    tray_->ShowStatus(shownStatus_);
     HWND line = item(kIdStatusLine);
     RECT room{};
     GetClientRect(line, &room);
     HDC dc = GetDC(line);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(line, WM_GETFONT, 0, 0)));
-    std::wstring shown = Widen(texts.back());
-    for (const std::string& text : texts) {
+    const StatusLine& status = player_->FitStatus(room.right, [dc](const std::string& text) {
         const std::wstring wide = Widen(text);
         SIZE size{};
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        if (size.cx <= room.right) {
-            shown = wide;
-            break;
-        }
-    }
+        return static_cast<int>(size.cx);
+    });
     SelectObject(dc, old);
     ReleaseDC(line, dc);
+    // Called on every wind tick: most change nothing.
+    const std::wstring shown = Widen(status.shown);
+    if (status.full == shownStatus_ && shown == shownLine_) return;
+    shownStatus_ = status.full;
+    shownLine_ = shown;
+    tray_->ShowStatus(status.full);
     SetWindowTextW(line, shown.c_str());
 }
 

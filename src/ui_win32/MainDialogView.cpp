@@ -1,9 +1,10 @@
 #include <algorithm>
 
-#include "platform/AsciiCase.h"
 #include "platform/win32/WideText.h"
 #include "player/ControlIds.h"
+#include "player/FavoritesListOrder.h"
 #include "player/MainWindowControls.h"
+#include "player/NumberList.h"
 #include "ui_win32/MainDialog.h"
 
 // What the player shows, shown with the main window's controls.
@@ -80,6 +81,12 @@ void MoveThumb(HWND bar, int position) {
     InvalidateRect(bar, &area, TRUE);
 }
 
+std::vector<std::string> Entries(HWND list) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < Count(list); ++i) entries.push_back(ItemText(list, i));
+    return entries;
+}
+
 void Fill(HWND list, const std::vector<std::string>& names, int selected) {
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
     for (const std::string& name : names) AddString(list, name);
@@ -122,12 +129,11 @@ void MainDialog::ShowScales(const std::vector<std::string>& names, int selected)
 }
 
 void MainDialog::SelectTranspose(int transpose) {
-    SendMessageW(item(kIdTranspose), CB_SETCURSEL,
-                 std::clamp(transpose, -kTransposeSteps, kTransposeSteps) + kTransposeSteps, 0);
+    SendMessageW(item(kIdTranspose), CB_SETCURSEL, kTransposeList.IndexOf(transpose), 0);
 }
 
 void MainDialog::SelectChannel(int channel) {
-    SendMessageW(item(kIdChannel), CB_SETCURSEL, std::clamp(channel, 0, kChannels - 1), 0);
+    SendMessageW(item(kIdChannel), CB_SETCURSEL, kChannelList.IndexOf(channel), 0);
 }
 
 void MainDialog::ShowChimeCount(int count) {
@@ -144,7 +150,7 @@ void MainDialog::ShowChimeCount(int count) {
 void MainDialog::ShowConfiguration(int configuration) {
     for (auto [id, value] : kConfigurationButtons)
         CheckDlgButton(window_, id, configuration == value ? BST_CHECKED : BST_UNCHECKED);
-    EnableWindow(item(kIdLengthBar), configuration == kCenterPendulum);
+    EnableWindow(item(kIdLengthBar), SliderEnabled(PlayerSlider::Length, configuration));
 }
 
 void MainDialog::SetSlider(PlayerSlider slider, int position) {
@@ -168,9 +174,10 @@ void MainDialog::ShowMessage(const std::string& text, const std::string& caption
     MessageBoxW(window_, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-// The list sorts itself.
 void MainDialog::AddFavorite(const std::string& displayName) {
-    AddString(item(kIdFavorites), displayName);
+    HWND list = item(kIdFavorites);
+    const int at = FavoriteInsertPosition(Entries(list), displayName);
+    SendMessageW(list, CB_INSERTSTRING, at, reinterpret_cast<LPARAM>(Widen(displayName).c_str()));
 }
 
 void MainDialog::DeleteFavorite(const std::string& displayName) {
@@ -183,16 +190,9 @@ void MainDialog::DeleteFavorite(const std::string& displayName) {
     }
 }
 
-// An exact match wins over one that differs only in case.
 bool MainDialog::SelectFavorite(const std::string& displayName) {
     HWND list = item(kIdFavorites);
-    int at = -1;
-    for (int i = 0; i < Count(list) && at < 0; ++i) {
-        if (ItemText(list, i) == displayName) at = i;
-    }
-    for (int i = 0; i < Count(list) && at < 0; ++i) {
-        if (EqualsIgnoringCase(ItemText(list, i), displayName)) at = i;
-    }
+    const int at = FindFavoriteEntry(Entries(list), displayName);
     if (at < 0) return false;
     SendMessageW(list, CB_SETCURSEL, at, 0);
     return true;
@@ -229,27 +229,14 @@ void MainDialog::AppendScaleName(const std::string& name) {
     AddString(item(kIdScale), name);
 }
 
-// A favorite or command line replaced the settings: every control follows the record.
 void MainDialog::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
-                                 const SliderPositions& sliders) {
-    const ChimeSettings& s = player_->settings();
-    SendMessageW(item(kIdInstrument), CB_SETCURSEL, s.instrument, 0);
-    SendMessageW(item(kIdScale), CB_SETCURSEL, s.scaleIndex, 0);
-    SelectTranspose(s.transpose);
-    ShowBaseNotes(baseNotes);
-    ShowChimeCount(s.numChimes);
-    ShowNotesInUse(notesInUse);
-    SetSlider(PlayerSlider::Wind, sliders.wind);
-    SetSlider(PlayerSlider::Pinkness, sliders.pinkness);
-    SetSlider(PlayerSlider::Closeness, sliders.closeness);
-    SetSlider(PlayerSlider::Length, sliders.length);
-    SetSlider(PlayerSlider::Volume, sliders.volume);
-    ShowConfiguration(s.configuration);
-    SetCheckBox(PlayerCheckBox::Shuffle, s.shuffle != 0);
-    SetCheckBox(PlayerCheckBox::ConstantWind, s.constantWind != 0);
-    SetCheckBox(PlayerCheckBox::Fractal, s.fractal != 0);
-    SetCheckBox(PlayerCheckBox::Chords, s.chords != 0);
-    SetCheckBox(PlayerCheckBox::HoldNotes, s.holdNotes != 0);
+                                 const SliderPositions& /*sliders: the player's own*/) {
+    player_->ShowSettings(baseNotes, notesInUse);
+}
+
+void MainDialog::ShowNoDevice() {
+    const Player::Message message = player_->NoDeviceMessage();
+    ShowMessage(message.text, message.caption);
 }
 
 }  // namespace tinsori

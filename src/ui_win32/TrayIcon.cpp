@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/WideText.h"
-#include "settings/StringTable.h"
+#include "player/TrayMenu.h"
 
 namespace tinsori {
 
@@ -37,9 +37,7 @@ bool TrayIcon::Notify(DWORD what, UINT flags) {
     data.uFlags = flags;
     data.uCallbackMessage = kMessage;
     data.hIcon = icon_;
-    std::string tip = LoadResString(kStringTrayTip);
-    if (!status_.empty()) tip += "\n" + status_;
-    const std::wstring wide = Widen(tip);
+    const std::wstring wide = Widen(TrayTip(status_));
     // The shell cuts a longer tip itself, but the record holds no more.
     const size_t room = std::size(data.szTip) - 1;
     wide.copy(data.szTip, std::min(wide.size(), room));

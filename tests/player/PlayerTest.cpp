@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "PlayerTestSupport.h"
 
@@ -304,6 +305,29 @@ TEST_F(PlayerTest, ScrollEndsSetTheHelpTopicAndReleaseTheWind) {
     EXPECT_EQ(player.help().Keyword(), "wind");
     EXPECT_EQ(player.settings().windSpeed, 700);
     player.ShutDownOnDestroy();
+}
+
+// Media controls give the volume as a share of the loudest; beyond either end it stops there.
+TEST_F(PlayerTest, AVolumeShareMovesTheSliderAndStopsAtTheEnds) {
+    Player& player = MakePlayer();
+    player.OnVolumeShare(0.5);
+    EXPECT_EQ(player.settings().volume, 64);
+    EXPECT_EQ(view_.volumePosition, 64);
+    EXPECT_DOUBLE_EQ(player.volumeShare(), 64.0 / 127);
+    player.OnVolumeShare(3.0);
+    EXPECT_EQ(player.settings().volume, 127);
+    player.OnVolumeShare(-1.0);
+    EXPECT_EQ(player.settings().volume, 0);
+    player.OnVolumeShare(std::nan(""));
+    EXPECT_EQ(player.settings().volume, 0);
+}
+
+// With no entry selected the typed name is the current instrument's.
+TEST_F(PlayerTest, ARenameSaysWhichEntryChanged) {
+    Player& player = MakePlayer();
+    EXPECT_EQ(player.OnInstrumentRename(-1, "Bells"), player.settings().instrument.load());
+    EXPECT_EQ(player.OnInstrumentRename(20, "Reeds"), 20);
+    EXPECT_EQ(player.OnInstrumentRename(20, "Reeds"), std::nullopt);
 }
 
 }  // namespace
