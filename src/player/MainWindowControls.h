@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/ChimeSettings.h"
+#include "player/ContextHelp.h"
 #include "player/ControlIds.h"
+#include "player/Player.h"
 #include "player/PlayerView.h"
 
 // Which of the main window's controls shows which setting: one table for both directions, what
@@ -32,5 +34,50 @@ inline constexpr ConfigurationButton kConfigurationButtons[] = {
     {kIdChimesOnly, kChimesOnly},
     {kIdQuantized, kQuantized},
 };
+
+// The check boxes, what the player sets on each and the handler a click on it calls (none for
+// the sibling product's box, which only ticks itself).
+struct CheckBoxControl {
+    int id;
+    PlayerCheckBox box;
+    void (Player::*handler)(bool);
+};
+
+inline constexpr CheckBoxControl kCheckBoxControls[] = {
+    {kIdShuffle, PlayerCheckBox::Shuffle, &Player::OnShuffleClicked},
+    {kIdConstantWind, PlayerCheckBox::ConstantWind, &Player::OnConstantWindClicked},
+    {kIdFractal, PlayerCheckBox::Fractal, &Player::OnFractalClicked},
+    {kIdChords, PlayerCheckBox::Chords, &Player::OnChordsClicked},
+    {kIdHoldNotes, PlayerCheckBox::HoldNotes, &Player::OnHoldNotesClicked},
+    {kIdPrismora, PlayerCheckBox::Prismora, nullptr},
+};
+
+// The controls whose focus sets the help topic.
+struct FocusHelpControl {
+    int id;
+    HelpControl control;
+};
+
+inline constexpr FocusHelpControl kFocusHelpControls[] = {
+    {kIdFavorites, HelpControl::Favorites},   {kIdInstrument, HelpControl::Instrument},
+    {kIdChannel, HelpControl::Channel},       {kIdChimeCount, HelpControl::ChimeCount},
+    {kIdNotesInUse, HelpControl::NotesInUse}, {kIdBaseNote, HelpControl::BaseNote},
+    {kIdScale, HelpControl::Scale},           {kIdTranspose, HelpControl::Transpose},
+};
+
+// The control of a bar or a check box.
+constexpr int ControlOf(PlayerSlider slider) {
+    for (const SliderControl& entry : kSliderControls) {
+        if (entry.slider == slider) return entry.id;
+    }
+    return kIdNone;
+}
+
+constexpr int ControlOf(PlayerCheckBox box) {
+    for (const CheckBoxControl& entry : kCheckBoxControls) {
+        if (entry.box == box) return entry.id;
+    }
+    return kIdNone;
+}
 
 }  // namespace tinsori

@@ -25,31 +25,6 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-int SliderId(PlayerSlider slider) {
-    for (const SliderControl& entry : kSliderControls) {
-        if (entry.slider == slider) return entry.id;
-    }
-    return kIdNone;
-}
-
-int CheckBoxId(PlayerCheckBox box) {
-    switch (box) {
-        case PlayerCheckBox::Shuffle:
-            return kIdShuffle;
-        case PlayerCheckBox::ConstantWind:
-            return kIdConstantWind;
-        case PlayerCheckBox::Fractal:
-            return kIdFractal;
-        case PlayerCheckBox::Chords:
-            return kIdChords;
-        case PlayerCheckBox::HoldNotes:
-            return kIdHoldNotes;
-        case PlayerCheckBox::Prismora:
-            return kIdPrismora;
-    }
-    return kIdNone;
-}
-
 void Fill(QComboBox* list, const std::vector<std::string>& names, int selected) {
     list->clear();
     for (const std::string& name : names) list->addItem(Text(name));
@@ -108,11 +83,11 @@ void CTinsoriDlg::ShowConfiguration(int configuration) {
 void CTinsoriDlg::SetSlider(PlayerSlider slider, int position) {
     // The wind moves five times a second; a window in the tray catches up when it is shown.
     if (slider == PlayerSlider::Wind && !isVisible()) return;
-    static_cast<DialogScrollBar*>(control(SliderId(slider)))->setValue(position);
+    static_cast<DialogScrollBar*>(control(ControlOf(slider)))->setValue(position);
 }
 
 void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
-    static_cast<QCheckBox*>(control(CheckBoxId(box)))->setChecked(checked);
+    static_cast<QCheckBox*>(control(ControlOf(box)))->setChecked(checked);
 }
 
 void CTinsoriDlg::ShowStatus() {

@@ -21,34 +21,6 @@
 
 namespace tinsori {
 
-namespace {
-
-// The check boxes and the player's handler each one calls.
-struct CheckBoxHandler {
-    int id;
-    void (Player::*handler)(bool);
-};
-
-constexpr CheckBoxHandler kCheckBoxHandlers[] = {
-    {kIdShuffle, &Player::OnShuffleClicked},     {kIdConstantWind, &Player::OnConstantWindClicked},
-    {kIdFractal, &Player::OnFractalClicked},     {kIdChords, &Player::OnChordsClicked},
-    {kIdHoldNotes, &Player::OnHoldNotesClicked},
-};
-
-struct FocusHelp {
-    int id;
-    HelpControl control;
-};
-
-constexpr FocusHelp kFocusHelp[] = {
-    {kIdFavorites, HelpControl::Favorites},   {kIdInstrument, HelpControl::Instrument},
-    {kIdChannel, HelpControl::Channel},       {kIdChimeCount, HelpControl::ChimeCount},
-    {kIdNotesInUse, HelpControl::NotesInUse}, {kIdBaseNote, HelpControl::BaseNote},
-    {kIdScale, HelpControl::Scale},           {kIdTranspose, HelpControl::Transpose},
-};
-
-}  // namespace
-
 void CTinsoriDlg::ConnectLists() {
     auto* favorites = combo(kIdFavorites);
     connect(favorites, &QComboBox::activated, this, [this] {
@@ -90,8 +62,9 @@ void CTinsoriDlg::ConnectButtons() {
             &CTinsoriDlg::ShowHelpContents);
     connect(static_cast<QPushButton*>(control(kIdView)), &QPushButton::clicked, this,
             &CTinsoriDlg::ShowLiveView);
-    for (const CheckBoxHandler& entry : kCheckBoxHandlers) {
+    for (const CheckBoxControl& entry : kCheckBoxControls) {
         auto handler = entry.handler;
+        if (!handler) continue;
         connect(static_cast<QCheckBox*>(control(entry.id)), &QCheckBox::clicked, this,
                 [this, handler](bool checked) { ((*player_).*handler)(checked); });
     }
@@ -116,7 +89,7 @@ void CTinsoriDlg::ConnectScrollBars() {
 
 void CTinsoriDlg::ConnectFocusHelp() {
     auto* watcher = new FocusWatcher(this);
-    for (const FocusHelp& entry : kFocusHelp) {
+    for (const FocusHelpControl& entry : kFocusHelpControls) {
         const HelpControl helpControl = entry.control;
         watcher->watch(control(entry.id),
                        [this, helpControl] { player_->help().FocusReceived(helpControl); });

@@ -18,29 +18,6 @@ namespace tinsori {
 
 namespace {
 
-struct CheckBoxHandler {
-    int id;
-    void (Player::*handler)(bool);
-};
-
-constexpr CheckBoxHandler kCheckBoxHandlers[] = {
-    {kIdShuffle, &Player::OnShuffleClicked},     {kIdConstantWind, &Player::OnConstantWindClicked},
-    {kIdFractal, &Player::OnFractalClicked},     {kIdChords, &Player::OnChordsClicked},
-    {kIdHoldNotes, &Player::OnHoldNotesClicked},
-};
-
-struct FocusHelp {
-    int id;
-    HelpControl control;
-};
-
-constexpr FocusHelp kFocusHelp[] = {
-    {kIdFavorites, HelpControl::Favorites},   {kIdInstrument, HelpControl::Instrument},
-    {kIdChannel, HelpControl::Channel},       {kIdChimeCount, HelpControl::ChimeCount},
-    {kIdNotesInUse, HelpControl::NotesInUse}, {kIdBaseNote, HelpControl::BaseNote},
-    {kIdScale, HelpControl::Scale},           {kIdTranspose, HelpControl::Transpose},
-};
-
 // The scroll bar's request codes (SB_LINELEFT .. SB_ENDSCROLL), in order.
 constexpr std::array<ScrollRequest, 9> kScrollRequests = {
     ScrollRequest::LineBack,    ScrollRequest::LineForward,   ScrollRequest::PageBack,
@@ -65,7 +42,7 @@ void MainDialog::OnCommand(int id, int code, HWND control) {
     // Menus and accelerators carry no control.
     if (!control) return OnMenuCommand(id);
     if (showing_) return;
-    for (const FocusHelp& entry : kFocusHelp) {
+    for (const FocusHelpControl& entry : kFocusHelpControls) {
         if (entry.id == id && (code == CBN_SETFOCUS || code == EN_SETFOCUS))
             return player_->help().FocusReceived(entry.control);
     }
@@ -102,11 +79,10 @@ bool MainDialog::OnListNotification(int id, int code) {
 }
 
 bool MainDialog::OnButtonClick(int id) {
-    for (const CheckBoxHandler& entry : kCheckBoxHandlers) {
-        if (entry.id == id) {
-            ((*player_).*entry.handler)(Checked(item(id)));
-            return true;
-        }
+    for (const CheckBoxControl& entry : kCheckBoxControls) {
+        if (entry.id != id) continue;
+        if (entry.handler) ((*player_).*entry.handler)(Checked(item(id)));
+        return true;
     }
     for (const ConfigurationButton& button : kConfigurationButtons) {
         if (button.id == id) {

@@ -13,31 +13,6 @@ namespace tinsori {
 
 namespace {
 
-int SliderId(PlayerSlider slider) {
-    for (const SliderControl& entry : kSliderControls) {
-        if (entry.slider == slider) return entry.id;
-    }
-    return kIdNone;
-}
-
-int CheckBoxId(PlayerCheckBox box) {
-    switch (box) {
-        case PlayerCheckBox::Shuffle:
-            return kIdShuffle;
-        case PlayerCheckBox::ConstantWind:
-            return kIdConstantWind;
-        case PlayerCheckBox::Fractal:
-            return kIdFractal;
-        case PlayerCheckBox::Chords:
-            return kIdChords;
-        case PlayerCheckBox::HoldNotes:
-            return kIdHoldNotes;
-        case PlayerCheckBox::Prismora:
-            return kIdPrismora;
-    }
-    return kIdNone;
-}
-
 LRESULT AddString(HWND list, const std::string& text) {
     const std::wstring wide = Widen(text);
     return SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
@@ -156,12 +131,12 @@ void MainDialog::ShowConfiguration(int configuration) {
 void MainDialog::SetSlider(PlayerSlider slider, int position) {
     // The wind moves five times a second; a window in the tray catches up when it is shown.
     if (slider == PlayerSlider::Wind && !IsWindowVisible(window_)) return;
-    HWND bar = item(SliderId(slider));
+    HWND bar = item(ControlOf(slider));
     if (GetScrollPos(bar, SB_CTL) != position) MoveThumb(bar, position);
 }
 
 void MainDialog::SetCheckBox(PlayerCheckBox box, bool checked) {
-    CheckDlgButton(window_, CheckBoxId(box), checked ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window_, ControlOf(box), checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
 bool MainDialog::AskYesNo(const std::string& text, const std::string& caption) {
