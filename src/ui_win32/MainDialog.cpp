@@ -115,6 +115,9 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             ShutDownOnDestroy();
             PostQuitMessage(0);
             return TRUE;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            return FALSE;
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) tray_->Restore();
             return FALSE;

@@ -20,7 +20,7 @@ void TrayIcon::Remove() {
 }
 
 void TrayIcon::Restore() {
-    if (added_) Add();
+    Add();
 }
 
 void TrayIcon::ShowStatus(const std::string& status) {

@@ -18,7 +18,8 @@ public:
     // False when the shell took no icon (no notification area): the window then minimizes.
     bool Add();
     void Remove();
-    // Explorer started again and has forgotten the icon.
+    // Explorer started (again): it has no icon of ours yet, and a program that started before
+    // any taskbar gets its icon now.
     void Restore();
     bool added() const { return added_; }
     void ShowStatus(const std::string& status);
