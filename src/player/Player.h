@@ -94,6 +94,8 @@ public:
     void OnScaleSelected(int index);
     void OnTransposeSelected(int transpose);
     void OnChimeCountText(const std::string& text);
+    // While typing the box keeps what was typed; once editing ends it shows the count that plays.
+    void OnChimeCountEditEnded() { view_.ShowChimeCount(settings_.numChimes); }
     void OnConfigurationChosen(int configuration);
     // A configuration button was clicked; `checked`: the configurations whose buttons are checked.
     void OnConfigurationChecked(const std::vector<int>& checked);

@@ -25,6 +25,26 @@ SliderRange RangeOf(PlayerSlider slider) {
     return {spec.lowest, spec.highest};
 }
 
+ScrollRequest RequestOfKey(ScrollKey key) {
+    switch (key) {
+        case ScrollKey::Left:
+        case ScrollKey::Up:
+            return ScrollRequest::LineBack;
+        case ScrollKey::Right:
+        case ScrollKey::Down:
+            return ScrollRequest::LineForward;
+        case ScrollKey::PageUp:
+            return ScrollRequest::PageBack;
+        case ScrollKey::PageDown:
+            return ScrollRequest::PageForward;
+        case ScrollKey::Home:
+            return ScrollRequest::Top;
+        case ScrollKey::End:
+            break;
+    }
+    return ScrollRequest::Bottom;
+}
+
 bool SliderEnabled(PlayerSlider slider, int configuration) {
     return slider != PlayerSlider::Length || configuration == kCenterPendulum;
 }

@@ -18,6 +18,13 @@ enum class ScrollRequest {
     Bottom,
 };
 
+// The keys a focused bar answers.
+enum class ScrollKey { Left, Up, Right, Down, PageUp, PageDown, Home, End };
+
+// The request a key makes: arrows step, Page Down and Page Up page toward the end and the start
+// of either bar, Home and End ask for the top and the bottom.
+ScrollRequest RequestOfKey(ScrollKey key);
+
 struct SliderRange {
     int minimum = 0;
     int maximum = 0;

@@ -46,9 +46,8 @@ void CTinsoriDlg::ConnectLists() {
     auto* chimeCount = static_cast<QLineEdit*>(control(kIdChimeCount));
     connect(chimeCount, &QLineEdit::textChanged, this,
             [this](const QString& text) { player_->OnChimeCountText(text.toStdString()); });
-    // While typing the box keeps what was typed; once editing ends it shows the count that plays.
     connect(chimeCount, &QLineEdit::editingFinished, this,
-            [this] { ShowChimeCount(player_->settings().numChimes); });
+            [this] { player_->OnChimeCountEditEnded(); });
 }
 
 void CTinsoriDlg::ConnectButtons() {

@@ -330,5 +330,13 @@ TEST_F(PlayerTest, ARenameSaysWhichEntryChanged) {
     EXPECT_EQ(player.OnInstrumentRename(20, "Reeds"), std::nullopt);
 }
 
+TEST_F(PlayerTest, TheChimeCountBoxShowsTheCountThatPlaysOnceEditingEnds) {
+    Player& player = MakePlayer();
+    player.OnChimeCountText("99 chimes");
+    EXPECT_EQ(view_.shownChimeCount, -1);
+    player.OnChimeCountEditEnded();
+    EXPECT_EQ(view_.shownChimeCount, 77);
+}
+
 }  // namespace
 }  // namespace tinsori

@@ -110,8 +110,10 @@ TEST(ScrollRequestTest, ABarStopsAtEitherEndOfItsRange) {
     EXPECT_EQ(ScrollPosition(PlayerSlider::Closeness, ScrollRequest::PageBack, 120, 0), 100);
     EXPECT_EQ(ScrollPosition(PlayerSlider::Wind, ScrollRequest::ThumbTrack, 500, 9999), 940);
     EXPECT_EQ(ScrollPosition(PlayerSlider::Length, ScrollRequest::LineForward, 700, 0), 701);
-    // The keys' Top and Bottom and the end of a scroll leave the bar where it stands.
-    EXPECT_EQ(ScrollPosition(PlayerSlider::Wind, ScrollRequest::Top, 500, 2), 500);
+    // Home and End (Top and Bottom) leave the bar where it stands.
+    EXPECT_EQ(ScrollPosition(PlayerSlider::Wind, RequestOfKey(ScrollKey::Home), 500, 2), 500);
+    EXPECT_EQ(RequestOfKey(ScrollKey::PageDown), ScrollRequest::PageForward);
+    EXPECT_EQ(RequestOfKey(ScrollKey::Up), ScrollRequest::LineBack);
 }
 
 TEST(CursorBlinkTest, TheCursorStaysLitAfterTheTimeoutAndBlinksAgainOnAnAction) {
