@@ -63,6 +63,8 @@ bool MainDialog::OnListNotification(int id, int code) {
         if (code == CBN_DROPDOWN || code == CBN_KILLFOCUS) RenameInstrument();
     } else if (id == kIdChimeCount && code == EN_CHANGE) {
         player_->OnChimeCountText(WindowText(item(id)));
+    } else if (id == kIdChimeCount && code == EN_KILLFOCUS) {
+        player_->OnChimeCountEditEnded();
     } else if (code != CBN_SELCHANGE || selected() < 0) {
         return false;
     } else if (id == kIdChannel) {
