@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <iterator>
+
 #include "model/ChimeSettings.h"
 #include "player/ContextHelp.h"
 #include "player/ControlIds.h"
@@ -67,17 +70,16 @@ inline constexpr FocusHelpControl kFocusHelpControls[] = {
 
 // The control of a bar or a check box.
 constexpr int ControlOf(PlayerSlider slider) {
-    for (const SliderControl& entry : kSliderControls) {
-        if (entry.slider == slider) return entry.id;
-    }
-    return kIdNone;
+    const auto* found =
+        std::find_if(std::begin(kSliderControls), std::end(kSliderControls),
+                     [slider](const auto& entry) { return entry.slider == slider; });
+    return found == std::end(kSliderControls) ? kIdNone : found->id;
 }
 
 constexpr int ControlOf(PlayerCheckBox box) {
-    for (const CheckBoxControl& entry : kCheckBoxControls) {
-        if (entry.box == box) return entry.id;
-    }
-    return kIdNone;
+    const auto* found = std::find_if(std::begin(kCheckBoxControls), std::end(kCheckBoxControls),
+                                     [box](const auto& entry) { return entry.box == box; });
+    return found == std::end(kCheckBoxControls) ? kIdNone : found->id;
 }
 
 }  // namespace tinsori

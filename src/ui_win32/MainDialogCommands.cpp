@@ -42,10 +42,11 @@ void MainDialog::OnCommand(int id, int code, HWND control) {
     // Menus and accelerators carry no control.
     if (!control) return OnMenuCommand(id);
     if (showing_) return;
-    for (const FocusHelpControl& entry : kFocusHelpControls) {
-        if (entry.id == id && (code == CBN_SETFOCUS || code == EN_SETFOCUS))
-            return player_->help().FocusReceived(entry.control);
-    }
+    const auto helped =
+        std::find_if(std::begin(kFocusHelpControls), std::end(kFocusHelpControls),
+                     [id](const FocusHelpControl& entry) { return entry.id == id; });
+    if (helped != std::end(kFocusHelpControls) && (code == CBN_SETFOCUS || code == EN_SETFOCUS))
+        return player_->help().FocusReceived(helped->control);
     if (code == BN_CLICKED && OnButtonClick(id)) return;
     OnListNotification(id, code);
 }
@@ -86,11 +87,10 @@ bool MainDialog::OnButtonClick(int id) {
         if (entry.handler) ((*player_).*entry.handler)(Checked(item(id)));
         return true;
     }
-    for (const ConfigurationButton& button : kConfigurationButtons) {
-        if (button.id == id) {
-            player_->OnConfigurationChecked(CheckedConfigurations());
-            return true;
-        }
+    if (std::any_of(std::begin(kConfigurationButtons), std::end(kConfigurationButtons),
+                    [id](const ConfigurationButton& button) { return button.id == id; })) {
+        player_->OnConfigurationChecked(CheckedConfigurations());
+        return true;
     }
     switch (id) {
         case kIdSaveSettings:

@@ -1,5 +1,7 @@
 #include "ui_win32/TemplateControls.h"
 
+#include <algorithm>
+
 namespace tinsori {
 
 TemplateControls::TemplateControls(HWND dialog, const DialogTemplate& tmpl) {
@@ -12,10 +14,9 @@ TemplateControls::TemplateControls(HWND dialog, const DialogTemplate& tmpl) {
 }
 
 const ControlSpec* TemplateControls::SpecOf(HWND control) const {
-    for (const Made& made : made_) {
-        if (made.window == control) return made.spec;
-    }
-    return nullptr;
+    const auto found = std::find_if(made_.begin(), made_.end(),
+                                    [control](const Made& made) { return made.window == control; });
+    return found == made_.end() ? nullptr : found->spec;
 }
 
 void TemplateControls::FitPictures() const {
