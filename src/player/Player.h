@@ -151,6 +151,10 @@ public:
     // device again and opens the output in the background: it plays from the wind tick after it
     // opened; when that fails the program runs on silently. Neither waits on the output.
     void OnPauseCommand();
+    // Pauses or continues as asked (media controls): nothing when already so.
+    void SetPaused(bool paused) {
+        if (paused != this->paused()) OnPauseCommand();
+    }
     // Waits for an output being opened in the background and takes it up now.
     void AwaitOutput();
     bool paused() const { return settings_.paused != 0; }

@@ -134,11 +134,11 @@ bool CTinsoriDlg::IsPaused() const {
 }
 
 void CTinsoriDlg::Pause() {
-    if (!player_->paused()) player_->OnPauseCommand();
+    player_->SetPaused(true);
 }
 
 void CTinsoriDlg::Continue() {
-    if (player_->paused()) player_->OnPauseCommand();
+    player_->SetPaused(false);
 }
 
 void CTinsoriDlg::Raise() {
