@@ -256,11 +256,6 @@ std::optional<AudioLevel> AudioFileRenderer::level() const {
     return level_.level();
 }
 
-uint64_t AudioFileRenderer::framesWritten() const {
-    std::lock_guard lock(mutex_);
-    return frames_;
-}
-
 std::string AudioFileRenderer::describe() const {
     return TextCatalogue::Words(kTextRenderTo, {staged_->target(), synth_->describe()});
 }

@@ -50,9 +50,6 @@ public:
     bool failed() const override;
     void watchPasses(PassWatch watch) override;
 
-    // Frames written to the file so far.
-    uint64_t framesWritten() const;
-
 private:
     AudioFileRenderer(const TickClock& clock, std::unique_ptr<AudioSynth> synth,
                       std::unique_ptr<StagedFile> staged);

@@ -3,9 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "midi/LiveMessageScheduler.h"
-#include "midi/backends/AudioBlockSource.h"
-#include "midi/backends/LiveLimiter.h"
+#include "midi/backends/LiveSynthStream.h"
 #include "midi/backends/PulseAudioOutput.h"
 #include "midi/chimes/ChimeSynth.h"
 #include "midi/ports/MidiPort.h"
@@ -17,7 +15,7 @@ namespace tinsori {
 // The modelled chimes playing live, on the embedded synthesizer's audio path: a sound server's
 // stream, each message at its tick's frame a fixed latency later, the limiter. Deleting the port
 // stops the stream, so a paused program renders nothing.
-class ChimesPort : public MidiPort, private AudioBlockSource {
+class ChimesPort : public MidiPort {
 public:
     // Null with the sound server's reason when no stream can be opened. `ring` may be null
     // (every chime in the middle) and must outlive the port, as `ticks` must (null: messages
@@ -32,14 +30,10 @@ public:
 
 private:
     ChimesPort(const ChimeRingPlaces* ring, double gainDb, const SteadyTickClock* ticks);
-    void renderBlock(float* left, float* right, int frames, int64_t heardNs) override;
-    void settleUnheard(int64_t nowNs) override;
 
     ChimeSynth synth_;
     const SteadyTickClock* ticks_;
-    LiveMessageScheduler scheduler_;
-    LiveLimiter limiter_;
-    int64_t limiterNs_;
+    LiveSynthStream stream_;
     std::unique_ptr<AudioOutput> audio_;
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include "midi/backends/LiveLimiter.h"
 #include "midi/backends/PulseAudioOutput.h"
 #include "platform/Texts.h"
 
@@ -31,35 +30,11 @@ int64_t SteadyNanoseconds(std::chrono::steady_clock::time_point t) {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
 }
 
-LiveMessageScheduler::Tuning SchedulerTuning() {
-    LiveMessageScheduler::Tuning tuning;
-    tuning.clock.sampleRate = FluidSynthEngine::kSampleRate;
-    tuning.latencyNs = FluidSynthPort::kLatencyNs;
-    return tuning;
-}
-
-// One block of a FluidSynth driver's callback: stretches of synthesis split at the messages.
-class SynthBlock : public LiveMessageScheduler::Block {
-public:
-    SynthBlock(FluidSynthEngine& engine, float* left, float* right)
-        : engine_(engine), left_(left), right_(right) {}
-    void render(int offset, int count) override {
-        fluid_synth_write_float(engine_.synth(), count, left_ + offset, 0, 1, right_ + offset, 0,
-                                1);
-    }
-    void apply(uint32_t message) override { engine_.apply(message); }
-
-private:
-    FluidSynthEngine& engine_;
-    float* left_;
-    float* right_;
-};
-
 // FluidSynth's drivers call back once their previous block has been taken: about the rest of
 // their buffer lies queued ahead of this one.
 int DriverCallback(void* data, int frames, int, float*[], int outputs, float* out[]) {
     if (outputs < 2) return FLUID_FAILED;
-    constexpr int64_t aheadNs = int64_t{1'000'000'000} * FluidSynthPort::kBlockFrames *
+    constexpr int64_t aheadNs = int64_t{1'000'000'000} * LiveSynthStream::kBlockFrames *
                                 (kDriverPeriods - 1) / FluidSynthEngine::kSampleRate;
     const int64_t heard = SteadyNanoseconds(std::chrono::steady_clock::now()) + aheadNs;
     static_cast<AudioBlockSource*>(data)->renderBlock(out[0], out[1], frames, heard);
@@ -86,7 +61,7 @@ std::unique_ptr<FluidSynthPort> FluidSynthPort::open(const std::string& soundfon
                                                      const SteadyTickClock* ticks) {
     auto engine = FluidSynthEngine::create(soundfont, error, gainDb);
     if (!engine) return nullptr;
-    fluid_settings_setint(engine->settings(), "audio.period-size", kBlockFrames);
+    fluid_settings_setint(engine->settings(), "audio.period-size", LiveSynthStream::kBlockFrames);
     fluid_settings_setint(engine->settings(), "audio.periods", kDriverPeriods);
     std::unique_ptr<FluidSynthPort> port(new FluidSynthPort(std::move(engine), ticks));
     const std::vector<std::string> candidates =
@@ -107,26 +82,19 @@ std::unique_ptr<FluidSynthPort> FluidSynthPort::open(const std::string& soundfon
 
 FluidSynthPort::FluidSynthPort(std::unique_ptr<FluidSynthEngine> engine,
                                const SteadyTickClock* ticks)
-    : engine_(std::move(engine)),
-      ticks_(ticks),
-      scheduler_(SchedulerTuning()),
-      postProcessor_(std::make_unique<LiveLimiter>(FluidSynthEngine::kSampleRate)),
-      // The limiter's look-ahead delays what is heard: messages are placed that much earlier.
-      postProcessorNs_(int64_t{1'000'000'000} * postProcessor_->latencyFrames() /
-                       FluidSynthEngine::kSampleRate) {}
+    : engine_(std::move(engine)), ticks_(ticks), stream_(*engine_) {}
 
 bool FluidSynthPort::start(const std::string& driverName, std::string* why) {
     driverName_ = driverName;
     if (driverName == "pulseaudio") {
-        audio_ = PulseAudioOutput::open(
-            *this, {FluidSynthEngine::kSampleRate, kBlockFrames, kServerBufferFrames}, why);
+        audio_ = PulseAudioOutput::open(stream_, LiveSynthStream::kServerFormat, why);
         return audio_ != nullptr;
     }
     fluid_settings_t* settings = engine_->settings();
     if (fluid_settings_setstr(settings, "audio.driver", driverName.c_str()) == FLUID_FAILED)
         return false;
     driver_ =
-        new_fluid_audio_driver2(settings, DriverCallback, static_cast<AudioBlockSource*>(this));
+        new_fluid_audio_driver2(settings, DriverCallback, static_cast<AudioBlockSource*>(&stream_));
     if (driver_) return true;
     // Drivers without a block callback (the file writer) render by themselves.
     driver_ = new_fluid_audio_driver(settings, engine_->synth());
@@ -145,20 +113,8 @@ void FluidSynthPort::send(uint32_t message) {
         engine_->apply(message);
         return;
     }
-    const auto tickStart = ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now();
     engine_->preload(message);
-    scheduler_.post(SteadyNanoseconds(tickStart), message);
-}
-
-void FluidSynthPort::renderBlock(float* left, float* right, int frames, int64_t heardNs) {
-    SynthBlock block(*engine_, left, right);
-    scheduler_.runBlock(frames, heardNs + postProcessorNs_, block);
-    postProcessor_->process(left, right, frames);
-}
-
-void FluidSynthPort::settleUnheard(int64_t nowNs) {
-    SynthBlock block(*engine_, nullptr, nullptr);
-    scheduler_.settleUnheard(nowNs, block);
+    stream_.post(ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now(), message);
 }
 
 std::string FluidSynthPort::interruption() const {

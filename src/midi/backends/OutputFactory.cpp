@@ -5,13 +5,10 @@
 #include <iterator>
 #include <optional>
 
-#include "midi/backends/AlsaSeqPort.h"
 #include "midi/backends/AudioFileRenderer.h"
 #include "midi/backends/FluidSynthEngine.h"
 #include "midi/backends/FluidSynthPort.h"
-#include "midi/backends/OutputTable.h"
 #include "midi/chimes/ChimeSynth.h"
-#include "midi/ports/ForwardingPort.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "midi/ports/SmfWriter.h"
 #include "platform/AsciiCase.h"
@@ -78,23 +75,6 @@ const RenderWriter* WriterFor(const std::string& path) {
 }
 
 }  // namespace
-
-std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
-    if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
-    return OutputFor(choice.output).open(choice, error);
-}
-
-std::vector<OutputListing> ListOutputs() {
-    std::vector<OutputListing> outputs;
-    for (const OutputEntry& entry : OutputTable()) {
-        if (entry.name) {
-            outputs.push_back({entry.name, entry.menuText, false});
-            continue;
-        }
-        std::ranges::transform(AlsaSeqPort::listPorts(), std::back_inserter(outputs), PortListing);
-    }
-    return outputs;
-}
 
 std::vector<std::string> ListAudioDrivers() {
     std::vector<std::string> drivers = FluidSynthPort::audioDriverNames();

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "midi/backends/AlsaSeqPort.h"
 #include "midi/backends/ChimesPort.h"
 #include "midi/backends/FluidSynthPort.h"
-#include "midi/ports/NullPort.h"
-#include "platform/AsciiCase.h"
 
 namespace tinsori {
 
@@ -32,8 +31,10 @@ std::unique_ptr<MidiPort> OpenSequencerPort(const OutputChoice& choice, std::str
     return port;
 }
 
-std::unique_ptr<MidiPort> OpenNothing(const OutputChoice&, std::string*) {
-    return std::make_unique<NullPort>();
+std::vector<OutputListing> ListSequencerPorts() {
+    std::vector<OutputListing> ports;
+    std::ranges::transform(AlsaSeqPort::listPorts(), std::back_inserter(ports), PortListing);
+    return ports;
 }
 
 constexpr std::array kOutputs = {
@@ -45,8 +46,8 @@ constexpr std::array kOutputs = {
                 " Is a sound server running? The modelled chimes play through PulseAudio or "
                 "PipeWire.",
                 OpenChimes},
-    OutputEntry{nullptr, nullptr, " See --list-outputs for the ports there are.",
-                OpenSequencerPort},
+    OutputEntry{nullptr, nullptr, " See --list-outputs for the ports there are.", OpenSequencerPort,
+                ListSequencerPorts},
     OutputEntry{kNoOutput, "None", "", OpenNothing},
 };
 
@@ -57,12 +58,7 @@ std::span<const OutputEntry> OutputTable() {
 }
 
 const OutputEntry& OutputFor(const std::string& name) {
-    const std::string wanted = name.empty() ? kFluidSynthOutput : name;
-    const auto named = std::ranges::find_if(kOutputs, [&](const OutputEntry& entry) {
-        return entry.name && EqualsIgnoringCase(entry.name, wanted);
-    });
-    if (named != kOutputs.end()) return *named;
-    return *std::ranges::find(kOutputs, nullptr, &OutputEntry::name);
+    return NamedOrUnnamed(kOutputs, name.empty() ? kFluidSynthOutput : name);
 }
 
 }  // namespace tinsori

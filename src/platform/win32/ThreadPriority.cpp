@@ -14,8 +14,9 @@ using SetTaskFunction = HANDLE(WINAPI*)(LPCWSTR, LPDWORD);
 bool JoinProAudioTask() {
     HMODULE avrt = LoadLibraryW(L"avrt.dll");
     if (!avrt) return false;
-    const auto join =
-        reinterpret_cast<SetTaskFunction>(GetProcAddress(avrt, "AvSetMmThreadCharacteristicsW"));
+    // Through a function pointer without arguments: the cast Windows' own headers use for this.
+    const auto join = reinterpret_cast<SetTaskFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(avrt, "AvSetMmThreadCharacteristicsW")));
     DWORD taskIndex = 0;
     // The task stays joined until the thread ends, so the library stays loaded as well.
     return join && join(L"Pro Audio", &taskIndex) != nullptr;

@@ -1,11 +1,7 @@
 #include "midi/backends/OutputFactory.h"
 
 #include <algorithm>
-#include <iterator>
 
-#include "midi/backends/OutputTable.h"
-#include "midi/backends/win32/WinMmPort.h"
-#include "midi/ports/ForwardingPort.h"
 #include "midi/ports/MessageLogWriter.h"
 #include "midi/ports/SmfWriter.h"
 #include "platform/AsciiCase.h"
@@ -27,32 +23,7 @@ bool EndsInOneOf(const std::string& path, const std::vector<std::string>& ending
     });
 }
 
-// A device as the Output menu shows it: '&' doubled, so it is no mnemonic.
-OutputListing DeviceListing(const std::string& device) {
-    OutputListing listing = PortListing(device);
-    listing.port = false;
-    return listing;
-}
-
 }  // namespace
-
-std::unique_ptr<MidiPort> OpenOutput(const OutputChoice& choice, std::string* error) {
-    if (choice.lent) return std::make_unique<ForwardingPort>(*choice.lent);
-    return OutputFor(choice.output).open(choice, error);
-}
-
-std::vector<OutputListing> ListOutputs() {
-    std::vector<OutputListing> outputs;
-    for (const OutputEntry& entry : OutputTable()) {
-        if (entry.name) {
-            outputs.push_back({entry.name, entry.menuText, false});
-            continue;
-        }
-        std::ranges::transform(WinMmPort::listDevices(), std::back_inserter(outputs),
-                               DeviceListing);
-    }
-    return outputs;
-}
 
 std::vector<std::string> ListAudioDrivers() {
     return {};

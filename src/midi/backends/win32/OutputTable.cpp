@@ -1,10 +1,8 @@
 #include "midi/backends/OutputTable.h"
 
-#include <algorithm>
 #include <array>
 
 #include "midi/backends/win32/WinMmPort.h"
-#include "midi/ports/NullPort.h"
 #include "platform/AsciiCase.h"
 
 namespace tinsori {
@@ -19,8 +17,14 @@ std::unique_ptr<MidiPort> OpenDevice(const OutputChoice& choice, std::string* er
     return WinMmPort::openDevice(choice.output, error);
 }
 
-std::unique_ptr<MidiPort> OpenNothing(const OutputChoice&, std::string*) {
-    return std::make_unique<NullPort>();
+// A device as the Output menu shows it: '&' doubled, so it is no mnemonic.
+std::vector<OutputListing> ListDevices() {
+    std::vector<OutputListing> devices;
+    for (const std::string& device : WinMmPort::listDevices()) {
+        devices.push_back(PortListing(device));
+        devices.back().port = false;
+    }
+    return devices;
 }
 
 constexpr const char* kCloseOthers =
@@ -29,7 +33,7 @@ constexpr const char* kCloseOthers =
 
 constexpr std::array kOutputs = {
     OutputEntry{WinMmPort::kMapperName, "MIDI mapper", kCloseOthers, OpenMapper},
-    OutputEntry{nullptr, nullptr, kCloseOthers, OpenDevice},
+    OutputEntry{nullptr, nullptr, kCloseOthers, OpenDevice, ListDevices},
     OutputEntry{"none", "None", "", OpenNothing},
 };
 
@@ -42,11 +46,7 @@ std::span<const OutputEntry> OutputTable() {
 // The default output, and a profile that remembers Linux's default, play through the mapper.
 const OutputEntry& OutputFor(const std::string& name) {
     if (name.empty() || EqualsIgnoringCase(name, kFluidSynthOutput)) return kOutputs.front();
-    const auto named = std::ranges::find_if(kOutputs, [&](const OutputEntry& entry) {
-        return entry.name && EqualsIgnoringCase(entry.name, name);
-    });
-    if (named != kOutputs.end()) return *named;
-    return *std::ranges::find(kOutputs, nullptr, &OutputEntry::name);
+    return NamedOrUnnamed(kOutputs, name);
 }
 
 }  // namespace tinsori
