@@ -95,12 +95,13 @@ void CTinsoriDlg::changeEvent(QEvent* event) {
 
 void CTinsoriDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    SetSlider(PlayerSlider::Wind, player_->sliderPositions().wind);
+    player_->OnWindowSeen(true);
     pauseBlinkTimer_->Sync();
 }
 
 void CTinsoriDlg::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
+    player_->OnWindowSeen(false);
     pauseBlinkTimer_->Sync();
 }
 
