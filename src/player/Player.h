@@ -151,6 +151,10 @@ public:
     // device again and opens the output in the background: it plays from the wind tick after it
     // opened; when that fails the program runs on silently. Neither waits on the output.
     void OnPauseCommand();
+    // Pauses or continues as asked (media controls): nothing when already so.
+    void SetPaused(bool paused) {
+        if (paused != this->paused()) OnPauseCommand();
+    }
     // Waits for an output being opened in the background and takes it up now.
     void AwaitOutput();
     bool paused() const { return settings_.paused != 0; }
@@ -159,8 +163,9 @@ public:
     std::string pauseButtonLabel() const { return pauseText_.label(); }
     bool blinkTimerRunning() const { return pauseText_.timerRunning(); }
     void OnBlinkTimer() { pauseText_.OnTick(); }
-    // The window was shown or hidden (minimized to the tray).
-    void OnWindowSeen(bool seen) { pauseText_.SetSeen(seen); }
+    // The window was shown or hidden (minimized to the tray). Hidden, it is spared the wind's
+    // five moves a second and the Pause button's blink; shown again, the wind slider catches up.
+    void OnWindowSeen(bool seen);
 
     // Started minimized: the start timer's one tick, kStartTimerPeriodMs after start-up, says
     // whether to hide the window now.
@@ -289,6 +294,7 @@ private:
     bool sleepEnded_ = false;
     bool started_ = false;
     bool windTimerRunning_ = false;
+    bool windowSeen_ = true;
     bool threadStopped_ = false;
     bool threadEnded_ = false;
     bool released_ = false;

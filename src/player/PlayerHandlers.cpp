@@ -194,10 +194,17 @@ void Player::RunWindTimer(bool running) {
     view_.RunWindTimer(running);
 }
 
+void Player::OnWindowSeen(bool seen) {
+    const bool shownAgain = seen && !windowSeen_;
+    windowSeen_ = seen;
+    pauseText_.SetSeen(seen);
+    if (shownAgain) view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
+}
+
 void Player::OnWindTimer() {
     if (!windTimerRunning_) return;
     CheckOutput();
-    if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent())) {
+    if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent()) && windowSeen_) {
         view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
     }
     OnSleepTimer();

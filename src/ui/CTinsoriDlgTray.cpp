@@ -95,12 +95,13 @@ void CTinsoriDlg::changeEvent(QEvent* event) {
 
 void CTinsoriDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    SetSlider(PlayerSlider::Wind, player_->sliderPositions().wind);
+    player_->OnWindowSeen(true);
     pauseBlinkTimer_->Sync();
 }
 
 void CTinsoriDlg::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
+    player_->OnWindowSeen(false);
     pauseBlinkTimer_->Sync();
 }
 
@@ -134,11 +135,11 @@ bool CTinsoriDlg::IsPaused() const {
 }
 
 void CTinsoriDlg::Pause() {
-    if (!player_->paused()) player_->OnPauseCommand();
+    player_->SetPaused(true);
 }
 
 void CTinsoriDlg::Continue() {
-    if (player_->paused()) player_->OnPauseCommand();
+    player_->SetPaused(false);
 }
 
 void CTinsoriDlg::Raise() {

@@ -81,8 +81,6 @@ void CTinsoriDlg::ShowConfiguration(int configuration) {
 }
 
 void CTinsoriDlg::SetSlider(PlayerSlider slider, int position) {
-    // The wind moves five times a second; a window in the tray catches up when it is shown.
-    if (slider == PlayerSlider::Wind && !isVisible()) return;
     static_cast<DialogScrollBar*>(control(ControlOf(slider)))->setValue(position);
 }
 

@@ -13,7 +13,6 @@ PauseBlinkTimer::PauseBlinkTimer(Player& player, QAbstractButton& button, QObjec
 }
 
 void PauseBlinkTimer::Sync() {
-    player_.OnWindowSeen(button_.isVisible());
     ShowText();
     if (!player_.blinkTimerRunning()) {
         timer_.stop();

@@ -16,7 +16,7 @@ public:
     PauseBlinkTimer(Player& player, QAbstractButton& button, QObject* parent = nullptr);
 
     // Pause or Continue took effect, or the window was shown or hidden: the text at once, the
-    // timer started or stopped.
+    // timer started or stopped as the player says.
     void Sync();
     // One tick of the timer (the timer calls it; tests may too).
     void Tick();

@@ -107,7 +107,7 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam) DestroyWindow(window_);
             return TRUE;
         case WM_SHOWWINDOW:
-            // A window in the tray shows no button: its blinking would only cost wake-ups.
+            // Hidden in the tray, the window is spared the wind's moves and the Pause blink.
             player_->OnWindowSeen(wParam != 0);
             ShowPaused(player_->paused());
             return FALSE;

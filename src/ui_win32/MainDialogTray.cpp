@@ -66,7 +66,6 @@ void MainDialog::ShowWindowMenu(POINT at) {
 void MainDialog::ShowNormally() {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
-    SetSlider(PlayerSlider::Wind, player_->settings().windNow);
 }
 
 void MainDialog::OnTimer(UINT_PTR id) {

@@ -129,8 +129,6 @@ void MainDialog::ShowConfiguration(int configuration) {
 }
 
 void MainDialog::SetSlider(PlayerSlider slider, int position) {
-    // The wind moves five times a second; a window in the tray catches up when it is shown.
-    if (slider == PlayerSlider::Wind && !IsWindowVisible(window_)) return;
     HWND bar = item(ControlOf(slider));
     if (GetScrollPos(bar, SB_CTL) != position) MoveThumb(bar, position);
 }

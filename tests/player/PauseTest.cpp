@@ -319,5 +319,17 @@ TEST_F(PauseTest, TheWindowMenuOffersOutputSleepAndPauseAndNoSoundSaysWhichKindF
     player.ShutDownOnDestroy();
 }
 
+// Media keys ask for a state, not a toggle: asking twice must not continue again.
+TEST_F(PauseTest, AskingForThePauseItHasChangesNothing) {
+    Player& player = MakePlayer();
+    player.Start("");
+    player.SetPaused(true);
+    player.SetPaused(true);
+    EXPECT_TRUE(player.paused());
+    player.SetPaused(false);
+    EXPECT_FALSE(player.paused());
+    player.ShutDownOnDestroy();
+}
+
 }  // namespace
 }  // namespace tinsori

@@ -338,5 +338,19 @@ TEST_F(PlayerTest, TheChimeCountBoxShowsTheCountThatPlaysOnceEditingEnds) {
     EXPECT_EQ(view_.shownChimeCount, 77);
 }
 
+// Hidden in the tray, the window is spared the wind's moves; shown, its slider catches up at once.
+TEST_F(PlayerTest, AHiddenWindowGetsNoWindMovesAndCatchesUpWhenShown) {
+    Player& player = MakePlayer();
+    player.Start("");
+    player.OnWindowSeen(false);
+    const size_t before = view_.windPositions.size();
+    Run(60000);
+    EXPECT_EQ(view_.windPositions.size(), before);
+    player.OnWindowSeen(true);
+    ASSERT_EQ(view_.windPositions.size(), before + 1);
+    EXPECT_EQ(view_.windPositions.back(), player.settings().windNow.load());
+    player.ShutDownOnDestroy();
+}
+
 }  // namespace
 }  // namespace tinsori
