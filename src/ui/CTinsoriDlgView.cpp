@@ -33,19 +33,8 @@ int SliderId(PlayerSlider slider) {
 }
 
 int CheckBoxId(PlayerCheckBox box) {
-    switch (box) {
-        case PlayerCheckBox::Shuffle:
-            return kIdShuffle;
-        case PlayerCheckBox::ConstantWind:
-            return kIdConstantWind;
-        case PlayerCheckBox::Fractal:
-            return kIdFractal;
-        case PlayerCheckBox::Chords:
-            return kIdChords;
-        case PlayerCheckBox::HoldNotes:
-            return kIdHoldNotes;
-        case PlayerCheckBox::Prismora:
-            return kIdPrismora;
+    for (const CheckBoxControl& entry : kCheckBoxControls) {
+        if (entry.box == box) return entry.id;
     }
     return kIdNone;
 }

@@ -23,18 +23,6 @@ namespace tinsori {
 
 namespace {
 
-// The check boxes and the player's handler each one calls.
-struct CheckBoxHandler {
-    int id;
-    void (Player::*handler)(bool);
-};
-
-constexpr CheckBoxHandler kCheckBoxHandlers[] = {
-    {kIdShuffle, &Player::OnShuffleClicked},     {kIdConstantWind, &Player::OnConstantWindClicked},
-    {kIdFractal, &Player::OnFractalClicked},     {kIdChords, &Player::OnChordsClicked},
-    {kIdHoldNotes, &Player::OnHoldNotesClicked},
-};
-
 struct FocusHelp {
     int id;
     HelpControl control;
@@ -89,10 +77,10 @@ void CTinsoriDlg::ConnectButtons() {
             &CTinsoriDlg::ShowHelpContents);
     connect(static_cast<QPushButton*>(control(kIdView)), &QPushButton::clicked, this,
             &CTinsoriDlg::ShowLiveView);
-    for (const CheckBoxHandler& entry : kCheckBoxHandlers) {
-        auto handler = entry.handler;
+    for (const CheckBoxControl& entry : kCheckBoxControls) {
+        const PlayerCheckBox box = entry.box;
         connect(static_cast<QCheckBox*>(control(entry.id)), &QCheckBox::clicked, this,
-                [this, handler](bool checked) { ((*player_).*handler)(checked); });
+                [this, box](bool checked) { player_->OnCheckBoxClicked(box, checked); });
     }
     for (const ConfigurationButton& button : kConfigurationButtons) {
         connect(static_cast<QRadioButton*>(control(button.id)), &QRadioButton::clicked, this,

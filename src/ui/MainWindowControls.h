@@ -20,6 +20,17 @@ inline constexpr SliderControl kSliderControls[] = {
     {kIdVolumeSlider, PlayerSlider::Volume},
 };
 
+struct CheckBoxControl {
+    int id;
+    PlayerCheckBox box;
+};
+
+inline constexpr CheckBoxControl kCheckBoxControls[] = {
+    {kIdShuffle, PlayerCheckBox::Shuffle},     {kIdConstantWind, PlayerCheckBox::ConstantWind},
+    {kIdFractal, PlayerCheckBox::Fractal},     {kIdChords, PlayerCheckBox::Chords},
+    {kIdHoldNotes, PlayerCheckBox::HoldNotes}, {kIdPrismora, PlayerCheckBox::Prismora},
+};
+
 // The configuration radio buttons, in their order in the window.
 struct ConfigurationButton {
     int id;
