@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "player/ChimePictureGeometry.h"
 #include "player/ChimePictureKeys.h"
 #include "player/ConfigurationButtons.h"
@@ -184,6 +186,20 @@ TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
     EXPECT_EQ(help.Keyword(), "wind");
     help.Set(42);
     EXPECT_EQ(help.Keyword(), "");
+}
+
+// A page not translated is shown in English; a page not there, the contents.
+TEST(ContextHelpTest, PagesFallBackToEnglishThenToTheContents) {
+    const std::vector<std::string> files = {"index.html", "de/index.html", "wind.html",
+                                            "chime.html", "de/chime.html"};
+    auto exists = [&files](const std::string& path) {
+        return std::ranges::find(files, path) != files.end();
+    };
+    EXPECT_EQ(HelpPageFile("chime.html", "de/", exists), "de/chime.html");
+    EXPECT_EQ(HelpPageFile("wind.html", "de/", exists), "wind.html");
+    EXPECT_EQ(HelpPageFile("gone.html", "de/", exists), "de/index.html");
+    EXPECT_EQ(HelpPageFile("gone.html", "de/", [](const std::string&) { return false; }),
+              std::nullopt);
 }
 
 }  // namespace
