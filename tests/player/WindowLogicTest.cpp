@@ -1,4 +1,5 @@
-// The main window's logic that needs no widgets: the chime picture's tubes and the help pages.
+// The main window's logic that needs no widgets: the pictures, lists, bars, status line, blinking,
+// hiding, dialog units and help pages that both front ends share.
 
 #include <gtest/gtest.h>
 
