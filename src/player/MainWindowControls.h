@@ -6,7 +6,6 @@
 #include "model/ChimeSettings.h"
 #include "player/ContextHelp.h"
 #include "player/ControlIds.h"
-#include "player/Player.h"
 #include "player/PlayerView.h"
 
 // Which of the main window's controls shows which setting: one table for both directions, what
@@ -38,21 +37,16 @@ inline constexpr ConfigurationButton kConfigurationButtons[] = {
     {kIdQuantized, kQuantized},
 };
 
-// The check boxes, what the player sets on each and the handler a click on it calls (none for
-// the sibling product's box, which only ticks itself).
+// The check boxes: what the player sets on each, and what a click on it hands the player.
 struct CheckBoxControl {
     int id;
     PlayerCheckBox box;
-    void (Player::*handler)(bool);
 };
 
 inline constexpr CheckBoxControl kCheckBoxControls[] = {
-    {kIdShuffle, PlayerCheckBox::Shuffle, &Player::OnShuffleClicked},
-    {kIdConstantWind, PlayerCheckBox::ConstantWind, &Player::OnConstantWindClicked},
-    {kIdFractal, PlayerCheckBox::Fractal, &Player::OnFractalClicked},
-    {kIdChords, PlayerCheckBox::Chords, &Player::OnChordsClicked},
-    {kIdHoldNotes, PlayerCheckBox::HoldNotes, &Player::OnHoldNotesClicked},
-    {kIdPrismora, PlayerCheckBox::Prismora, nullptr},
+    {kIdShuffle, PlayerCheckBox::Shuffle},     {kIdConstantWind, PlayerCheckBox::ConstantWind},
+    {kIdFractal, PlayerCheckBox::Fractal},     {kIdChords, PlayerCheckBox::Chords},
+    {kIdHoldNotes, PlayerCheckBox::HoldNotes}, {kIdPrismora, PlayerCheckBox::Prismora},
 };
 
 // The controls whose focus sets the help topic.

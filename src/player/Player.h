@@ -104,6 +104,8 @@ public:
     void OnFractalClicked(bool checked);
     void OnChordsClicked(bool checked);
     void OnHoldNotesClicked(bool checked);
+    // Any check box: the handler of `box`; the sibling product's box only ticks itself.
+    void OnCheckBoxClicked(PlayerCheckBox box, bool checked);
     void OnInstrumentSelected(int index);
     void OnChannelSelected(int channel);
     void OnVolumeSlider(int position);

@@ -83,6 +83,23 @@ void Player::OnHoldNotesClicked(bool checked) {
     tinsori::OnHoldNotesClicked(settings_, midi_, checked);
 }
 
+void Player::OnCheckBoxClicked(PlayerCheckBox box, bool checked) {
+    switch (box) {
+        case PlayerCheckBox::Shuffle:
+            return OnShuffleClicked(checked);
+        case PlayerCheckBox::ConstantWind:
+            return OnConstantWindClicked(checked);
+        case PlayerCheckBox::Fractal:
+            return OnFractalClicked(checked);
+        case PlayerCheckBox::Chords:
+            return OnChordsClicked(checked);
+        case PlayerCheckBox::HoldNotes:
+            return OnHoldNotesClicked(checked);
+        case PlayerCheckBox::Prismora:
+            return;
+    }
+}
+
 void Player::OnInstrumentSelected(int index) {
     tinsori::OnInstrumentSelected(settings_, midi_, std::clamp(index, 0, 127));
     view_.SetCheckBox(PlayerCheckBox::HoldNotes, settings_.holdNotes != 0);

@@ -62,10 +62,9 @@ void CTinsoriDlg::ConnectButtons() {
     connect(static_cast<QPushButton*>(control(kIdView)), &QPushButton::clicked, this,
             &CTinsoriDlg::ShowLiveView);
     for (const CheckBoxControl& entry : kCheckBoxControls) {
-        auto handler = entry.handler;
-        if (!handler) continue;
+        const PlayerCheckBox box = entry.box;
         connect(static_cast<QCheckBox*>(control(entry.id)), &QCheckBox::clicked, this,
-                [this, handler](bool checked) { ((*player_).*handler)(checked); });
+                [this, box](bool checked) { player_->OnCheckBoxClicked(box, checked); });
     }
     for (const ConfigurationButton& button : kConfigurationButtons) {
         connect(static_cast<QRadioButton*>(control(button.id)), &QRadioButton::clicked, this,

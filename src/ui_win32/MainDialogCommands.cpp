@@ -84,7 +84,7 @@ bool MainDialog::OnListNotification(int id, int code) {
 bool MainDialog::OnButtonClick(int id) {
     for (const CheckBoxControl& entry : kCheckBoxControls) {
         if (entry.id != id) continue;
-        if (entry.handler) ((*player_).*entry.handler)(Checked(item(id)));
+        player_->OnCheckBoxClicked(entry.box, Checked(item(id)));
         return true;
     }
     if (std::any_of(std::begin(kConfigurationButtons), std::end(kConfigurationButtons),

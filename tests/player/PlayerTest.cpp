@@ -352,5 +352,21 @@ TEST_F(PlayerTest, AHiddenWindowGetsNoWindMovesAndCatchesUpWhenShown) {
     player.ShutDownOnDestroy();
 }
 
+// Each box reaches its own flag; the sibling product's box reaches none.
+TEST_F(PlayerTest, EachCheckBoxSetsItsOwnFlag) {
+    Player& player = MakePlayer();
+    ChimeSettings& s = player.settings();
+    player.OnCheckBoxClicked(PlayerCheckBox::Fractal, true);
+    player.OnCheckBoxClicked(PlayerCheckBox::Chords, true);
+    EXPECT_EQ(std::vector<int>({s.fractal, s.chords, s.constantWind, s.shuffle}),
+              std::vector<int>({1, 1, 0, 0}));
+    player.OnCheckBoxClicked(PlayerCheckBox::Shuffle, true);
+    player.OnCheckBoxClicked(PlayerCheckBox::ConstantWind, true);
+    EXPECT_EQ(std::vector<int>({s.constantWind, s.shuffle}), std::vector<int>({1, 1}));
+    const int prismora = s.prismoraEnabled;
+    player.OnCheckBoxClicked(PlayerCheckBox::Prismora, prismora == 0);
+    EXPECT_EQ(s.prismoraEnabled, prismora);
+}
+
 }  // namespace
 }  // namespace tinsori

@@ -1,6 +1,9 @@
-// The main window's logic that needs no widgets: the chime picture's tubes and the help pages.
+// The main window's logic that needs no widgets: the pictures, lists, bars, status line, blinking,
+// hiding, dialog units and help pages that both front ends share.
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "player/ChimePictureGeometry.h"
 #include "player/ChimePictureKeys.h"
@@ -184,6 +187,20 @@ TEST(ContextHelpTest, TopicsFollowFocusScrollEndsAndMapToPages) {
     EXPECT_EQ(help.Keyword(), "wind");
     help.Set(42);
     EXPECT_EQ(help.Keyword(), "");
+}
+
+// A page not translated is shown in English; a page not there, the contents.
+TEST(ContextHelpTest, PagesFallBackToEnglishThenToTheContents) {
+    const std::vector<std::string> files = {"index.html", "de/index.html", "wind.html",
+                                            "chime.html", "de/chime.html"};
+    auto exists = [&files](const std::string& path) {
+        return std::ranges::find(files, path) != files.end();
+    };
+    EXPECT_EQ(HelpPageFile("chime.html", "de/", exists), "de/chime.html");
+    EXPECT_EQ(HelpPageFile("wind.html", "de/", exists), "wind.html");
+    EXPECT_EQ(HelpPageFile("gone.html", "de/", exists), "de/index.html");
+    EXPECT_EQ(HelpPageFile("gone.html", "de/", [](const std::string&) { return false; }),
+              std::nullopt);
 }
 
 }  // namespace
