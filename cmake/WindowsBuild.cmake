@@ -9,3 +9,5 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # inlined (GCC bug 105651, a false alarm fixed in 13): keep the build's warnings about our code.
 add_compile_options(-Wno-restrict)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# The window's icon, pictures and help pages are resources of tinsori.exe.
+enable_language(RC)

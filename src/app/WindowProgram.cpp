@@ -1,27 +1,18 @@
 #include "app/WindowProgram.h"
 
-#include <cstdlib>
 #include <memory>
 #include <string_view>
 
 #include "app/MessageLogOption.h"
 #include "app/Program.h"
 #include "app/RunSeed.h"
+#include "app/WindowFrontEnd.h"
 #include "platform/LiveTimebase.h"
 #include "platform/StopSignalDescriptor.h"
-#if TINSORI_HAS_GUI
-#include "ui/CTinsoriApp.h"
-#endif
 
 namespace tinsori {
 
-#if TINSORI_HAS_GUI
 namespace {
-
-bool Set(const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-}
 
 // "tinsori: <text>\n" lines, as the profile reported them, without the prefix.
 std::string WithoutPrefix(std::string notice) {
@@ -32,22 +23,10 @@ std::string WithoutPrefix(std::string notice) {
 }
 
 }  // namespace
-#endif
-
-bool WindowAvailable() {
-#if TINSORI_HAS_GUI
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const bool displayless = platform && std::string_view(platform) == "offscreen";
-    return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || displayless;
-#else
-    return false;
-#endif
-}
 
 int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& output,
               const std::string& profileNotice, StopSignalDescriptor& stopSignals,
               std::ostream& err) {
-#if TINSORI_HAS_GUI
     LiveTimebase timebase;
     // The thread starts inside the window's start-up, so it tells the log output itself.
     timebase.onPriorityGranted([&err](const PriorityGrant& grant) {
@@ -79,12 +58,7 @@ int RunWindow(const CommandLine& line, ProfileStore& store, const OutputChoice& 
                       line.sleepTicks(),
                       line.toolkitArgs,
                       &ring};
-    return CTinsoriApp::Run(start);
-#else
-    (void)line, (void)store, (void)output, (void)profileNotice, (void)stopSignals;
-    err << "tinsori: this build has no window" << std::endl;
-    return kExitFailure;
-#endif
+    return RunWindowFrontEnd(start, err);
 }
 
 }  // namespace tinsori

@@ -4,15 +4,13 @@
 #include <string>
 
 #include "app/CommandLine.h"
+#include "app/WindowFrontEnd.h"
 #include "midi/backends/OutputFactory.h"
 
 namespace tinsori {
 
 class ProfileStore;
 class StopSignalDescriptor;
-
-// Whether a window can open: a display to show it on, or a Qt platform that needs none.
-bool WindowAvailable();
 
 // Plays with the main window until it is closed; returns the exit status. `profileNotice` is
 // what opening the profile had to say (a damaged file moved aside, a read-only profile), shown

@@ -43,6 +43,18 @@ inline constexpr char kTextExit[] = QT_TRANSLATE_NOOP("Tinsori", "E&xit");
 inline constexpr char kTextSettingsCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Settings...");
 inline constexpr char kTextContinueCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Continue");
 inline constexpr char kTextPauseCommand[] = QT_TRANSLATE_NOOP("Tinsori", "&Pause");
+inline constexpr char kTextProfileNoticeCaption[] = QT_TRANSLATE_NOOP("Tinsori", "Tinsori Profile");
+inline constexpr char kTextListening[] =
+    QT_TRANSLATE_NOOP("Tinsori", "You are listening to Tinsori %1");
+inline constexpr char kTextOutputDidNotOpen[] =
+    QT_TRANSLATE_NOOP("Tinsori", "the output did not open");
+inline constexpr char kTextNoSound[] =
+    QT_TRANSLATE_NOOP("Tinsori",
+                      "No sound: %1.\n\nIs a sound server (PipeWire or PulseAudio) running? "
+                      "Tinsori plays on silently; Pause and Continue try again. The Output "
+                      "menu (Shift+F10) chooses another output; tinsori --list-audio-drivers "
+                      "lists the audio drivers and --audio-driver NAME picks one.");
+inline constexpr char kTextNoSoundCaption[] = QT_TRANSLATE_NOOP("Tinsori", "Tinsori: No Sound");
 inline constexpr char kTextSaveFailed[] = QT_TRANSLATE_NOOP(
     "Tinsori",
     "The settings could not be saved: the profile file cannot be written (is the disk full?).");

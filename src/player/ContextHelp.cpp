@@ -44,6 +44,15 @@ std::string ContextHelp::Keyword() const {
     return std::string(StringTableText(kStringHelpPresets + topic_ - kHelpPresets));
 }
 
+std::optional<std::string> HelpPageFile(const std::string& page, const std::string& languageFolder,
+                                        const HelpFileExists& exists) {
+    for (const std::string& name : {page, HelpPageOf("")}) {
+        if (exists(languageFolder + name)) return languageFolder + name;
+        if (exists(name)) return name;
+    }
+    return std::nullopt;
+}
+
 std::string HelpPageOf(const std::string& keyword) {
     if (keyword.empty()) return "index.html";
     std::string page;

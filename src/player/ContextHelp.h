@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "player/PlayerView.h"
@@ -47,5 +49,14 @@ private:
 // The help page of a keyword: lower case, spaces as '-', ".html" ("creating-presets.html"); the
 // contents page for an empty keyword.
 std::string HelpPageOf(const std::string& keyword);
+
+// Whether a help file is there, by its path below the pages' folder.
+using HelpFileExists = std::function<bool(const std::string& path)>;
+
+// The file that shows `page`: the page in the language's folder (`languageFolder`, "de/") when
+// it is translated, else the English one; the contents when the page is not there at all;
+// nothing when the pages are absent from the build.
+std::optional<std::string> HelpPageFile(const std::string& page, const std::string& languageFolder,
+                                        const HelpFileExists& exists);
 
 }  // namespace tinsori

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/ChimeSettings.h"
 #include "model/SettingsSchema.h"
 
 namespace tinsori {
@@ -46,6 +47,14 @@ double BeatPulse(uint32_t waitStart, uint32_t beat, uint32_t now) {
     if (beat == 0) return 0;
     const uint32_t into = (now - waitStart) % beat;
     return std::exp(-4.0 * into / beat);
+}
+
+bool PendulumStrikes(int configuration) {
+    return (configuration & (kCenterPendulum | kQuantized)) != 0;
+}
+
+double ShownWind(double effectiveWind, int windSetting) {
+    return effectiveWind > 0 ? effectiveWind : windSetting;
 }
 
 double WindFraction(double wind) {

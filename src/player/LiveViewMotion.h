@@ -27,6 +27,13 @@ double EnergySway(double energy, double largestEnergy, int k, uint32_t now);
 // The beat of a quantized wait: 1 on each beat from `waitStart`, falling off before the next.
 double BeatPulse(uint32_t waitStart, uint32_t beat, uint32_t now);
 
+// Whether the pendulum strikes the chimes in `configuration`; without it the chimes themselves
+// move, each by its wind energy.
+bool PendulumStrikes(int configuration);
+
+// The wind the view shows: the model's, or the slider's before the model has one.
+double ShownWind(double effectiveWind, int windSetting);
+
 // The wind slider's scale: 0 at its left end to 1 at its right end.
 double WindFraction(double wind);
 // Which of the slider's three words ("Calm Day", "Nice Breeze", "Storm's-a-Brewin'") is

@@ -18,14 +18,17 @@
 #include "music/ScaleTable.h"
 #include "platform/Timebase.h"
 #include "player/ContextHelp.h"
+#include "player/HideAtStart.h"
 #include "player/OutputCatalog.h"
 #include "player/OutputOpening.h"
 #include "player/PauseButtonText.h"
 #include "player/PlayerView.h"
 #include "player/ScrollRequest.h"
 #include "player/SleepTimer.h"
+#include "player/StatusLine.h"
 #include "player/TrayMenu.h"
 #include "settings/FavoritesContext.h"
+#include "settings/SliderPositions.h"
 
 namespace tinsori {
 
@@ -77,17 +80,32 @@ public:
     void ShutDownOnDestroy();
     void ShutDownOnSessionEnd();
 
+    // A favorite or a command line replaced the settings: every control follows the record.
+    void ShowSettings(const BaseNoteList& baseNotes, const std::string& notesInUse);
+    // Where the five bars stand for the settings now.
+    SliderPositions sliderPositions() const { return SliderPositionsOf(settings_); }
+    // The volume as a share of the loudest, 0..1, as media controls give it; setting it moves the
+    // volume slider too.
+    double volumeShare() const;
+    void OnVolumeShare(double share);
+
     // Handlers of the window's controls.
     void OnBaseNoteSelected(int note);
     void OnScaleSelected(int index);
     void OnTransposeSelected(int transpose);
     void OnChimeCountText(const std::string& text);
+    // While typing the box keeps what was typed; once editing ends it shows the count that plays.
+    void OnChimeCountEditEnded() { view_.ShowChimeCount(settings_.numChimes); }
     void OnConfigurationChosen(int configuration);
+    // A configuration button was clicked; `checked`: the configurations whose buttons are checked.
+    void OnConfigurationChecked(const std::vector<int>& checked);
     void OnShuffleClicked(bool checked);
     void OnConstantWindClicked(bool checked);
     void OnFractalClicked(bool checked);
     void OnChordsClicked(bool checked);
     void OnHoldNotesClicked(bool checked);
+    // Any check box: the handler of `box`; the sibling product's box only ticks itself.
+    void OnCheckBoxClicked(PlayerCheckBox box, bool checked);
     void OnInstrumentSelected(int index);
     void OnChannelSelected(int channel);
     void OnVolumeSlider(int position);
@@ -98,15 +116,18 @@ public:
     void OnLengthSlider(int position);
     // Any request of one of the five bars, with the bar's position read back after it.
     void OnScroll(PlayerSlider slider, ScrollRequest request, int position);
+    // A request of a bar standing at `current` (`carried`: where a thumb request puts it): the
+    // handler's effect, and the position the bar is to show.
+    int OnScrollRequest(PlayerSlider slider, ScrollRequest request, int current, int carried);
     // The pointer moved to offset (dx, dy) from the chime picture's corner, or left the picture.
     void OnPointerOverPicture(int dx, int dy);
     void OnPointerOutsidePicture();
     // Chime `chime` of the set struck from the keyboard, at the middle velocity; nothing for a
     // chime outside the set.
     void StrikeChimeFromKey(int chime);
-    // The Instrument list dropped down or lost the focus: its edit text names the selected entry.
-    // Returns whether a name changed.
-    bool OnInstrumentRename(int selectedIndex, const std::string& editText);
+    // The Instrument list dropped down or lost the focus: its edit text names the selected entry
+    // (none selected: the current instrument). Returns the entry whose name changed, if one did.
+    std::optional<int> OnInstrumentRename(int selectedIndex, const std::string& editText);
 
     ContextHelp& help() { return help_; }
     int lastPointerChime() const { return lastPointerChime_; }
@@ -132,17 +153,33 @@ public:
     // device again and opens the output in the background: it plays from the wind tick after it
     // opened; when that fails the program runs on silently. Neither waits on the output.
     void OnPauseCommand();
+    // Pauses or continues as asked (media controls): nothing when already so.
+    void SetPaused(bool paused) {
+        if (paused != this->paused()) OnPauseCommand();
+    }
     // Waits for an output being opened in the background and takes it up now.
     void AwaitOutput();
     bool paused() const { return settings_.paused != 0; }
-    // The Pause button's text, and the tick of its blink timer (runs while paused).
+    // The Pause button's text, and the tick of its blink timer (runs while paused and seen).
     const std::string& pauseButtonText() const { return pauseText_.text(); }
     std::string pauseButtonLabel() const { return pauseText_.label(); }
     bool blinkTimerRunning() const { return pauseText_.timerRunning(); }
     void OnBlinkTimer() { pauseText_.OnTick(); }
+    // The window was shown or hidden (minimized to the tray). Hidden, it is spared the wind's
+    // five moves a second and the Pause button's blink; shown again, the wind slider catches up.
+    void OnWindowSeen(bool seen);
+
+    // Started minimized: the start timer's one tick, kStartTimerPeriodMs after start-up, says
+    // whether to hide the window now.
+    static constexpr int kStartTimerPeriodMs = HideAtStart::kPeriodMs;
+    void StartMinimized() { hideAtStart_ = HideAtStart(true); }
+    bool OnStartTimer(bool trayIconAdded) { return hideAtStart_.OnTick(trayIconAdded); }
 
     // The tray icon's popup menu as it reads now, and the effect of one of its commands.
     std::vector<MenuEntry> TrayMenu();
+    // The window's own menu (Shift+F10): the tray's choices of output and sleep, and Pause, for a
+    // desktop without a tray or a user who does not look there.
+    std::vector<MenuEntry> WindowMenu();
     MenuAction OnMenuCommand(int id);
 
     // The outputs the menu offers; without them there is no Output submenu.
@@ -183,8 +220,17 @@ public:
     // The same, fullest first, each shorter one leaving out what matters least (the audio driver,
     // a hint, the output's name) but never the state: for a line too narrow for the first.
     std::vector<std::string> StatusTexts();
+    // The window's bottom line on a line `width` wide, as the front end's `measure` sets text;
+    // measured again only when the texts or the width changed.
+    const StatusLine& FitStatus(int width, const TextWidth& measure);
     // A shut-down could not save the settings (and said so through the view).
     bool saveFailed() const { return saveFailureShown_; }
+    // The start-up's message when no device opened: for a port another program may hold, the
+    // usual box; for an audio output, the reason and what to try.
+    struct Message {
+        std::string text, caption;
+    };
+    Message NoDeviceMessage() const;
     // Why the device could not be opened, empty when it was.
     const std::string& openError() const { return openError_; }
     // The output that stopped while playing (a synthesizer that ended, a device unplugged), and
@@ -232,11 +278,15 @@ private:
     std::string openError_;
     std::optional<PortFailure> lostOutput_;
     std::string interruption_;
+    std::vector<std::string> fittedTexts_;
+    int fittedWidth_ = -1;
+    StatusLine fitted_;
     ContextHelp help_;
     int lastPointerChime_ = -1;
     int lastViewChime_ = -1;
     StrikeLog handStrikes_;
     PauseButtonText pauseText_;
+    HideAtStart hideAtStart_;
     OutputCatalog outputs_;
     std::vector<OutputListing> menuOutputs_;
     SleepTimer sleep_;
@@ -246,6 +296,7 @@ private:
     bool sleepEnded_ = false;
     bool started_ = false;
     bool windTimerRunning_ = false;
+    bool windowSeen_ = true;
     bool threadStopped_ = false;
     bool threadEnded_ = false;
     bool released_ = false;

@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <cmath>
 
 #include "engine/WindDrive.h"
 #include "midi/MidiDevice.h"
 #include "music/ChimeNoteSet.h"
 #include "music/HoldNotes.h"
 #include "player/ChimePictureGeometry.h"
+#include "player/ConfigurationButtons.h"
 #include "player/Player.h"
 
 // The effects of the window's controls on the settings, the notes, MIDI and the store. Positions
@@ -44,13 +46,16 @@ void Player::OnChimeCountText(const std::string& text) {
 }
 
 void Player::OnConfigurationChosen(int configuration) {
-    if (configuration != kCenterPendulum && configuration != kAllIndependent &&
-        configuration != kChimesOnly && configuration != kQuantized)
+    if (std::ranges::find(kConfigurationsInOrder, configuration) == kConfigurationsInOrder.end())
         return;
     settings_.configuration = configuration;
     settings_.clearChimeEnergy();
     help_.Set(kHelpChime);
     view_.ShowConfiguration(configuration);
+}
+
+void Player::OnConfigurationChecked(const std::vector<int>& checked) {
+    OnConfigurationChosen(ConfigurationOfChecked(checked, settings_.configuration));
 }
 
 void Player::OnShuffleClicked(bool checked) {
@@ -78,6 +83,23 @@ void Player::OnHoldNotesClicked(bool checked) {
     tinsori::OnHoldNotesClicked(settings_, midi_, checked);
 }
 
+void Player::OnCheckBoxClicked(PlayerCheckBox box, bool checked) {
+    switch (box) {
+        case PlayerCheckBox::Shuffle:
+            return OnShuffleClicked(checked);
+        case PlayerCheckBox::ConstantWind:
+            return OnConstantWindClicked(checked);
+        case PlayerCheckBox::Fractal:
+            return OnFractalClicked(checked);
+        case PlayerCheckBox::Chords:
+            return OnChordsClicked(checked);
+        case PlayerCheckBox::HoldNotes:
+            return OnHoldNotesClicked(checked);
+        case PlayerCheckBox::Prismora:
+            return;
+    }
+}
+
 void Player::OnInstrumentSelected(int index) {
     tinsori::OnInstrumentSelected(settings_, midi_, std::clamp(index, 0, 127));
     view_.SetCheckBox(PlayerCheckBox::HoldNotes, settings_.holdNotes != 0);
@@ -94,6 +116,18 @@ void Player::OnChannelSelected(int channel) {
 void Player::OnVolumeSlider(int position) {
     settings_.volume = setting::kVolume.Clamp(position);
     midi_.SendVolume();
+}
+
+double Player::volumeShare() const {
+    return static_cast<double>(settings_.volume) / setting::kVolume.highest;
+}
+
+// A share that is not a number leaves the volume as it is.
+void Player::OnVolumeShare(double share) {
+    if (std::isnan(share)) return;
+    const double position = std::clamp(share, 0.0, 1.0) * setting::kVolume.highest;
+    OnVolumeSlider(static_cast<int>(std::lround(position)));
+    view_.SetSlider(PlayerSlider::Volume, settings_.volume);
 }
 
 void Player::OnWindSlider(int position) {
@@ -141,6 +175,12 @@ void Player::OnScroll(PlayerSlider slider, ScrollRequest request, int position) 
     }
 }
 
+int Player::OnScrollRequest(PlayerSlider slider, ScrollRequest request, int current, int carried) {
+    const int position = ScrollPosition(slider, request, current, carried);
+    OnScroll(slider, request, position);
+    return position;
+}
+
 void Player::OnPointerOverPicture(int dx, int dy) {
     const TubeHit tube = TubeAt(dx, dy, settings_.chimeCount());
     if (!tube.hit) {
@@ -161,8 +201,9 @@ void Player::StrikeChimeFromKey(int chime) {
     midi_.StrikeNote(settings_.chimeNotes[chime], kKeyStrikeVelocity);
 }
 
-bool Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
-    return instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText);
+std::optional<int> Player::OnInstrumentRename(int selectedIndex, const std::string& editText) {
+    if (!instruments_.RenameInstrument(selectedIndex, settings_.instrument, editText)) return {};
+    return selectedIndex < 0 ? settings_.instrument.load() : selectedIndex;
 }
 
 void Player::RunWindTimer(bool running) {
@@ -170,10 +211,17 @@ void Player::RunWindTimer(bool running) {
     view_.RunWindTimer(running);
 }
 
+void Player::OnWindowSeen(bool seen) {
+    const bool shownAgain = seen && !windowSeen_;
+    windowSeen_ = seen;
+    pauseText_.SetSeen(seen);
+    if (shownAgain) view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
+}
+
 void Player::OnWindTimer() {
     if (!windTimerRunning_) return;
     CheckOutput();
-    if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent())) {
+    if (WindTimerTick(settings_, timebase_.clock().now(), timebase_.wakeEvent()) && windowSeen_) {
         view_.SetSlider(PlayerSlider::Wind, settings_.windNow);
     }
     OnSleepTimer();

@@ -9,6 +9,16 @@
 
 namespace tinsori {
 
+// The rest of the tray menu is on the window already.
+std::vector<MenuEntry> Player::WindowMenu() {
+    std::vector<MenuEntry> entries;
+    for (MenuEntry& entry : TrayMenu()) {
+        if (!entry.submenu.empty() || entry.id == kPauseCommand)
+            entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
 std::vector<MenuEntry> Player::TrayMenu() {
     TrayMenuState state;
     const int count = std::min(RecentFavoriteCount(store_), kRecentLimit);

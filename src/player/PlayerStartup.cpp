@@ -114,6 +114,14 @@ void Player::ShowEverything() {
     view_.SetCheckBox(PlayerCheckBox::Chords, settings_.chords != 0);
 }
 
+void Player::ShowSettings(const BaseNoteList& baseNotes, const std::string& notesInUse) {
+    ShowEverything();
+    view_.ShowBaseNotes(baseNotes);
+    view_.ShowNotesInUse(notesInUse);
+    view_.SetSlider(PlayerSlider::Volume, settings_.volume);
+    view_.SetCheckBox(PlayerCheckBox::HoldNotes, settings_.holdNotes != 0);
+}
+
 uint64_t Player::strikes() const {
     return thread_ ? thread_->strikes() : 0;
 }

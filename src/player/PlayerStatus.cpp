@@ -1,9 +1,12 @@
 #include "player/PlayerStatus.h"
 
+#include <utility>
+
 #include "midi/ports/OutputNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/Texts.h"
 #include "player/Player.h"
+#include "settings/StringTable.h"
 
 // What the player is doing, in the words the window's bottom line and the tray's tip use.
 
@@ -49,6 +52,14 @@ bool Player::outputIsPort() const {
                   : listed[at].port;
 }
 
+Player::Message Player::NoDeviceMessage() const {
+    if (outputIsPort())
+        return {LoadResString(kStringNoMidiDevice), LoadResString(kStringNoMidiDeviceCaption)};
+    const std::string why =
+        openError_.empty() ? TextCatalogue::Words(kTextOutputDidNotOpen) : openError_;
+    return {TextCatalogue::Words(kTextNoSound, {why}), TextCatalogue::Words(kTextNoSoundCaption)};
+}
+
 std::string Player::StatusText() {
     return StatusTexts().front();
 }
@@ -83,6 +94,16 @@ std::vector<std::string> Player::StatusTexts() {
     const std::string essential =
         outputIsState ? Joined({&output, &sleep}) : (sleep.empty() ? shortOutput : sleep);
     return {Joined({&output, &hint, &sleep}), Joined({&shortOutput, &sleep}), essential};
+}
+
+const StatusLine& Player::FitStatus(int width, const TextWidth& measure) {
+    std::vector<std::string> texts = StatusTexts();
+    if (texts != fittedTexts_ || width != fittedWidth_) {
+        fitted_ = FitStatusLine(texts, width, measure);
+        fittedTexts_ = std::move(texts);
+        fittedWidth_ = width;
+    }
+    return fitted_;
 }
 
 }  // namespace tinsori

@@ -31,12 +31,13 @@ public:
     virtual void SelectChannel(int channel) = 0;
     virtual void ShowChimeCount(int count) = 0;
     // Checks the radio button of the configuration; the length bar is enabled only for the
-    // pendulum configuration.
+    // pendulum configuration (SliderEnabled).
     virtual void ShowConfiguration(int configuration) = 0;
     virtual void SetSlider(PlayerSlider slider, int position) = 0;
     virtual void SetCheckBox(PlayerCheckBox box, bool checked) = 0;
-    // The start-up found no device to play on. A window tells the user to close the other
-    // programs holding it; a view without one leaves it to its host, which knows the reason.
+    // The start-up found no device to play on. A window shows Player::NoDeviceMessage(), which
+    // knows the kind of output (this default has the port's words); a view without one leaves it
+    // to its host, which knows the reason.
     virtual void ShowNoDevice() {
         ShowMessage(LoadResString(kStringNoMidiDevice), LoadResString(kStringNoMidiDeviceCaption));
     }

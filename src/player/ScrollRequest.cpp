@@ -1,5 +1,7 @@
 #include "player/ScrollRequest.h"
 
+#include <algorithm>
+
 namespace tinsori {
 
 const SettingSpec& SettingOf(PlayerSlider slider) {
@@ -23,6 +25,30 @@ SliderRange RangeOf(PlayerSlider slider) {
     return {spec.lowest, spec.highest};
 }
 
+ScrollRequest RequestOfKey(ScrollKey key) {
+    switch (key) {
+        case ScrollKey::Left:
+        case ScrollKey::Up:
+            return ScrollRequest::LineBack;
+        case ScrollKey::Right:
+        case ScrollKey::Down:
+            return ScrollRequest::LineForward;
+        case ScrollKey::PageUp:
+            return ScrollRequest::PageBack;
+        case ScrollKey::PageDown:
+            return ScrollRequest::PageForward;
+        case ScrollKey::Home:
+            return ScrollRequest::Top;
+        case ScrollKey::End:
+            break;
+    }
+    return ScrollRequest::Bottom;
+}
+
+bool SliderEnabled(PlayerSlider slider, int configuration) {
+    return slider != PlayerSlider::Length || configuration == kCenterPendulum;
+}
+
 int ScrollTarget(ScrollRequest request, int current, int carried) {
     switch (request) {
         case ScrollRequest::LineBack:
@@ -42,6 +68,11 @@ int ScrollTarget(ScrollRequest request, int current, int carried) {
             return current;
     }
     return current;
+}
+
+int ScrollPosition(PlayerSlider slider, ScrollRequest request, int current, int carried) {
+    const SliderRange range = RangeOf(slider);
+    return std::clamp(ScrollTarget(request, current, carried), range.minimum, range.maximum);
 }
 
 }  // namespace tinsori

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ProgramVersion.h"
+
 #include "platform/Texts.h"
 #include "settings/RecentFavorites.h"
 
@@ -113,6 +115,11 @@ std::vector<MenuEntry> BuildTrayMenu(const TrayMenuState& state) {
         Command(TextCatalogue::Words(state.paused ? kTextContinueCommand : kTextPauseCommand),
                 kPauseCommand));
     return menu;
+}
+
+std::string TrayTip(const std::string& status) {
+    const std::string first = TextCatalogue::Words(kTextListening, {TINSORI_VERSION_SHORT});
+    return status.empty() ? first : first + "\n" + status;
 }
 
 }  // namespace tinsori

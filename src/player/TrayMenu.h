@@ -55,4 +55,7 @@ struct TrayMenuState {
 // and "&Pause" or "&Continue".
 std::vector<MenuEntry> BuildTrayMenu(const TrayMenuState& state);
 
+// The icon's tip: the program's line, and under it `status` (Player::StatusText).
+std::string TrayTip(const std::string& status);
+
 }  // namespace tinsori

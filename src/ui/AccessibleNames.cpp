@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ui/ControlIds.h"
+#include "player/ControlIds.h"
 #include "ui/UiText.h"
 
 namespace tinsori {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "ui/DialogTemplate.h"
+#include "player/DialogTemplate.h"
 
 namespace tinsori {
 

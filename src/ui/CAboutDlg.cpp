@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "ui/ControlIds.h"
+#include "player/ControlIds.h"
 #include "ui/DialogControls.h"
 
 namespace tinsori {

@@ -5,6 +5,7 @@
 
 #include "ProgramVersion.h"
 #include "midi/chimes/ChimeRingPlaces.h"
+#include "platform/Texts.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/CursorBlinkTimeout.h"
@@ -18,8 +19,6 @@ namespace tinsori {
 namespace {
 
 char gProgramName[] = "tinsori";
-
-constexpr char kProfileNoticeCaption[] = QT_TRANSLATE_NOOP("Tinsori", "Tinsori Profile");
 
 }  // namespace
 
@@ -55,7 +54,7 @@ int CTinsoriApp::Run(const WindowStart& start) {
     if (!start.favorite.empty()) ApplyFavoriteNamed(dialog->player().favorites(), start.favorite);
     if (start.sleepMs > 0) dialog->player().StartSleep(start.sleepMs, SleepEnd::Pause);
     if (!start.profileNotice.empty()) {
-        QMessageBox::warning(dialog.get(), UiText(kProfileNoticeCaption),
+        QMessageBox::warning(dialog.get(), UiText(kTextProfileNoticeCaption),
                              QString::fromStdString(start.profileNotice));
     }
     dialog->StartMediaControls();

@@ -8,12 +8,13 @@
 #include <QShortcut>
 #include <QSystemTrayIcon>
 
+#include "player/ControlIds.h"
+#include "player/MainWindowControls.h"
+#include "player/NumberList.h"
 #include "settings/StringTable.h"
 #include "ui/CAboutDlg.h"
-#include "ui/ControlIds.h"
 #include "ui/HelpWindow.h"
 #include "ui/LiveViewWindow.h"
-#include "ui/MainWindowControls.h"
 #include "ui/MediaControls.h"
 #include "ui/PauseBlinkTimer.h"
 #include "ui/Pictures.h"
@@ -48,10 +49,10 @@ CTinsoriDlg::CTinsoriDlg(Timebase& timebase, ProfileStore& store, OutputOpener o
     player_ = std::make_unique<Player>(timebase, store, std::move(opener), *this, seed);
     setWindowIcon(ApplicationIcon());
     combo(kIdChannel)->clear();
-    for (int channel = 0; channel < kChannels; ++channel)
-        combo(kIdChannel)->addItem(QString::number(channel));
-    for (int step = -kTransposeSteps; step <= kTransposeSteps; ++step)
-        combo(kIdTranspose)->addItem(QString::number(step));
+    for (const std::string& entry : kChannelList.Entries())
+        combo(kIdChannel)->addItem(QString::fromStdString(entry));
+    for (const std::string& entry : kTransposeList.Entries())
+        combo(kIdTranspose)->addItem(QString::fromStdString(entry));
     static_cast<QPushButton*>(control(kIdNothing))->setDefault(true);
     static_cast<QPushButton*>(control(kIdPause))->setText(LoadResString(kStringPause));
     ConnectLists();

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "player/HideAtStart.h"
 #include "player/Player.h"
 #include "player/PlayerView.h"
 #include "ui/DialogControls.h"
@@ -39,8 +38,7 @@ public:
     // The start-up: every list and control, the device, a "Settings" command line, the thread,
     // the Favorites list, then the wind timer. Call once, before the window is shown.
     void Start(const std::string& commandLine);
-    // Started minimized: shows minimized, and the 100 ms start timer hides the window once when
-    // the tray icon is there to bring it back.
+    // Started minimized: shows minimized, and the player's start timer may hide the window.
     void StartMinimized();
     // The media controls on the session bus; after the start-up.
     void StartMediaControls();
@@ -138,8 +136,9 @@ private:
     void ConnectFocusHelp();
     void ConnectPicture();
     void RenameInstrument();
-    int CheckedConfiguration() const;
+    std::vector<int> CheckedConfigurations() const;
     QComboBox* combo(int id) const;
+    std::vector<std::string> FavoriteEntries() const;
 
     DialogControls controls_;
     std::unique_ptr<Player> player_;
@@ -150,7 +149,6 @@ private:
     PopupMenuBuilder menuBuilder_;
     QMenu trayMenu_;
     QMenu windowMenu_;
-    HideAtStart hideAtStart_{false};
     QTimer hideAtStartTimer_;
     std::unique_ptr<MediaControls> media_;
     std::string shownStatus_;

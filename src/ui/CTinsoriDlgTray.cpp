@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
-#include <cmath>
 
+#include "player/ControlIds.h"
 #include "player/FavoriteSteps.h"
+#include "player/HideAtStart.h"
 #include "ui/CTinsoriDlg.h"
-#include "ui/ControlIds.h"
 #include "ui/MediaControls.h"
 #include "ui/PauseBlinkTimer.h"
 #include "ui/TrayIcon.h"
@@ -26,21 +26,20 @@ void CTinsoriDlg::SetUpTray() {
     pauseBlinkTimer_ = new PauseBlinkTimer(*player_, *pause, this);
     connect(pause, &QPushButton::clicked, this, [this] { player_->OnPauseCommand(); });
     hideAtStartTimer_.setSingleShot(true);
-    hideAtStartTimer_.setInterval(HideAtStart::kPeriodMs);
+    hideAtStartTimer_.setInterval(Player::kStartTimerPeriodMs);
     connect(&hideAtStartTimer_, &QTimer::timeout, this, &CTinsoriDlg::OnHideAtStartTimer);
     ConnectMenuKeys();
 }
 
 void CTinsoriDlg::StartMinimized() {
-    hideAtStart_ = HideAtStart(true);
+    player_->StartMinimized();
     setWindowState(windowState() | Qt::WindowMinimized);
     hideAtStartTimer_.start();
 }
 
 void CTinsoriDlg::OnHideAtStartTimer() {
     hideAtStartTimer_.stop();
-    // Without a tray icon a hidden window could not be found again: it stays minimized.
-    if (hideAtStart_.OnTick() && tray_->added()) hide();
+    if (player_->OnStartTimer(tray_->added())) hide();
 }
 
 void CTinsoriDlg::StartMediaControls() {
@@ -85,7 +84,8 @@ void CTinsoriDlg::FavoritesChanged() {
 
 void CTinsoriDlg::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !tray_->added()) return;
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (!HideAtStart::MinimizeHides(tray_->added())) return;
     // Hidden after the state change has run its course, so the window manager sees it whole.
     if (isMinimized() && isVisible())
         QTimer::singleShot(0, this, [this] {
@@ -95,28 +95,22 @@ void CTinsoriDlg::changeEvent(QEvent* event) {
 
 void CTinsoriDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    SetSlider(PlayerSlider::Wind, player_->settings().windNow);
+    player_->OnWindowSeen(true);
     pauseBlinkTimer_->Sync();
 }
 
 void CTinsoriDlg::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
+    player_->OnWindowSeen(false);
     pauseBlinkTimer_->Sync();
 }
 
-// The tray's choices of output and sleep, and Pause, for a desktop without a tray (or a user who
-// does not look there): the rest of the tray menu is on the window already.
 void CTinsoriDlg::contextMenuEvent(QContextMenuEvent* event) {
     ShowWindowMenu(event->globalPos());
 }
 
 void CTinsoriDlg::ShowWindowMenu(QPoint at) {
-    std::vector<MenuEntry> entries;
-    for (MenuEntry& entry : player_->TrayMenu()) {
-        if (!entry.submenu.empty() || entry.id == kPauseCommand)
-            entries.push_back(std::move(entry));
-    }
-    menuBuilder_.Fill(windowMenu_, entries);
+    menuBuilder_.Fill(windowMenu_, player_->WindowMenu());
     windowMenu_.popup(at);
     // From the keyboard the first entry is chosen, so the arrows move at once.
     if (!windowMenu_.actions().isEmpty())
@@ -141,11 +135,11 @@ bool CTinsoriDlg::IsPaused() const {
 }
 
 void CTinsoriDlg::Pause() {
-    if (!player_->paused()) player_->OnPauseCommand();
+    player_->SetPaused(true);
 }
 
 void CTinsoriDlg::Continue() {
-    if (player_->paused()) player_->OnPauseCommand();
+    player_->SetPaused(false);
 }
 
 void CTinsoriDlg::Raise() {
@@ -161,14 +155,11 @@ void CTinsoriDlg::StepFavorite(int step) {
 }
 
 double CTinsoriDlg::Volume() const {
-    return player_->settings().volume / static_cast<double>(RangeOf(PlayerSlider::Volume).maximum);
+    return player_->volumeShare();
 }
 
 void CTinsoriDlg::SetVolume(double volume) {
-    const int position =
-        static_cast<int>(std::lround(volume * RangeOf(PlayerSlider::Volume).maximum));
-    player_->OnVolumeSlider(position);
-    SetSlider(PlayerSlider::Volume, player_->settings().volume);
+    player_->OnVolumeShare(volume);
 }
 
 std::string CTinsoriDlg::Title() const {

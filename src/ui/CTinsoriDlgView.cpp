@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/AsciiCase.h"
+#include "player/ControlIds.h"
+#include "player/FavoritesListOrder.h"
+#include "player/MainWindowControls.h"
+#include "player/NumberList.h"
 #include "ui/CTinsoriDlg.h"
-#include "ui/ControlIds.h"
 #include "ui/DialogScrollBar.h"
-#include "ui/MainWindowControls.h"
 #include "ui/TrayIcon.h"
-#include "ui/UiText.h"
 
 // What the player shows, shown with the main window's widgets.
 
@@ -23,31 +23,6 @@ namespace {
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-int SliderId(PlayerSlider slider) {
-    for (const SliderControl& entry : kSliderControls) {
-        if (entry.slider == slider) return entry.id;
-    }
-    return kIdNone;
-}
-
-int CheckBoxId(PlayerCheckBox box) {
-    switch (box) {
-        case PlayerCheckBox::Shuffle:
-            return kIdShuffle;
-        case PlayerCheckBox::ConstantWind:
-            return kIdConstantWind;
-        case PlayerCheckBox::Fractal:
-            return kIdFractal;
-        case PlayerCheckBox::Chords:
-            return kIdChords;
-        case PlayerCheckBox::HoldNotes:
-            return kIdHoldNotes;
-        case PlayerCheckBox::Prismora:
-            return kIdPrismora;
-    }
-    return kIdNone;
 }
 
 void Fill(QComboBox* list, const std::vector<std::string>& names, int selected) {
@@ -81,13 +56,11 @@ void CTinsoriDlg::ShowScales(const std::vector<std::string>& names, int selected
 }
 
 void CTinsoriDlg::SelectTranspose(int transpose) {
-    combo(kIdTranspose)
-        ->setCurrentIndex(std::clamp(transpose, -kTransposeSteps, kTransposeSteps) +
-                          kTransposeSteps);
+    combo(kIdTranspose)->setCurrentIndex(kTransposeList.IndexOf(transpose));
 }
 
 void CTinsoriDlg::SelectChannel(int channel) {
-    combo(kIdChannel)->setCurrentIndex(std::clamp(channel, 0, kChannels - 1));
+    combo(kIdChannel)->setCurrentIndex(kChannelList.IndexOf(channel));
 }
 
 void CTinsoriDlg::ShowChimeCount(int count) {
@@ -104,62 +77,39 @@ void CTinsoriDlg::ShowConfiguration(int configuration) {
         radio->setChecked(configuration == value);
         radio->setAutoExclusive(true);
     }
-    control(kIdLengthBar)->setEnabled(configuration == kCenterPendulum);
+    control(kIdLengthBar)->setEnabled(SliderEnabled(PlayerSlider::Length, configuration));
 }
 
 void CTinsoriDlg::SetSlider(PlayerSlider slider, int position) {
-    // The wind moves five times a second; a window in the tray catches up when it is shown.
-    if (slider == PlayerSlider::Wind && !isVisible()) return;
-    static_cast<DialogScrollBar*>(control(SliderId(slider)))->setValue(position);
+    static_cast<DialogScrollBar*>(control(ControlOf(slider)))->setValue(position);
 }
 
 void CTinsoriDlg::SetCheckBox(PlayerCheckBox box, bool checked) {
-    static_cast<QCheckBox*>(control(CheckBoxId(box)))->setChecked(checked);
+    static_cast<QCheckBox*>(control(ControlOf(box)))->setChecked(checked);
 }
 
 void CTinsoriDlg::ShowStatus() {
     if (!player_->started() || destroyed_) return;
     tray_->ShowPaused(player_->paused());
-    // Called on every wind tick: most change nothing, and measuring the text is not free.
-    const std::vector<std::string> texts = player_->StatusTexts();
-    if (texts.front() == shownStatus_) return;
-    shownStatus_ = texts.front();
-    const QString full = Text(shownStatus_);
-    tray_->ShowStatus(full);
     auto* line = static_cast<QLabel*>(control(kIdStatusLine));
-    // The product's name and the audio driver go first when the line is too narrow; the state
-    // the user acts on (a pause, no sound, the sleep time left) stays.
-    const QString product = QStringLiteral("Tinsori \u00b7 ");
-    const QStringList candidates = {product + full, product + Text(texts[1]), Text(texts[1]),
-                                    Text(texts[2])};
     const QFontMetrics metrics = line->fontMetrics();
-    QString shown = metrics.elidedText(candidates.back(), Qt::ElideRight, line->width());
-    for (const QString& candidate : candidates) {
-        if (metrics.horizontalAdvance(candidate) <= line->width()) {
-            shown = candidate;
-            break;
-        }
-    }
+    const StatusLine& status = player_->FitStatus(
+        line->width(),
+        [&metrics](const std::string& text) { return metrics.horizontalAdvance(Text(text)); });
+    // Called on every wind tick: most change nothing, and a screen reader hears every new name.
+    const QString shown = Text(status.shown);
+    if (status.full == shownStatus_ && shown == line->text()) return;
+    shownStatus_ = status.full;
+    const QString full = Text(status.full);
+    tray_->ShowStatus(full);
     line->setText(shown);
     line->setAccessibleName(full);
-    line->setToolTip(shown == candidates.front() ? QString() : full);
+    line->setToolTip(status.shortened ? full : QString());
 }
 
 void CTinsoriDlg::ShowNoDevice() {
-    if (player_->outputIsPort()) return PlayerView::ShowNoDevice();
-    const std::string& why = player_->openError();
-    const QString reason = why.empty()
-                               ? UiText(QT_TRANSLATE_NOOP("Tinsori", "the output did not open"))
-                               : QString::fromStdString(why);
-    ShowMessage(UiText(QT_TRANSLATE_NOOP(
-                           "Tinsori",
-                           "No sound: %1.\n\nIs a sound server (PipeWire or PulseAudio) running? "
-                           "Tinsori plays on silently; Pause and Continue try again. The Output "
-                           "menu (Shift+F10) chooses another output; tinsori --list-audio-drivers "
-                           "lists the audio drivers and --audio-driver NAME picks one."))
-                    .arg(reason)
-                    .toStdString(),
-                UiText(QT_TRANSLATE_NOOP("Tinsori", "Tinsori: No Sound")).toStdString());
+    const Player::Message message = player_->NoDeviceMessage();
+    ShowMessage(message.text, message.caption);
 }
 
 bool CTinsoriDlg::AskYesNo(const std::string& text, const std::string& caption) {
@@ -173,16 +123,19 @@ void CTinsoriDlg::ShowMessage(const std::string& text, const std::string& captio
     QMessageBox::information(this, Text(caption), Text(text));
 }
 
-// The list keeps itself sorted without regard to case, as the list the favorites came from.
+std::vector<std::string> CTinsoriDlg::FavoriteEntries() const {
+    const auto* favorites = combo(kIdFavorites);
+    std::vector<std::string> entries;
+    for (int i = 0; i < favorites->count(); ++i)
+        entries.push_back(favorites->itemText(i).toStdString());
+    return entries;
+}
+
 void CTinsoriDlg::AddFavorite(const std::string& displayName) {
     auto* favorites = combo(kIdFavorites);
-    const QString name = Text(displayName);
-    int at = 0;
-    while (at < favorites->count() &&
-           !LessIgnoringCase(displayName, favorites->itemText(at).toStdString()))
-        ++at;
+    const int at = FavoriteInsertPosition(FavoriteEntries(), displayName);
     const QString typed = favorites->currentText();
-    favorites->insertItem(at, name);
+    favorites->insertItem(at, Text(displayName));
     // Inserting into an empty list selects the entry; the typed text stays as it was.
     if (favorites->count() == 1) {
         favorites->setCurrentIndex(-1);
@@ -200,14 +153,9 @@ void CTinsoriDlg::DeleteFavorite(const std::string& displayName) {
 }
 
 bool CTinsoriDlg::SelectFavorite(const std::string& displayName) {
-    auto* favorites = combo(kIdFavorites);
-    const QString name = Text(displayName);
-    int at = favorites->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    for (int i = 0; at < 0 && i < favorites->count(); ++i) {
-        if (EqualsIgnoringCase(favorites->itemText(i).toStdString(), displayName)) at = i;
-    }
+    const int at = FindFavoriteEntry(FavoriteEntries(), displayName);
     if (at < 0) return false;
-    favorites->setCurrentIndex(at);
+    combo(kIdFavorites)->setCurrentIndex(at);
     return true;
 }
 
@@ -237,27 +185,9 @@ void CTinsoriDlg::AppendScaleName(const std::string& name) {
     combo(kIdScale)->addItem(Text(name));
 }
 
-// A favorite or command line replaced the settings: every control follows the record.
 void CTinsoriDlg::SettingsChanged(const BaseNoteList& baseNotes, const std::string& notesInUse,
-                                  const SliderPositions& sliders) {
-    const ChimeSettings& s = player_->settings();
-    combo(kIdInstrument)->setCurrentIndex(s.instrument);
-    combo(kIdScale)->setCurrentIndex(s.scaleIndex);
-    SelectTranspose(s.transpose);
-    ShowBaseNotes(baseNotes);
-    ShowChimeCount(s.numChimes);
-    ShowNotesInUse(notesInUse);
-    SetSlider(PlayerSlider::Wind, sliders.wind);
-    SetSlider(PlayerSlider::Pinkness, sliders.pinkness);
-    SetSlider(PlayerSlider::Closeness, sliders.closeness);
-    SetSlider(PlayerSlider::Length, sliders.length);
-    SetSlider(PlayerSlider::Volume, sliders.volume);
-    ShowConfiguration(s.configuration);
-    SetCheckBox(PlayerCheckBox::Shuffle, s.shuffle != 0);
-    SetCheckBox(PlayerCheckBox::ConstantWind, s.constantWind != 0);
-    SetCheckBox(PlayerCheckBox::Fractal, s.fractal != 0);
-    SetCheckBox(PlayerCheckBox::Chords, s.chords != 0);
-    SetCheckBox(PlayerCheckBox::HoldNotes, s.holdNotes != 0);
+                                  const SliderPositions& /*sliders: the player's own*/) {
+    player_->ShowSettings(baseNotes, notesInUse);
     FavoritesChanged();
 }
 

@@ -5,48 +5,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "player/ControlIds.h"
+#include "player/MainWindowControls.h"
+#include "player/NumberList.h"
 #include "settings/Favorites.h"
 #include "ui/CTinsoriDlg.h"
 #include "ui/ChimePicture.h"
-#include "ui/ControlIds.h"
 #include "ui/DialogComboBox.h"
 #include "ui/DialogScrollBar.h"
 #include "ui/FocusWatcher.h"
-#include "ui/MainWindowControls.h"
 
 // What each control of the main window does when the user works it: the handlers of the
 // player, reached from the widgets' own notifications. Only the user's actions count; what the
 // player shows through the view does not come back here.
 
 namespace tinsori {
-
-namespace {
-
-// The check boxes and the player's handler each one calls.
-struct CheckBoxHandler {
-    int id;
-    void (Player::*handler)(bool);
-};
-
-constexpr CheckBoxHandler kCheckBoxHandlers[] = {
-    {kIdShuffle, &Player::OnShuffleClicked},     {kIdConstantWind, &Player::OnConstantWindClicked},
-    {kIdFractal, &Player::OnFractalClicked},     {kIdChords, &Player::OnChordsClicked},
-    {kIdHoldNotes, &Player::OnHoldNotesClicked},
-};
-
-struct FocusHelp {
-    int id;
-    HelpControl control;
-};
-
-constexpr FocusHelp kFocusHelp[] = {
-    {kIdFavorites, HelpControl::Favorites},   {kIdInstrument, HelpControl::Instrument},
-    {kIdChannel, HelpControl::Channel},       {kIdChimeCount, HelpControl::ChimeCount},
-    {kIdNotesInUse, HelpControl::NotesInUse}, {kIdBaseNote, HelpControl::BaseNote},
-    {kIdScale, HelpControl::Scale},           {kIdTranspose, HelpControl::Transpose},
-};
-
-}  // namespace
 
 void CTinsoriDlg::ConnectLists() {
     auto* favorites = combo(kIdFavorites);
@@ -62,20 +35,19 @@ void CTinsoriDlg::ConnectLists() {
     instrument->onDropDown = [this] { RenameInstrument(); };
     instrument->onFocusOut = [this] { RenameInstrument(); };
     connect(combo(kIdChannel), &QComboBox::activated, this,
-            [this](int index) { player_->OnChannelSelected(index); });
+            [this](int index) { player_->OnChannelSelected(kChannelList.ValueAt(index)); });
     connect(combo(kIdBaseNote), &QComboBox::activated, this, [this](int index) {
         player_->OnBaseNoteSelected(combo(kIdBaseNote)->itemData(index).toInt());
     });
     connect(combo(kIdScale), &QComboBox::activated, this,
             [this](int index) { player_->OnScaleSelected(index); });
     connect(combo(kIdTranspose), &QComboBox::activated, this,
-            [this](int index) { player_->OnTransposeSelected(index - kTransposeSteps); });
+            [this](int index) { player_->OnTransposeSelected(kTransposeList.ValueAt(index)); });
     auto* chimeCount = static_cast<QLineEdit*>(control(kIdChimeCount));
     connect(chimeCount, &QLineEdit::textChanged, this,
             [this](const QString& text) { player_->OnChimeCountText(text.toStdString()); });
-    // While typing the box keeps what was typed; once editing ends it shows the count that plays.
     connect(chimeCount, &QLineEdit::editingFinished, this,
-            [this] { ShowChimeCount(player_->settings().numChimes); });
+            [this] { player_->OnChimeCountEditEnded(); });
 }
 
 void CTinsoriDlg::ConnectButtons() {
@@ -89,14 +61,14 @@ void CTinsoriDlg::ConnectButtons() {
             &CTinsoriDlg::ShowHelpContents);
     connect(static_cast<QPushButton*>(control(kIdView)), &QPushButton::clicked, this,
             &CTinsoriDlg::ShowLiveView);
-    for (const CheckBoxHandler& entry : kCheckBoxHandlers) {
-        auto handler = entry.handler;
+    for (const CheckBoxControl& entry : kCheckBoxControls) {
+        const PlayerCheckBox box = entry.box;
         connect(static_cast<QCheckBox*>(control(entry.id)), &QCheckBox::clicked, this,
-                [this, handler](bool checked) { ((*player_).*handler)(checked); });
+                [this, box](bool checked) { player_->OnCheckBoxClicked(box, checked); });
     }
     for (const ConfigurationButton& button : kConfigurationButtons) {
         connect(static_cast<QRadioButton*>(control(button.id)), &QRadioButton::clicked, this,
-                [this] { player_->OnConfigurationChosen(CheckedConfiguration()); });
+                [this] { player_->OnConfigurationChecked(CheckedConfigurations()); });
     }
 }
 
@@ -107,15 +79,15 @@ void CTinsoriDlg::ConnectScrollBars() {
         bar->setRange(range.minimum, range.maximum);
         const PlayerSlider slider = entry.slider;
         bar->setShowsValueWhileMoving(slider == PlayerSlider::Volume);
-        bar->setHandler([this, slider](ScrollRequest request, int position) {
-            player_->OnScroll(slider, request, position);
+        bar->setHandler([this, slider](ScrollRequest request, int current, int carried) {
+            return player_->OnScrollRequest(slider, request, current, carried);
         });
     }
 }
 
 void CTinsoriDlg::ConnectFocusHelp() {
     auto* watcher = new FocusWatcher(this);
-    for (const FocusHelp& entry : kFocusHelp) {
+    for (const FocusHelpControl& entry : kFocusHelpControls) {
         const HelpControl helpControl = entry.control;
         watcher->watch(control(entry.id),
                        [this, helpControl] { player_->help().FocusReceived(helpControl); });
@@ -132,19 +104,20 @@ void CTinsoriDlg::ConnectPicture() {
 
 void CTinsoriDlg::RenameInstrument() {
     auto* instrument = combo(kIdInstrument);
-    const int selected = instrument->currentIndex();
-    if (!player_->OnInstrumentRename(selected, instrument->currentText().toStdString())) return;
-    const int program = selected < 0 ? player_->settings().instrument.load() : selected;
-    instrument->setItemText(program, QString::fromStdString(player_->instruments().name(program)));
+    const std::optional<int> renamed = player_->OnInstrumentRename(
+        instrument->currentIndex(), instrument->currentText().toStdString());
+    if (!renamed) return;
+    instrument->setItemText(*renamed,
+                            QString::fromStdString(player_->instruments().name(*renamed)));
 }
 
-// Tested in the order of the buttons; none checked leaves the configuration as it is.
-int CTinsoriDlg::CheckedConfiguration() const {
+std::vector<int> CTinsoriDlg::CheckedConfigurations() const {
+    std::vector<int> checked;
     for (const ConfigurationButton& button : kConfigurationButtons) {
         if (static_cast<QRadioButton*>(control(button.id))->isChecked())
-            return button.configuration;
+            checked.push_back(button.configuration);
     }
-    return player_->settings().configuration;
+    return checked;
 }
 
 }  // namespace tinsori

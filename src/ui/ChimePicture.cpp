@@ -12,10 +12,8 @@ namespace tinsori {
 
 namespace {
 
-// The chime a digit key strikes: 1 the first, 9 the ninth, 0 the tenth; -1 for other keys.
-int ChimeOfDigit(int key) {
-    if (key < Qt::Key_0 || key > Qt::Key_9) return -1;
-    return key == Qt::Key_0 ? 9 : key - Qt::Key_1;
+bool IsDigit(int key) {
+    return key >= Qt::Key_0 && key <= Qt::Key_9;
 }
 
 }  // namespace
@@ -26,7 +24,7 @@ ChimePicture::ChimePicture(QWidget* parent) : QLabel(parent) {
 }
 
 int ChimePicture::chosenChime() const {
-    return std::min(chosen_, Count() - 1);
+    return keys_.chosen(Count());
 }
 
 int ChimePicture::Count() const {
@@ -53,16 +51,17 @@ void ChimePicture::leaveEvent(QEvent* event) {
     QLabel::leaveEvent(event);
 }
 
-// The tubes are drawn shortest on the left, and the leftmost is the last chime: Left moves to a
-// later chime, Right to an earlier one.
 void ChimePicture::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (event->modifiers() & ~Qt::KeypadModifier) {
         QLabel::keyPressEvent(event);
-    } else if (ChimeOfDigit(key) >= 0) {
-        Strike(ChimeOfDigit(key));
-    } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
-        chosen_ = std::clamp(chosenChime() + (key == Qt::Key_Left ? 1 : -1), 0, Count() - 1);
+    } else if (IsDigit(key)) {
+        Strike(ChimePictureKeys::ChimeOfDigit(key - Qt::Key_0));
+    } else if (key == Qt::Key_Left) {
+        keys_.MoveLeft(Count());
+        update();
+    } else if (key == Qt::Key_Right) {
+        keys_.MoveRight(Count());
         update();
     } else if (key == Qt::Key_Space) {
         Strike(chosenChime());

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <functional>
 
+#include "player/ChimePictureKeys.h"
+
 namespace tinsori {
 
 // The chime picture: the one area of the window that follows the pointer without a button
@@ -33,7 +35,7 @@ private:
     int Count() const;
     void Strike(int chime);
 
-    int chosen_ = 0;
+    ChimePictureKeys keys_;
 };
 
 }  // namespace tinsori

@@ -30,21 +30,29 @@ bool IsUserAction(QEvent::Type type) {
 }  // namespace
 
 CursorBlinkTimeout::CursorBlinkTimeout(QObject* parent, int blinkingMs)
-    : QObject(parent), flashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
+    : QObject(parent), blink_(QGuiApplication::styleHints()->cursorFlashTime()) {
     timeout_.setSingleShot(true);
     timeout_.setInterval(blinkingMs);
-    connect(&timeout_, &QTimer::timeout, this, [] { SetFlashTime(0); });
+    connect(&timeout_, &QTimer::timeout, this, [this] {
+        blink_.OnTimeout();
+        Apply();
+    });
     QCoreApplication::instance()->installEventFilter(this);
     timeout_.start();
 }
 
 CursorBlinkTimeout::~CursorBlinkTimeout() {
-    SetFlashTime(flashTime_);
+    SetFlashTime(blink_.desktopPeriodMs());
+}
+
+void CursorBlinkTimeout::Apply() const {
+    SetFlashTime(blink_.periodMs());
 }
 
 bool CursorBlinkTimeout::eventFilter(QObject* /*watched*/, QEvent* event) {
     if (IsUserAction(event->type())) {
-        SetFlashTime(flashTime_);
+        blink_.OnUserAction();
+        Apply();
         timeout_.start();
     }
     return false;

@@ -3,14 +3,15 @@
 #include <QObject>
 #include <QTimer>
 
+#include "player/CursorBlink.h"
+
 namespace tinsori {
 
-// Text cursors blink for a while after the user last typed, clicked or moved the focus, then stay
-// lit, as on GTK desktops: a window left open for hours would otherwise repaint twice a second
-// for a blink no one watches.
+// Runs the player's CursorBlink on Qt: its timeout on a timer, the user's actions from the
+// application's events, its period on the desktop's cursors.
 class CursorBlinkTimeout : public QObject {
 public:
-    static constexpr int kBlinkingMs = 10000;
+    static constexpr int kBlinkingMs = CursorBlink::kBlinkingMs;
 
     explicit CursorBlinkTimeout(QObject* parent, int blinkingMs = kBlinkingMs);
     ~CursorBlinkTimeout() override;
@@ -19,8 +20,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The desktop's blink period, given back when the user acts again.
-    const int flashTime_;
+    void Apply() const;
+
+    CursorBlink blink_;
     QTimer timeout_;
 };
 

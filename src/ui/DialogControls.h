@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <map>
 
-#include "ui/DialogTemplate.h"
+#include "player/DialogTemplate.h"
 
 class QDialog;
 

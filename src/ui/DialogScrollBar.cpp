@@ -7,32 +7,33 @@
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace tinsori {
 
 namespace {
 
-// The keys of a focused bar: arrows step, Page Down and Page Up page toward the end and the
-// start of either bar, Home and End ask for the top and the bottom.
-QAbstractSlider::SliderAction ActionOfKey(int key) {
+std::optional<ScrollKey> ScrollKeyOf(int key) {
     switch (key) {
         case Qt::Key_Left:
+            return ScrollKey::Left;
         case Qt::Key_Up:
-            return QAbstractSlider::SliderSingleStepSub;
+            return ScrollKey::Up;
         case Qt::Key_Right:
+            return ScrollKey::Right;
         case Qt::Key_Down:
-            return QAbstractSlider::SliderSingleStepAdd;
+            return ScrollKey::Down;
         case Qt::Key_PageUp:
-            return QAbstractSlider::SliderPageStepSub;
+            return ScrollKey::PageUp;
         case Qt::Key_PageDown:
-            return QAbstractSlider::SliderPageStepAdd;
+            return ScrollKey::PageDown;
         case Qt::Key_Home:
-            return QAbstractSlider::SliderToMinimum;
+            return ScrollKey::Home;
         case Qt::Key_End:
-            return QAbstractSlider::SliderToMaximum;
+            return ScrollKey::End;
         default:
-            return QAbstractSlider::SliderNoAction;
+            return std::nullopt;
     }
 }
 
@@ -48,9 +49,12 @@ DialogScrollBar::DialogScrollBar(Qt::Orientation orientation, QWidget* parent)
 }
 
 void DialogScrollBar::request(ScrollRequest request, int carried) {
-    // The bar keeps the position inside its range; the handler reads it back.
-    setValue(ScrollTarget(request, value(), carried));
-    Report(request);
+    setValue(PositionAfter(request, carried));
+    ShowTipAfter(request);
+}
+
+int DialogScrollBar::PositionAfter(ScrollRequest request, int carried) {
+    return handler_ ? handler_(request, value(), carried) : ScrollTarget(request, value(), carried);
 }
 
 // Runs before the slider takes the new position, with `value()` still the old one.
@@ -84,13 +88,12 @@ void DialogScrollBar::OnAction(int action) {
     }
     scrolling_ = true;
     // The slider sets the position it holds once this returns: make it the requested one.
-    setSliderPosition(ScrollTarget(kind, value(), carried));
+    setSliderPosition(PositionAfter(kind, carried));
     setValue(sliderPosition());
-    Report(kind);
+    ShowTipAfter(kind);
 }
 
-void DialogScrollBar::Report(ScrollRequest request) {
-    if (handler_) handler_(request, value());
+void DialogScrollBar::ShowTipAfter(ScrollRequest request) {
     if (showsValue_ && request != ScrollRequest::EndScroll) ShowValueTip();
 }
 
@@ -140,16 +143,17 @@ void DialogScrollBar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void DialogScrollBar::keyPressEvent(QKeyEvent* event) {
-    const SliderAction action = ActionOfKey(event->key());
-    if (action == SliderNoAction || event->modifiers() != Qt::NoModifier) {
+    const std::optional<ScrollKey> key = ScrollKeyOf(event->key());
+    if (!key || event->modifiers() != Qt::NoModifier) {
         QScrollBar::keyPressEvent(event);
         return;
     }
-    triggerAction(action);
+    scrolling_ = true;
+    request(RequestOfKey(*key));
 }
 
 void DialogScrollBar::keyReleaseEvent(QKeyEvent* event) {
-    const bool scrollKey = ActionOfKey(event->key()) != SliderNoAction;
+    const bool scrollKey = ScrollKeyOf(event->key()).has_value();
     if (!event->isAutoRepeat() && scrollKey && scrolling_) {
         scrolling_ = false;
         request(ScrollRequest::EndScroll);

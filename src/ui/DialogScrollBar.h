@@ -8,13 +8,14 @@
 
 namespace tinsori {
 
-// A scroll bar that reports every request the way the window's handlers expect them: arrows,
-// trough and keys move by 1 or 50, the thumb reports while dragged and where it was let go, and
-// every scroll ends with an end-of-scroll report. The position reported is the bar's own, read
-// back after the request moved it inside the range.
+// A scroll bar that hands every request to its handler the way a dialog's bar sends them:
+// arrows, trough and keys, the thumb while dragged and where it was let go, and an end-of-scroll
+// after every scroll. The handler says where the bar then stands.
 class DialogScrollBar : public QScrollBar {
 public:
-    using Handler = std::function<void(ScrollRequest request, int position)>;
+    // `current`: where the bar stands; `carried`: where a thumb request puts it. Returns the
+    // position to show.
+    using Handler = std::function<int(ScrollRequest request, int current, int carried)>;
 
     DialogScrollBar(Qt::Orientation orientation, QWidget* parent);
 
@@ -33,7 +34,8 @@ protected:
 
 private:
     void OnAction(int action);
-    void Report(ScrollRequest request);
+    int PositionAfter(ScrollRequest request, int carried);
+    void ShowTipAfter(ScrollRequest request);
     void ShowValueTip();
     QRect ThumbAt(int position) const;
 

@@ -8,7 +8,9 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "player/ContextHelp.h"
 #include "ui/Contrast.h"
 #include "ui/UiText.h"
 #include "ui/WindowPlacement.h"
@@ -86,21 +88,20 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser) {
     browser_->setFocus();
 }
 
-// The pages in the user's language sit in a folder of their own that the translation names
-// ("de/", English "en/" has none); a page not translated is shown in English.
-QString HelpWindow::PagePath(const QString& name) {
-    const QString translated = kHelpFolder + UiText(QT_TRANSLATE_NOOP("Tinsori", "en/")) + name;
-    return QFile::exists(translated) ? translated : kHelpFolder + name;
-}
-
 void HelpWindow::ShowPage(const std::string& page, const QWidget* beside) {
-    QString name = QString::fromStdString(page);
-    if (!QFile::exists(PagePath(name))) name = kContents;
-    if (QFile::exists(PagePath(name))) {
+    // The pages in the user's language sit in a folder of their own that the translation names
+    // ("de/", English "en/" has none).
+    const std::string language = UiText(QT_TRANSLATE_NOOP("Tinsori", "en/")).toStdString();
+    const std::optional<std::string> file =
+        HelpPageFile(page, language, [](const std::string& path) {
+            return QFile::exists(kHelpFolder + QString::fromStdString(path));
+        });
+    if (file) {
         missingPage_.clear();
-        browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(name)));
+        browser_->setSource(
+            QUrl(QStringLiteral("qrc") + kHelpFolder + QString::fromStdString(*file)));
     } else {
-        missingPage_ = name;
+        missingPage_ = kContents;
         browser_->setPlainText(
             UiText(QT_TRANSLATE_NOOP("Tinsori", "The help pages are not part of this build.")));
     }

@@ -24,8 +24,6 @@ public:
     QPushButton* contentsButton() const { return contents_; }
 
 private:
-    static QString PagePath(const QString& name);
-
     QTextBrowser* browser_;
     QPushButton* back_;
     QPushButton* forward_;

@@ -10,6 +10,7 @@
 #include "music/ChimeNoteSet.h"
 #include "platform/Texts.h"
 #include "player/LiveViewMotion.h"
+#include "player/LiveViewTexts.h"
 #include "ui/Contrast.h"
 #include "ui/UiText.h"
 
@@ -97,7 +98,7 @@ private:
             p_.drawLine(from + (to - from) * i / pieces, from + (to - from) * (i + 1) / pieces);
     }
 
-    bool PendulumPlays() const { return s_.configuration & (kCenterPendulum | kQuantized); }
+    bool PendulumPlays() const { return PendulumStrikes(s_.configuration); }
 
     void Streaks() {
         const QRectF& a = s_.area;
@@ -234,19 +235,6 @@ private:
         }
     }
 
-    static const char* ConfigurationName(int configuration) {
-        switch (configuration) {
-            case kAllIndependent:
-                return QT_TRANSLATE_NOOP("Tinsori", "All Independent");
-            case kChimesOnly:
-                return QT_TRANSLATE_NOOP("Tinsori", "Chimes Only");
-            case kQuantized:
-                return QT_TRANSLATE_NOOP("Tinsori", "Quantized");
-            default:
-                return QT_TRANSLATE_NOOP("Tinsori", "Center Pendulum");
-        }
-    }
-
     void Caption() {
         const QRectF band(s_.area.left() + 10, s_.area.top() + 6, s_.area.width() - 20,
                           kCaptionBand);
@@ -254,11 +242,8 @@ private:
         for (const std::string* part :
              {&s_.caption.favorite, &s_.caption.scale, &s_.caption.instrument})
             if (!part->empty()) parts << QString::fromStdString(*part);
-        QString mode = UiText(ConfigurationName(s_.configuration));
-        if (s_.configuration == kQuantized && s_.snapshot.beat > 0)
-            mode = UiText(QT_TRANSLATE_NOOP("Tinsori", "%1 \u00b7 beat %2 ms"))
-                       .arg(mode)
-                       .arg(s_.snapshot.beat);
+        const QString mode =
+            QString::fromStdString(ConfigurationCaption(s_.configuration, s_.snapshot.beat));
         p_.setFont(Smaller(font_, 0.9));
         p_.setPen(c_.text);
         p_.drawText(band, Qt::AlignLeft | Qt::AlignTop, parts.join(QStringLiteral(" \u00b7 ")));
@@ -273,8 +258,7 @@ private:
         p_.setPen(Qt::NoPen);
         p_.setBrush(WithAlpha(c_.faint, 0.35));
         p_.drawRoundedRect(track, 3, 3);
-        const double wind =
-            s_.snapshot.effectiveWind > 0 ? s_.snapshot.effectiveWind : s_.windSetting;
+        const double wind = ShownWind(s_.snapshot.effectiveWind, s_.windSetting);
         p_.setBrush(c_.accent);
         p_.drawRoundedRect(QRectF(left, y, std::max(6.0, width * WindFraction(wind)), 6), 3, 3);
         // The slider's position, which the model's wind follows.

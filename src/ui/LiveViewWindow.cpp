@@ -7,10 +7,11 @@
 #include <QSemaphore>
 #include <QThreadPool>
 #include <algorithm>
-#include <cmath>
 
 #include "engine/LiveReads.h"
 #include "player/LiveViewMotion.h"
+#include "player/LiveViewPacing.h"
+#include "player/LiveViewTexts.h"
 #include "ui/LiveViewPainter.h"
 #include "ui/UiText.h"
 
@@ -18,23 +19,9 @@ namespace tinsori {
 
 namespace {
 
-constexpr double kMostFramesPerSecond = 30;
-// Paused, the picture stands still; it is only redrawn to follow settings changed meanwhile.
-constexpr int kPausedIntervalMs = 500;
-constexpr int kCaptionIntervalMs = 1000;
-// A jump larger than this (the view was hidden, the machine slept) moves the streaks only this far.
-constexpr uint32_t kLongestStepMs = 100;
 // Pixels round a tube that still count as pressing it.
 constexpr double kPressSlop = 4;
 constexpr int kCopyBand = 64;
-// The size the view opens at; larger, everything in it grows, words included.
-constexpr double kDefaultWidth = 520;
-constexpr double kDefaultHeight = 580;
-// A frame is drawn with at most this many pixels and stretched to a larger view, and a view
-// that still shows many more pixels than that is redrawn less often: drawing and copying cost
-// by the pixel, and a full screen of 8K would otherwise take a core.
-constexpr double kMostFramePixels = 1920.0 * 1080;
-constexpr double kMostPixelsPerSecond = kMostFramePixels * 30;
 
 }  // namespace
 
@@ -45,29 +32,18 @@ LiveViewWindow::LiveViewWindow(Player& player) : QWidget(nullptr, Qt::Window), p
     // Closed, it gives its frame and the window's pixels back; opening it again starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(240, 260);
-    resize(static_cast<int>(kDefaultWidth), static_cast<int>(kDefaultHeight));
+    resize(static_cast<int>(kLiveViewWidth), static_cast<int>(kLiveViewHeight));
     connect(&timer_, &QTimer::timeout, this, &LiveViewWindow::Refresh);
 }
 
 double LiveViewWindow::growth() const {
-    return std::max(1.0, std::min(width() / kDefaultWidth, height() / kDefaultHeight));
+    return ViewGrowth(width(), height());
 }
 
 void LiveViewWindow::Describe() {
-    // Each sentence stands alone, so a translation needs no order across them.
-    QString text = UiText(QT_TRANSLATE_NOOP(
-        "Tinsori",
-        "The chimes in a ring as the chime choice places them, the pendulum among them, the "
-        "strikes and the wind, as the music plays."));
-    if (!caption_.favorite.empty())
-        text += QLatin1Char(' ') + UiText(QT_TRANSLATE_NOOP("Tinsori", "Favorite: %1."))
-                                       .arg(QString::fromStdString(caption_.favorite));
-    const double wind = snapshot_.effectiveWind > 0
-                            ? snapshot_.effectiveWind
-                            : player_.settings().windNow.load(std::memory_order_relaxed);
-    text +=
-        QLatin1Char(' ') +
-        UiText(QT_TRANSLATE_NOOP("Tinsori", "Wind: %1.")).arg(UiText(kWindWords[WindWord(wind)]));
+    const double wind = ShownWind(snapshot_.effectiveWind,
+                                  player_.settings().windNow.load(std::memory_order_relaxed));
+    const QString text = QString::fromStdString(LiveViewDescription(caption_.favorite, wind));
     if (text != accessibleDescription()) setAccessibleDescription(text);
 }
 
@@ -81,7 +57,7 @@ void LiveViewWindow::Advance() {
     const ChimeSettings& settings = player_.settings();
     if (!player_.paused()) {
         const uint32_t now = player_.tick();
-        const uint32_t elapsed = std::min(now - now_, kLongestStepMs);
+        const uint32_t elapsed = StreakStepMs(now - now_);
         now_ = now;
         if (const LiveSnapshot* latest = player_.liveSnapshot()) snapshot_ = *latest;
         for (int k = 0; k < kMaxChimes; ++k)
@@ -92,8 +68,7 @@ void LiveViewWindow::Advance() {
     for (int k = 0; k < kChimeSlots; ++k)
         notes[k] = settings.chimeNotes[k].load(std::memory_order_relaxed);
     ring_ = LayOutRing(notes, settings.chimeCount());
-    // Looking the favorite up reads the profile: once a second is enough to follow it.
-    if (!captionClock_.isValid() || captionClock_.elapsed() >= kCaptionIntervalMs) {
+    if (!captionClock_.isValid() || captionClock_.elapsed() >= kLiveCaptionIntervalMs) {
         caption_ = player_.LiveCaption();
         captionClock_.start();
         Describe();
@@ -106,15 +81,8 @@ void LiveViewWindow::UpdateTimer() {
         timer_.stop();
         return;
     }
-    int interval = kPausedIntervalMs;
-    if (!player_.paused()) {
-        const double rate = screen() ? screen()->refreshRate() : kMostFramesPerSecond;
-        const double ratio = devicePixelRatioF();
-        const double pixels = width() * ratio * height() * ratio;
-        const double affordable = std::max(1.0, kMostPixelsPerSecond / pixels);
-        interval = static_cast<int>(
-            std::ceil(1000 / std::clamp(std::min(rate, affordable), 1.0, kMostFramesPerSecond)));
-    }
+    const int interval =
+        FrameIntervalMs(player_.paused(), screen() ? screen()->refreshRate() : 0, DevicePixels());
     if (timer_.isActive() && timer_.interval() == interval) return;
     timer_.start(interval);
 }
@@ -150,8 +118,7 @@ void LiveViewWindow::paintEvent(QPaintEvent*) {
 // one hand-over per frame instead of dozens.
 void LiveViewWindow::PaintFrame(const LiveScene& scene) {
     const double ratio = devicePixelRatioF();
-    const double pixels = width() * ratio * height() * ratio;
-    const double shrink = std::max(1.0, std::sqrt(pixels / kMostFramePixels));
+    const double shrink = FrameShrink(DevicePixels());
     const QSize wanted = (QSizeF(size()) * (ratio / shrink)).toSize().expandedTo(QSize(1, 1));
     if (frameImage_.size() != wanted) frameImage_ = QImage(wanted, QImage::Format_RGB32);
     // The scene is laid out in the grown view's units; the image holds it at its own resolution.
@@ -167,6 +134,11 @@ void LiveViewWindow::PaintFrame(const LiveScene& scene) {
         painted.release();
     });
     painted.acquire();
+}
+
+double LiveViewWindow::DevicePixels() const {
+    const double ratio = devicePixelRatioF();
+    return width() * ratio * height() * ratio;
 }
 
 void LiveViewWindow::showEvent(QShowEvent* event) {

@@ -50,6 +50,7 @@ private:
     void PaintFrame(const LiveScene& scene);
     // What a screen reader says the view shows: the current favorite and the wind.
     void Describe();
+    double DevicePixels() const;
 
     Player& player_;
     QTimer timer_;

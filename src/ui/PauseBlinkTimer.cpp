@@ -14,8 +14,7 @@ PauseBlinkTimer::PauseBlinkTimer(Player& player, QAbstractButton& button, QObjec
 
 void PauseBlinkTimer::Sync() {
     ShowText();
-    // A window hidden in the tray shows no button: its blinking would only cost wake-ups.
-    if (!player_.blinkTimerRunning() || !button_.isVisible()) {
+    if (!player_.blinkTimerRunning()) {
         timer_.stop();
     } else if (!timer_.isActive()) {
         timer_.start();

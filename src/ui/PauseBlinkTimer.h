@@ -9,14 +9,14 @@ namespace tinsori {
 
 class Player;
 
-// The Qt timer that blinks the Pause button, following the player: it runs while paused and the
-// button can be seen, and each tick shows the text the player's PauseButtonText gives.
+// The Qt timer that blinks the Pause button: it runs while the player says so, and each tick shows
+// the text the player gives.
 class PauseBlinkTimer : public QObject {
 public:
     PauseBlinkTimer(Player& player, QAbstractButton& button, QObject* parent = nullptr);
 
     // Pause or Continue took effect, or the window was shown or hidden: the text at once, the
-    // timer started or stopped.
+    // timer started or stopped as the player says.
     void Sync();
     // One tick of the timer (the timer calls it; tests may too).
     void Tick();

@@ -3,10 +3,8 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-#include "ProgramVersion.h"
-#include "settings/StringTable.h"
+#include "player/TrayMenu.h"
 #include "ui/Pictures.h"
-#include "ui/UiText.h"
 
 namespace tinsori {
 
@@ -36,10 +34,7 @@ void TrayIcon::Remove() {
 }
 
 QString TrayIcon::toolTip() const {
-    // The table's entry joins the version in at compile time; a translation takes it as %1.
-    const QString first = UiText(QT_TRANSLATE_NOOP("Tinsori", "You are listening to Tinsori %1"))
-                              .arg(QStringLiteral(TINSORI_VERSION_SHORT));
-    return status_.isEmpty() ? first : first + QLatin1Char('\n') + status_;
+    return QString::fromStdString(TrayTip(status_.toStdString()));
 }
 
 // Each new tip is sent to a D-Bus tray host: only a change is.

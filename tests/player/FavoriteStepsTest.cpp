@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "player/FavoritesListOrder.h"
 #include "settings/Favorites.h"
 #include "settings/FavoritesTestSupport.h"
 #include "settings/RecentFavorites.h"
@@ -65,6 +66,16 @@ TEST_F(FavoriteStepsTest, NoFavoritesNoStep) {
     EXPECT_FALSE(StepFavorite(ctx(), 1).has_value());
     EXPECT_EQ(MediaTitle(ctx()), "Tinsori");
     EXPECT_EQ(ReadRecentFavorite(store(), 0), "");
+}
+
+TEST(FavoritesListOrderTest, NamesSortWithoutCaseAndAreFoundExactlyFirst) {
+    const std::vector<std::string> entries = {"alpha", "Beta", "beta", "Gamma"};
+    EXPECT_EQ(FavoriteInsertPosition(entries, "BETA"), 3);
+    EXPECT_EQ(FavoriteInsertPosition(entries, "aardvark"), 0);
+    EXPECT_EQ(FavoriteInsertPosition(entries, "zeta"), 4);
+    EXPECT_EQ(FindFavoriteEntry(entries, "beta"), 2);
+    EXPECT_EQ(FindFavoriteEntry(entries, "BETA"), 1);
+    EXPECT_EQ(FindFavoriteEntry(entries, "delta"), -1);
 }
 
 }  // namespace

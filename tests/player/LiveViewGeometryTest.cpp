@@ -5,6 +5,8 @@
 #include "player/ChimeLights.h"
 #include "player/LiveViewGeometry.h"
 #include "player/LiveViewMotion.h"
+#include "player/LiveViewPacing.h"
+#include "player/LiveViewTexts.h"
 
 namespace tinsori {
 namespace {
@@ -130,6 +132,34 @@ TEST(LiveViewMotionTest, StrikesSoundingTogetherLightTogetherAndOnlyInsideTheRin
     EXPECT_GT(lights[1].glow, 0);
     EXPECT_LT(lights[1].glow, lights[0].glow);
     EXPECT_EQ(lights[3].glow, 0);
+}
+
+// A frame costs by the pixel: a view of many pixels is drawn smaller and less often, never faster
+// than 30 a second; paused it is redrawn only twice a second.
+TEST(LiveViewPacingTest, LargeViewsDrawSmallerAndLessOftenAndPausedOnesRarely) {
+    const double fullHd = 1920.0 * 1080;
+    EXPECT_EQ(FrameIntervalMs(false, 144, 520 * 580), 34);
+    EXPECT_EQ(FrameIntervalMs(false, 0, 520 * 580), 34);
+    EXPECT_EQ(FrameIntervalMs(false, 24, 520 * 580), 42);
+    EXPECT_EQ(FrameIntervalMs(false, 60, 16 * fullHd), 534);
+    EXPECT_EQ(FrameIntervalMs(true, 60, 520 * 580), 500);
+    EXPECT_DOUBLE_EQ(FrameShrink(fullHd), 1.0);
+    EXPECT_DOUBLE_EQ(FrameShrink(4 * fullHd), 2.0);
+    EXPECT_DOUBLE_EQ(ViewGrowth(1040, 1160), 2.0);
+    EXPECT_DOUBLE_EQ(ViewGrowth(2000, 580), 1.0);
+    EXPECT_DOUBLE_EQ(ViewGrowth(100, 100), 1.0);
+    EXPECT_EQ(StreakStepMs(5000), 100u);
+}
+
+TEST(LiveViewTextsTest, TheBeatIsShownOnlyWhileQuantizedAndThePendulumOnlyWhereItStrikes) {
+    EXPECT_EQ(ConfigurationCaption(kQuantized, 250), "Quantized \u00b7 beat 250 ms");
+    EXPECT_EQ(ConfigurationCaption(kChimesOnly, 250), "Chimes Only");
+    EXPECT_TRUE(PendulumStrikes(kQuantized));
+    EXPECT_FALSE(PendulumStrikes(kAllIndependent));
+    EXPECT_EQ(ShownWind(0, 404), 404);
+    const std::string described = LiveViewDescription("", 940);
+    EXPECT_EQ(described.find("Favorite"), std::string::npos);
+    EXPECT_NE(described.find("Wind: Storm's-a-Brewin'."), std::string::npos);
 }
 
 }  // namespace

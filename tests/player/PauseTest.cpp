@@ -94,6 +94,9 @@ TEST_F(PauseTest, PauseButtonBlinksAndKeepsItsPhaseAcrossPauses) {
     EXPECT_EQ(shown,
               (std::vector<std::string>{"Continue", "Continue", "Continue", "", "Continue"}));
     EXPECT_TRUE(player.blinkTimerRunning());
+    player.OnWindowSeen(false);
+    EXPECT_FALSE(player.blinkTimerRunning());
+    player.OnWindowSeen(true);
     player.OnPauseCommand();
     EXPECT_FALSE(player.blinkTimerRunning());
     player.OnPauseCommand();
@@ -300,6 +303,32 @@ TEST_F(PauseTest, SwitchingTheOutputMovesTheMusicAndIsRemembered) {
     EXPECT_EQ(Sent().size(), beforeSwitch + 2);
     player.ShutDownOnDestroy();
     EXPECT_EQ(NumOpenApps(), 0);
+}
+
+// The window's menu, and the start-up's message naming what kind of output did not open.
+TEST_F(PauseTest, TheWindowMenuOffersOutputSleepAndPauseAndNoSoundSaysWhichKindFailed) {
+    Player& player = MakePlayer();
+    OfferOutputs(player);
+    player.Start("");
+    std::vector<std::string> texts;
+    for (const MenuEntry& entry : player.WindowMenu()) texts.push_back(entry.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Output", "Sleep", "&Pause"}));
+    EXPECT_EQ(player.NoDeviceMessage().caption, "Tinsori: No Sound");
+    player.OnMenuCommand(OutputMenu(player)[2].id);
+    EXPECT_EQ(player.NoDeviceMessage().caption, "Midi Output Device In Use");
+    player.ShutDownOnDestroy();
+}
+
+// Media keys ask for a state, not a toggle: asking twice must not continue again.
+TEST_F(PauseTest, AskingForThePauseItHasChangesNothing) {
+    Player& player = MakePlayer();
+    player.Start("");
+    player.SetPaused(true);
+    player.SetPaused(true);
+    EXPECT_TRUE(player.paused());
+    player.SetPaused(false);
+    EXPECT_FALSE(player.paused());
+    player.ShutDownOnDestroy();
 }
 
 }  // namespace

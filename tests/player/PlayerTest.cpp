@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "PlayerTestSupport.h"
 
@@ -304,6 +305,67 @@ TEST_F(PlayerTest, ScrollEndsSetTheHelpTopicAndReleaseTheWind) {
     EXPECT_EQ(player.help().Keyword(), "wind");
     EXPECT_EQ(player.settings().windSpeed, 700);
     player.ShutDownOnDestroy();
+}
+
+// Media controls give the volume as a share of the loudest; beyond either end it stops there.
+TEST_F(PlayerTest, AVolumeShareMovesTheSliderAndStopsAtTheEnds) {
+    Player& player = MakePlayer();
+    player.OnVolumeShare(0.5);
+    EXPECT_EQ(player.settings().volume, 64);
+    EXPECT_EQ(view_.volumePosition, 64);
+    EXPECT_DOUBLE_EQ(player.volumeShare(), 64.0 / 127);
+    player.OnVolumeShare(3.0);
+    EXPECT_EQ(player.settings().volume, 127);
+    player.OnVolumeShare(-1.0);
+    EXPECT_EQ(player.settings().volume, 0);
+    player.OnVolumeShare(std::nan(""));
+    EXPECT_EQ(player.settings().volume, 0);
+}
+
+// With no entry selected the typed name is the current instrument's.
+TEST_F(PlayerTest, ARenameSaysWhichEntryChanged) {
+    Player& player = MakePlayer();
+    EXPECT_EQ(player.OnInstrumentRename(-1, "Bells"), player.settings().instrument.load());
+    EXPECT_EQ(player.OnInstrumentRename(20, "Reeds"), 20);
+    EXPECT_EQ(player.OnInstrumentRename(20, "Reeds"), std::nullopt);
+}
+
+TEST_F(PlayerTest, TheChimeCountBoxShowsTheCountThatPlaysOnceEditingEnds) {
+    Player& player = MakePlayer();
+    player.OnChimeCountText("99 chimes");
+    EXPECT_EQ(view_.shownChimeCount, -1);
+    player.OnChimeCountEditEnded();
+    EXPECT_EQ(view_.shownChimeCount, 77);
+}
+
+// Hidden in the tray, the window is spared the wind's moves; shown, its slider catches up at once.
+TEST_F(PlayerTest, AHiddenWindowGetsNoWindMovesAndCatchesUpWhenShown) {
+    Player& player = MakePlayer();
+    player.Start("");
+    player.OnWindowSeen(false);
+    const size_t before = view_.windPositions.size();
+    Run(60000);
+    EXPECT_EQ(view_.windPositions.size(), before);
+    player.OnWindowSeen(true);
+    ASSERT_EQ(view_.windPositions.size(), before + 1);
+    EXPECT_EQ(view_.windPositions.back(), player.settings().windNow.load());
+    player.ShutDownOnDestroy();
+}
+
+// Each box reaches its own flag; the sibling product's box reaches none.
+TEST_F(PlayerTest, EachCheckBoxSetsItsOwnFlag) {
+    Player& player = MakePlayer();
+    ChimeSettings& s = player.settings();
+    player.OnCheckBoxClicked(PlayerCheckBox::Fractal, true);
+    player.OnCheckBoxClicked(PlayerCheckBox::Chords, true);
+    EXPECT_EQ(std::vector<int>({s.fractal, s.chords, s.constantWind, s.shuffle}),
+              std::vector<int>({1, 1, 0, 0}));
+    player.OnCheckBoxClicked(PlayerCheckBox::Shuffle, true);
+    player.OnCheckBoxClicked(PlayerCheckBox::ConstantWind, true);
+    EXPECT_EQ(std::vector<int>({s.constantWind, s.shuffle}), std::vector<int>({1, 1}));
+    const int prismora = s.prismoraEnabled;
+    player.OnCheckBoxClicked(PlayerCheckBox::Prismora, prismora == 0);
+    EXPECT_EQ(s.prismoraEnabled, prismora);
 }
 
 }  // namespace

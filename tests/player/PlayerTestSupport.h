@@ -32,6 +32,7 @@ public:
         if (slider == PlayerSlider::Volume) volumePosition = position;
     }
     void SelectChannel(int channel) override { shownChannel = channel; }
+    void ShowChimeCount(int count) override { shownChimeCount = count; }
     // What the window shows; the silent view leaves it to the headless player.
     void ShowNoDevice() override { PlayerView::ShowNoDevice(); }
 
@@ -39,6 +40,7 @@ public:
     std::vector<int> windPositions;
     int volumePosition = -1;
     int shownChannel = -1;
+    int shownChimeCount = -1;
 
 private:
     std::ostringstream sink_;

@@ -107,5 +107,12 @@ TEST(TrayMenuTest, OutputsAreFoundTheWayTheCommandLineFindsThem) {
     EXPECT_EQ(PortListing("Rock & Roll:out").menuText, "Rock && Roll:out");
 }
 
+TEST(TrayMenuTest, TheTipPutsTheStateUnderTheProgramsLine) {
+    EXPECT_EQ(TrayTip("").find('\n'), std::string::npos);
+    const std::string tip = TrayTip("Paused");
+    EXPECT_EQ(tip.substr(0, tip.find('\n')), TrayTip(""));
+    EXPECT_EQ(tip.substr(tip.find('\n') + 1), "Paused");
+}
+
 }  // namespace
 }  // namespace tinsori

@@ -8,8 +8,8 @@
 #include <QTextDocument>
 
 #include "WindowTestSupport.h"
+#include "player/DialogTemplate.h"
 #include "ui/Contrast.h"
-#include "ui/DialogTemplate.h"
 #include "ui/HelpWindow.h"
 #include "ui/LiveViewWindow.h"
 #include "ui/Pictures.h"

@@ -12,11 +12,11 @@
 
 #include "midi/ports/RecordingPort.h"
 #include "platform/VirtualTimeline.h"
+#include "player/ControlIds.h"
 #include "store/ProfileStore.h"
 #include "support/QtApplication.h"
 #include "support/TempFolder.h"
 #include "ui/CTinsoriDlg.h"
-#include "ui/ControlIds.h"
 
 namespace tinsori::test {
 

@@ -1,7 +1,7 @@
-#include <QtGlobal>
+#include "platform/TextCatalogue.h"
 
-#include "ui/ControlIds.h"
-#include "ui/DialogTemplate.h"
+#include "player/ControlIds.h"
+#include "player/DialogTemplate.h"
 
 // The About box's template.
 
