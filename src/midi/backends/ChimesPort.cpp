@@ -1,7 +1,5 @@
 #include "midi/backends/ChimesPort.h"
 
-#include <chrono>
-
 namespace tinsori {
 
 std::unique_ptr<ChimesPort> ChimesPort::open(const ChimeRingPlaces* ring, double gainDb,
@@ -13,7 +11,7 @@ std::unique_ptr<ChimesPort> ChimesPort::open(const ChimeRingPlaces* ring, double
 }
 
 ChimesPort::ChimesPort(const ChimeRingPlaces* ring, double gainDb, const SteadyTickClock* ticks)
-    : synth_(ring, gainDb), ticks_(ticks), stream_(synth_) {}
+    : synth_(ring, gainDb), stream_(synth_, ticks) {}
 
 ChimesPort::~ChimesPort() {
     // The stream's thread renders the tubes: it stops first.
@@ -25,7 +23,7 @@ std::string ChimesPort::interruption() const {
 }
 
 void ChimesPort::send(uint32_t message) {
-    stream_.post(ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now(), message);
+    stream_.post(message);
 }
 
 }  // namespace tinsori

@@ -32,7 +32,6 @@ private:
     ChimesPort(const ChimeRingPlaces* ring, double gainDb, const SteadyTickClock* ticks);
 
     ChimeSynth synth_;
-    const SteadyTickClock* ticks_;
     LiveSynthStream stream_;
     std::unique_ptr<AudioOutput> audio_;
 };

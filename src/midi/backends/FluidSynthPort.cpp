@@ -82,7 +82,7 @@ std::unique_ptr<FluidSynthPort> FluidSynthPort::open(const std::string& soundfon
 
 FluidSynthPort::FluidSynthPort(std::unique_ptr<FluidSynthEngine> engine,
                                const SteadyTickClock* ticks)
-    : engine_(std::move(engine)), ticks_(ticks), stream_(*engine_) {}
+    : engine_(std::move(engine)), stream_(*engine_, ticks) {}
 
 bool FluidSynthPort::start(const std::string& driverName, std::string* why) {
     driverName_ = driverName;
@@ -114,7 +114,7 @@ void FluidSynthPort::send(uint32_t message) {
         return;
     }
     engine_->preload(message);
-    stream_.post(ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now(), message);
+    stream_.post(message);
 }
 
 std::string FluidSynthPort::interruption() const {

@@ -46,7 +46,6 @@ private:
     bool start(const std::string& driverName, std::string* why);
 
     std::unique_ptr<FluidSynthEngine> engine_;
-    const SteadyTickClock* ticks_;
     LiveSynthStream stream_;
     std::unique_ptr<AudioOutput> audio_;
     fluid_audio_driver_t* driver_ = nullptr;

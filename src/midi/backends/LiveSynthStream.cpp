@@ -29,13 +29,15 @@ private:
 
 }  // namespace
 
-LiveSynthStream::LiveSynthStream(AudioSynth& synth)
+LiveSynthStream::LiveSynthStream(AudioSynth& synth, const SteadyTickClock* ticks)
     : synth_(synth),
+      ticks_(ticks),
       scheduler_(SchedulerTuning()),
       limiter_(AudioSynth::kSampleRate),
       limiterNs_(int64_t{1'000'000'000} * limiter_.latencyFrames() / AudioSynth::kSampleRate) {}
 
-void LiveSynthStream::post(std::chrono::steady_clock::time_point tickStart, uint32_t message) {
+void LiveSynthStream::post(uint32_t message) {
+    const auto tickStart = ticks_ ? ticks_->currentTickStart() : std::chrono::steady_clock::now();
     scheduler_.post(
         std::chrono::duration_cast<std::chrono::nanoseconds>(tickStart.time_since_epoch()).count(),
         message);

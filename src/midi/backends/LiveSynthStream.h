@@ -8,6 +8,7 @@
 #include "midi/backends/AudioBlockSource.h"
 #include "midi/backends/LiveLimiter.h"
 #include "midi/backends/PulseConnection.h"
+#include "platform/TickClock.h"
 
 namespace tinsori {
 
@@ -30,11 +31,12 @@ public:
     static constexpr PulseFormat kServerFormat{AudioSynth::kSampleRate, kBlockFrames,
                                                kServerBufferFrames};
 
-    // `synth` must outlive the stream.
-    explicit LiveSynthStream(AudioSynth& synth);
+    // `synth` must outlive the stream, as `ticks` must (null: messages belong to the moment they
+    // are posted).
+    LiveSynthStream(AudioSynth& synth, const SteadyTickClock* ticks);
 
-    // Queues a message of the tick that started at `tickStart`.
-    void post(std::chrono::steady_clock::time_point tickStart, uint32_t message);
+    // Queues a message of the tick running now.
+    void post(uint32_t message);
     void renderBlock(float* left, float* right, int frames, int64_t heardNs) override;
     void settleUnheard(int64_t nowNs) override;
     // Note-ons dropped because the sound stalled past their time.
@@ -42,6 +44,7 @@ public:
 
 private:
     AudioSynth& synth_;
+    const SteadyTickClock* ticks_;
     LiveMessageScheduler scheduler_;
     LiveLimiter limiter_;
     // The limiter's look-ahead delays what is heard: messages are placed that much earlier.
