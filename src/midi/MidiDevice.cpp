@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "midi/SharedDeviceSection.h"
+#include "model/SettingsSchema.h"
 
 namespace tinsori {
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr int kChannels = 16;
 constexpr int kMaxChannelMoves = 14;
-constexpr int kDefaultVolume = 80;
 
 // The other copies that still run. Records of copies that are gone, and any earlier record of
 // this copy, are dropped; `dropped` tells whether there were any.
@@ -58,13 +58,14 @@ int FindChannel(int channel, uint32_t mask, int& saveChannel) {
 }
 
 std::string VolumeName(int channel) {
-    return "Volume " + std::to_string(channel);
+    return std::string(setting::kVolume.storeName) + " " + std::to_string(channel);
 }
 
 }  // namespace
 
 int StoredChannelVolume(ProfileStore& store, int channel) {
-    return std::clamp(store.ReadInt("Midi", VolumeName(channel), kDefaultVolume), 0, 127);
+    return setting::kVolume.Clamp(
+        store.ReadInt("Midi", VolumeName(channel), setting::kVolume.storedDefault));
 }
 
 DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
