@@ -4,6 +4,7 @@
 
 #include "midi/SharedDeviceSection.h"
 #include "model/SettingsSchema.h"
+#include "platform/Texts.h"
 
 namespace tinsori {
 
@@ -75,7 +76,8 @@ DeviceOpenResult OpenMidiDevice(MidiDeviceContext& device) {
     std::unique_ptr<MidiPort> port = device.opener ? device.opener(&error) : nullptr;
     DeviceOpenResult result = ClaimMidiDevice(device, std::move(port));
     result.error = std::move(error);
-    if (!result.opened && result.error.empty()) result.error = "no MIDI output could be opened";
+    if (!result.opened && result.error.empty())
+        result.error = TextCatalogue::Words(kTextNoOutputOpened);
     return result;
 }
 
