@@ -34,7 +34,7 @@ constexpr const char* kCloseOthers =
 constexpr std::array kOutputs = {
     OutputEntry{WinMmPort::kMapperName, "MIDI mapper", kCloseOthers, OpenMapper},
     OutputEntry{nullptr, nullptr, kCloseOthers, OpenDevice, ListDevices},
-    OutputEntry{"none", "None", "", OpenNothing},
+    OutputEntry{kNoOutput, "None", "", OpenNothing},
 };
 
 }  // namespace
