@@ -25,6 +25,11 @@ inline double ClampReal(double x, double low, double high) {
     return x > high ? high : x;
 }
 
+// A real setting read live, brought into its range.
+inline double RealNow(const std::atomic<double>& value, const SettingSpec& spec) {
+    return ClampReal(value.load(std::memory_order_relaxed), spec.low(), spec.high());
+}
+
 inline int ClampInt(int x, int low, int high) {
     return x < low ? low : (x > high ? high : x);
 }
@@ -56,18 +61,15 @@ inline int WindNow(const SharedChimeSettings& s) {
 }
 
 inline double ClosenessNow(const SharedChimeSettings& s) {
-    return ClampReal(s.closeness.load(std::memory_order_relaxed), setting::kCloseness.low(),
-                     setting::kCloseness.high());
+    return RealNow(s.closeness, setting::kCloseness);
 }
 
 inline double PinknessNow(const SharedChimeSettings& s) {
-    return ClampReal(s.pinkness.load(std::memory_order_relaxed), setting::kPinkness.low(),
-                     setting::kPinkness.high());
+    return RealNow(s.pinkness, setting::kPinkness);
 }
 
 inline double LengthNow(const SharedChimeSettings& s) {
-    return ClampReal(s.length.load(std::memory_order_relaxed), setting::kLength.low(),
-                     setting::kLength.high());
+    return RealNow(s.length, setting::kLength);
 }
 
 inline bool FlagSet(const std::atomic<int>& flag) {
