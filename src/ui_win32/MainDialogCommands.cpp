@@ -5,6 +5,7 @@
 
 #include "platform/win32/WideText.h"
 #include "player/ChimePictureGeometry.h"
+#include "player/ConfigurationButtons.h"
 #include "player/ControlIds.h"
 #include "player/MainWindowControls.h"
 #include "player/NumberList.h"
@@ -89,7 +90,8 @@ bool MainDialog::OnButtonClick(int id) {
     }
     if (std::any_of(std::begin(kConfigurationButtons), std::end(kConfigurationButtons),
                     [id](const ConfigurationButton& button) { return button.id == id; })) {
-        player_->OnConfigurationChecked(CheckedConfigurations());
+        player_->OnConfigurationChecked(
+            CheckedConfigurations([this](int box) { return Checked(item(box)); }));
         return true;
     }
     switch (id) {
@@ -226,14 +228,6 @@ void MainDialog::RenameInstrument() {
     SendMessageW(list, CB_INSERTSTRING, *renamed, reinterpret_cast<LPARAM>(name.c_str()));
     SendMessageW(list, CB_SETCURSEL, selected, 0);
     showing_ = false;
-}
-
-std::vector<int> MainDialog::CheckedConfigurations() const {
-    std::vector<int> checked;
-    for (const ConfigurationButton& button : kConfigurationButtons) {
-        if (Checked(item(button.id))) checked.push_back(button.configuration);
-    }
-    return checked;
 }
 
 }  // namespace tinsori
