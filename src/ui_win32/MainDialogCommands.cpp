@@ -11,6 +11,7 @@
 #include "player/NumberList.h"
 #include "settings/Favorites.h"
 #include "ui_win32/MainDialog.h"
+#include "ui_win32/WindowText.h"
 
 // What each control of the main window does when the user works it: the player's handlers,
 // reached from the controls' notifications. What the window itself shows does not come back.
@@ -25,13 +26,6 @@ constexpr std::array<ScrollRequest, 9> kScrollRequests = {
     ScrollRequest::PageForward, ScrollRequest::ThumbPosition, ScrollRequest::ThumbTrack,
     ScrollRequest::Top,         ScrollRequest::Bottom,        ScrollRequest::EndScroll,
 };
-
-std::string WindowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
 
 bool Checked(HWND button) {
     return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
