@@ -5,8 +5,9 @@
 namespace tinsori {
 
 int ConfigurationOfChecked(const std::vector<int>& checked, int current) {
-    for (int configuration : kConfigurationsInOrder) {
-        if (std::ranges::find(checked, configuration) != checked.end()) return configuration;
+    for (const ConfigurationButton& button : kConfigurationButtons) {
+        if (std::ranges::find(checked, button.configuration) != checked.end())
+            return button.configuration;
     }
     return current;
 }

@@ -1,18 +1,23 @@
 #pragma once
 
-#include <array>
 #include <vector>
 
-#include "model/ChimeSettings.h"
+#include "player/MainWindowControls.h"
 
 namespace tinsori {
-
-// The configurations of the four radio buttons, in the window's order.
-inline constexpr std::array<int, 4> kConfigurationsInOrder = {kCenterPendulum, kAllIndependent,
-                                                              kChimesOnly, kQuantized};
 
 // The configuration the checked buttons choose: the first of them in the window's order, or
 // `current` when none is checked.
 int ConfigurationOfChecked(const std::vector<int>& checked, int current);
+
+// The configurations of the buttons `isChecked(id)` finds checked, in the window's order.
+template <class IsChecked>
+std::vector<int> CheckedConfigurations(IsChecked isChecked) {
+    std::vector<int> checked;
+    for (const ConfigurationButton& button : kConfigurationButtons) {
+        if (isChecked(button.id)) checked.push_back(button.configuration);
+    }
+    return checked;
+}
 
 }  // namespace tinsori

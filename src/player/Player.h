@@ -28,7 +28,6 @@
 #include "player/StatusLine.h"
 #include "player/TrayMenu.h"
 #include "settings/FavoritesContext.h"
-#include "settings/SliderPositions.h"
 
 namespace tinsori {
 
@@ -82,8 +81,6 @@ public:
 
     // A favorite or a command line replaced the settings: every control follows the record.
     void ShowSettings(const BaseNoteList& baseNotes, const std::string& notesInUse);
-    // Where the five bars stand for the settings now.
-    SliderPositions sliderPositions() const { return SliderPositionsOf(settings_); }
     // The volume as a share of the loudest, 0..1, as media controls give it; setting it moves the
     // volume slider too.
     double volumeShare() const;

@@ -46,7 +46,8 @@ void Player::OnChimeCountText(const std::string& text) {
 }
 
 void Player::OnConfigurationChosen(int configuration) {
-    if (std::ranges::find(kConfigurationsInOrder, configuration) == kConfigurationsInOrder.end())
+    if (std::ranges::find(kConfigurationButtons, configuration,
+                          &ConfigurationButton::configuration) == std::end(kConfigurationButtons))
         return;
     settings_.configuration = configuration;
     settings_.clearChimeEnergy();

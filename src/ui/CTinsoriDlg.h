@@ -136,7 +136,6 @@ private:
     void ConnectFocusHelp();
     void ConnectPicture();
     void RenameInstrument();
-    std::vector<int> CheckedConfigurations() const;
     QComboBox* combo(int id) const;
     std::vector<std::string> FavoriteEntries() const;
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "player/ConfigurationButtons.h"
 #include "player/ControlIds.h"
 #include "player/MainWindowControls.h"
 #include "player/NumberList.h"
@@ -68,7 +69,11 @@ void CTinsoriDlg::ConnectButtons() {
     }
     for (const ConfigurationButton& button : kConfigurationButtons) {
         connect(static_cast<QRadioButton*>(control(button.id)), &QRadioButton::clicked, this,
-                [this] { player_->OnConfigurationChecked(CheckedConfigurations()); });
+                [this] {
+                    player_->OnConfigurationChecked(CheckedConfigurations([this](int id) {
+                        return static_cast<QRadioButton*>(control(id))->isChecked();
+                    }));
+                });
     }
 }
 
@@ -109,15 +114,6 @@ void CTinsoriDlg::RenameInstrument() {
     if (!renamed) return;
     instrument->setItemText(*renamed,
                             QString::fromStdString(player_->instruments().name(*renamed)));
-}
-
-std::vector<int> CTinsoriDlg::CheckedConfigurations() const {
-    std::vector<int> checked;
-    for (const ConfigurationButton& button : kConfigurationButtons) {
-        if (static_cast<QRadioButton*>(control(button.id))->isChecked())
-            checked.push_back(button.configuration);
-    }
-    return checked;
 }
 
 }  // namespace tinsori

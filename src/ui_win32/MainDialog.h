@@ -92,7 +92,6 @@ private:
     void ShowWindowMenu(POINT at);
     void DrawItem(const DRAWITEMSTRUCT& item);
     void RenameInstrument();
-    std::vector<int> CheckedConfigurations() const;
 
     // The tray, the timers and the window's life.
     INT_PTR OnSysCommand(WPARAM command);

@@ -5,11 +5,13 @@
 
 #include "platform/win32/WideText.h"
 #include "player/ChimePictureGeometry.h"
+#include "player/ConfigurationButtons.h"
 #include "player/ControlIds.h"
 #include "player/MainWindowControls.h"
 #include "player/NumberList.h"
 #include "settings/Favorites.h"
 #include "ui_win32/MainDialog.h"
+#include "ui_win32/WindowText.h"
 
 // What each control of the main window does when the user works it: the player's handlers,
 // reached from the controls' notifications. What the window itself shows does not come back.
@@ -24,13 +26,6 @@ constexpr std::array<ScrollRequest, 9> kScrollRequests = {
     ScrollRequest::PageForward, ScrollRequest::ThumbPosition, ScrollRequest::ThumbTrack,
     ScrollRequest::Top,         ScrollRequest::Bottom,        ScrollRequest::EndScroll,
 };
-
-std::string WindowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
 
 bool Checked(HWND button) {
     return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -89,7 +84,8 @@ bool MainDialog::OnButtonClick(int id) {
     }
     if (std::any_of(std::begin(kConfigurationButtons), std::end(kConfigurationButtons),
                     [id](const ConfigurationButton& button) { return button.id == id; })) {
-        player_->OnConfigurationChecked(CheckedConfigurations());
+        player_->OnConfigurationChecked(
+            CheckedConfigurations([this](int box) { return Checked(item(box)); }));
         return true;
     }
     switch (id) {
@@ -226,14 +222,6 @@ void MainDialog::RenameInstrument() {
     SendMessageW(list, CB_INSERTSTRING, *renamed, reinterpret_cast<LPARAM>(name.c_str()));
     SendMessageW(list, CB_SETCURSEL, selected, 0);
     showing_ = false;
-}
-
-std::vector<int> MainDialog::CheckedConfigurations() const {
-    std::vector<int> checked;
-    for (const ConfigurationButton& button : kConfigurationButtons) {
-        if (Checked(item(button.id))) checked.push_back(button.configuration);
-    }
-    return checked;
 }
 
 }  // namespace tinsori

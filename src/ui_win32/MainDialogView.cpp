@@ -6,6 +6,7 @@
 #include "player/MainWindowControls.h"
 #include "player/NumberList.h"
 #include "ui_win32/MainDialog.h"
+#include "ui_win32/WindowText.h"
 
 // What the player shows, shown with the main window's controls.
 
@@ -112,13 +113,11 @@ void MainDialog::SelectChannel(int channel) {
 }
 
 void MainDialog::ShowChimeCount(int count) {
-    const std::wstring text = std::to_wstring(count);
-    wchar_t shown[20] = {};
-    GetWindowTextW(item(kIdChimeCount), shown, 20);
+    const std::string text = std::to_string(count);
     // Rewriting the same text would move the caret of someone typing.
-    if (text == shown) return;
+    if (WindowText(item(kIdChimeCount)) == text) return;
     showing_ = true;
-    SetWindowTextW(item(kIdChimeCount), text.c_str());
+    SetWindowTextW(item(kIdChimeCount), Widen(text).c_str());
     showing_ = false;
 }
 
@@ -183,11 +182,7 @@ std::optional<std::string> MainDialog::SelectedFavorite() const {
 }
 
 std::string MainDialog::FavoritesEditText() const {
-    HWND list = item(kIdFavorites);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(list)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(list, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
+    return WindowText(item(kIdFavorites));
 }
 
 void MainDialog::EnableSaveSettings(bool enabled) {
