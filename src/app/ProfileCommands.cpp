@@ -61,6 +61,16 @@ void RemoveStoreFiles(const std::string& path) {
         std::filesystem::remove(path + suffix, ignored);
 }
 
+// Opens the profile; a notice (a damaged file moved aside) is said at once, an error left to
+// the caller.
+std::unique_ptr<ProfileStore> OpenSayingNotice(const std::string& path, std::ostream& err,
+                                               std::string& error) {
+    std::string notice;
+    auto store = ProfileStore::Open(path, &notice, &error);
+    if (!notice.empty()) err << "tinsori: " << notice << "\n";
+    return store;
+}
+
 }  // namespace
 
 std::string ProfilePath(const CommandLine& line) {
@@ -87,10 +97,8 @@ bool CheckNamedProfile(const CommandLine& line, std::string& error) {
 }
 
 std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream& err) {
-    std::string notice;
     std::string error;
-    auto store = ProfileStore::Open(ProfilePath(line), &notice, &error);
-    if (!notice.empty()) err << "tinsori: " << notice << "\n";
+    auto store = OpenSayingNotice(ProfilePath(line), err, error);
     if (!store) err << "tinsori: " << error << "\n";
     return store;
 }
@@ -98,10 +106,8 @@ std::unique_ptr<ProfileStore> OpenProfile(const CommandLine& line, std::ostream&
 std::unique_ptr<ProfileStore> OpenProfileToPlay(const CommandLine& line, std::ostream& err,
                                                 bool& readOnly) {
     const std::string path = ProfilePath(line);
-    std::string notice;
     std::string error;
-    auto store = ProfileStore::Open(path, &notice, &error);
-    if (!notice.empty()) err << "tinsori: " << notice << "\n";
+    auto store = OpenSayingNotice(path, err, error);
     readOnly = false;
     if (store) return store;
     // A profile that can be read but not written (a read-only folder or mount) still holds the

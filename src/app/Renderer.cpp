@@ -1,7 +1,6 @@
 #include "app/Renderer.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -13,6 +12,7 @@
 #include "app/ProfileCommands.h"
 #include "app/Program.h"
 #include "app/RenderProgress.h"
+#include "app/RunSeed.h"
 #include "midi/backends/OutputFactory.h"
 #include "platform/AsciiCase.h"
 #include "platform/StopSignalDescriptor.h"
@@ -28,12 +28,6 @@ namespace {
 // Virtual milliseconds run between two looks at the wall clock for the progress bar.
 constexpr uint32_t kProgressStep = 10000;
 constexpr uint32_t kWindTimerPeriod = Player::kWindTimerPeriodMs;
-
-uint32_t WallClockSeed() {
-    const auto since = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
-}
 
 // Why a render ended before its end: a stop signal (its number), or a file it could no longer
 // write.
@@ -161,7 +155,7 @@ int RunRender(const CommandLine& line, std::ostream& err) {
     // Other running copies' device claims are not this render's business.
     store->DeleteSection("Current");
 
-    const uint32_t seed = line.seed ? *line.seed : WallClockSeed();
+    const uint32_t seed = line.seed.value_or(RunSeed());
     if (!line.seed)
         err << "tinsori: render seed " << seed << " (repeat with --seed " << seed << ")\n";
 
