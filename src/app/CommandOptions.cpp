@@ -129,7 +129,7 @@ constexpr std::array kOptions = {
     CommandOption{"--render", nullptr, OptionValue::Text, "FILE",
                   "render to FILE faster than real time; an audio render\n"
                   "prints its integrated loudness, true peak and peak\n"
-                  "(-24 LUFS, -6.5 dBTP at the defaults); by its ending,",
+                  "(-24 LUFS, -4.8 dBTP at the defaults); by its ending,",
                   KeepFor<&CommandLine::renderFile, RunMode::Render>, RenderKindsHelp},
     CommandOption{"--duration", nullptr, OptionValue::Number, "SECONDS",
                   "length of the render; then the closing chime run and a\n"
